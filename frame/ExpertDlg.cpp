@@ -1,0 +1,109 @@
+#include "frame/ExpertDlg.h"
+
+#include "catalog/Catalog.h"
+#include "frame/ModuleEntry.h"
+#include "frame/PageTable.h"
+#include "resources/Templates.h"
+
+using namespace expert;
+
+namespace {
+constexpr int kTabControl = 21016;
+constexpr int kTabWidth = 120;    // pixels: every tab is this wide
+constexpr CPoint kPageOrigin{20, 64};  // pixels, in the dialog: the tab control's display area
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CExpertDlg, CDialog)
+  ON_NOTIFY(TCN_SELCHANGE, kTabControl, &CExpertDlg::OnSelchangeExpertTab)
+END_MESSAGE_MAP()
+
+CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate, pParent) {}
+
+CExpertDlg::~CExpertDlg() = default;
+
+void CExpertDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, kTabControl, m_tab);
+}
+
+CDialog* CExpertDlg::PageForTemplate(int templateId) const {
+  const auto it = m_pages.find(templateId);
+  return it == m_pages.end() ? nullptr : it->second.page;
+}
+
+BOOL CExpertDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+
+  // Page templates and bitmaps are this module's: look there first.
+  m_hPrevResource = AfxGetResourceHandle();
+  AfxSetResourceHandle(ModuleHandle());
+
+  TranslateDlgTexts(4, this);
+
+  m_pjt.m_bExtFlag = m_bPjtFlag;
+  m_pjt.m_nPjtModelType = m_nModelType;
+  m_pjt.CopyAspectData(m_nAspectCount, m_nAspectCode);
+  m_pjt.CopyGammaData(m_nGammaCount, m_nGammaCode);
+
+  CreatePage(kStatusPageTemplate);
+  for (int templateId : CreationOrder(m_nModelType)) CreatePage(templateId);
+
+  m_tab.SetItemSize(CSize{kTabWidth, 0});
+  char title[kCatalogTextSize];
+  GetCatalogText(4, 156, title);
+  m_tab.InsertItem(0, title);
+  int index = 1;
+  for (const TabEntry& tab : TabsAfterStatus(m_nModelType, m_nModelNo)) {
+    GetCatalogText(tab.title, title);
+    m_tab.InsertItem(index++, title);
+  }
+  if (m_nModelType == 5) {
+    m_bAudioTab = HasAudioTab(m_nModelType, m_nModelNo);
+    m_pTab5Page = PageForTemplate(TemplateForTab(m_nModelType, m_nModelNo, 5));
+    m_pTab6Page = PageForTemplate(TemplateForTab(m_nModelType, m_nModelNo, 6));
+    m_pTab7Page = PageForTemplate(TemplateForTab(m_nModelType, m_nModelNo, 7));
+  }
+
+  SetCaption();
+  DispTabScreen();
+  return TRUE;
+}
+
+// Pages are created hidden and laid over the tab control's display area; a
+// page whose class is not built, or whose window could not be made, is never shown.
+void CExpertDlg::CreatePage(int templateId) {
+  const auto it = m_pages.find(templateId);
+  if (it == m_pages.end()) return;
+  const PageSlot& slot = it->second;
+  *slot.pjt = &m_pjt;
+  slot.page->Create(static_cast<UINT>(templateId), this);
+  slot.page->SetWindowPos(&wndTop, kPageOrigin.x, kPageOrigin.y, 0, 0, SWP_NOSIZE);
+}
+
+void CExpertDlg::SetCaption() {
+  char caption[kCatalogTextSize];
+  if (m_pjt.m_nConnectKind == 1)
+    GetCatalogText(4, 155, caption, m_strProjectorName, m_pjt.m_szAddress);
+  else  // serial ports are numbered from 1 for people
+    GetCatalogText(4, 170, caption, m_strProjectorName, static_cast<long long>(m_pjt.m_nPortIndex) + 1);
+  SetWindowText(caption);
+}
+
+void CExpertDlg::DispTabScreen() {
+  for (auto& [templateId, slot] : m_pages) slot.page->ShowWindow(SW_HIDE);
+  const int templateId = TemplateForTab(m_nModelType, m_nModelNo, m_tab.GetCurSel());
+  const auto it = m_pages.find(templateId);
+  if (it == m_pages.end() || !it->second.page->GetSafeHwnd()) return;
+  it->second.page->ShowWindow(SW_SHOW);
+  it->second.refresh(*it->second.page);
+}
+
+void CExpertDlg::OnSelchangeExpertTab(NMHDR*, LRESULT* pResult) {
+  DispTabScreen();
+  *pResult = 0;
+}
+
+void CExpertDlg::OnDestroy() {
+  CDialog::OnDestroy();
+  AfxSetResourceHandle(m_hPrevResource);
+}

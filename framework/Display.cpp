@@ -1,0 +1,42 @@
+#include "framework/Display.h"
+
+#include "framework/Dialog.h"
+#include "framework/HeadlessDisplay.h"
+
+namespace {
+Display* g_display = nullptr;
+}
+
+Display& CurrentDisplay() { return g_display ? *g_display : TheHeadlessDisplay(); }
+
+Display* SetDisplay(Display* display) {
+  Display* previous = &CurrentDisplay();
+  g_display = display;
+  return previous;
+}
+
+HeadlessDisplay& TheHeadlessDisplay() {
+  static HeadlessDisplay* display = new HeadlessDisplay;  // lives until exit: modules may use it while unloading
+  return *display;
+}
+
+std::vector<RecordedMessageBox> HeadlessDisplay::TakeMessageBoxes() {
+  std::vector<RecordedMessageBox> boxes;
+  boxes.swap(m_boxes);
+  return boxes;
+}
+
+void HeadlessDisplay::RunModalLoop(CDialog& dialog) {
+  while (!dialog.HasEnded()) {
+    if (m_inputEnded || !m_pump || !m_pump(dialog)) {
+      // No more input: whatever is still open is cancelled, innermost first.
+      m_inputEnded = true;
+      dialog.EndDialog(IDCANCEL);
+    }
+  }
+}
+
+int HeadlessDisplay::ShowMessageBox(const MessageBoxRequest& request) {
+  m_boxes.push_back(RecordedMessageBox{request.text, request.caption, request.type});
+  return IDOK;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// What the framework asks of whatever shows its windows: the headless display
+// for tests and automation, the Qt display on a desktop.
+#include <string>
+
+#include "framework/Template.h"
+#include "framework/WindowState.h"
+
+class CDialog;
+
+enum class WindowChange {
+  Created,    // the window and its children exist (children are announced with it)
+  Destroyed,  // about to be freed, with all its children
+  Text,
+  Style,      // visible, enabled
+  Geometry,
+  ZOrder,
+  Items,      // list or tab items added, removed or reset
+  Selection,
+  Range,
+  Position,
+  Ticks,
+  Check,
+  Bitmap,
+  ItemSize,
+  Repaint,
+};
+
+struct MessageBoxRequest {
+  HWND owner = nullptr;
+  std::string text;
+  std::string caption;
+  UINT type = MB_OK;
+};
+
+class Display {
+ public:
+  virtual ~Display() = default;
+  virtual void OnWindowChanged(HWND window, WindowChange change) = 0;
+  // Runs the modal loop of a dialog whose window exists, until the dialog has
+  // ended (CDialog::EndDialog). Nested calls run nested loops.
+  virtual void RunModalLoop(CDialog& dialog) = 0;
+  // Shows a modal message box and returns the button chosen (IDOK).
+  virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
+  // Base units of the dialog font on this display.
+  virtual DialogBaseUnits BaseUnits(const DialogFont& font) = 0;
+};
+
+// The display in use. Never null: the headless display is the default.
+Display& CurrentDisplay();
+// Installs a display (null restores the headless default); returns the previous one.
+Display* SetDisplay(Display* display);
