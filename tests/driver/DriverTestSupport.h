@@ -1,0 +1,90 @@
+#pragma once
+// Running driver sessions in-process from a script of command lines, with
+// room to look at (or poke) the open dialog between two commands.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "models/ModelDatabase.h"
+#include "tools/driver/Session.h"
+
+namespace driver::testing {
+
+inline const models::ModelDatabase& Database() {
+  static const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
+  return database;
+}
+
+// A command line, or an action run when the session asks for the next line.
+struct Step {
+  std::string line;
+  std::function<void(Session&)> action;
+};
+inline Step Line(std::string line) { return {std::move(line), nullptr}; }
+inline Step Do(std::function<void(Session&)> action) { return {"", std::move(action)}; }
+
+inline std::vector<OrderedJson> RunSession(std::vector<Step> steps) {
+  std::vector<OrderedJson> output;
+  Session* running = nullptr;
+  std::size_t next = 0;
+  LineSource source = [&]() -> std::optional<std::string> {
+    for (; next < steps.size(); ++next) {
+      if (!steps[next].action) return steps[next++].line;
+      steps[next].action(*running);
+    }
+    return std::nullopt;
+  };
+  Session session(Database(), source, [&](const OrderedJson& object) { output.push_back(object); });
+  running = &session;
+  session.Run();
+  return output;
+}
+
+inline std::vector<OrderedJson> RunLines(const std::vector<std::string>& lines) {
+  std::vector<Step> steps;
+  for (const std::string& line : lines) steps.push_back(Line(line));
+  return RunSession(std::move(steps));
+}
+
+// The output in short: "modal 22151", "closed 22151 1", "ok o", "error o"
+// (replies by their seq; "-" when they carry none).
+inline std::vector<std::string> Trace(const std::vector<OrderedJson>& output) {
+  std::vector<std::string> trace;
+  for (const OrderedJson& object : output) {
+    if (object.contains("event")) {
+      std::string entry = object["event"].get<std::string>() + " " + std::to_string(object["template"].get<int>());
+      if (object.contains("result")) entry += " " + object["result"].dump();
+      trace.push_back(entry);
+    } else {
+      const std::string seq = object.contains("seq") ? object["seq"].dump() : "-";
+      trace.push_back(std::string(object["ok"].get<bool>() ? "ok " : "error ") + seq);
+    }
+  }
+  return trace;
+}
+
+// The reply carrying `seq` (a JSON-encoded value, e.g. "1" or "\"o\"").
+inline OrderedJson Reply(const std::vector<OrderedJson>& output, const std::string& seq) {
+  for (const OrderedJson& object : output)
+    if (object.contains("ok") && object.contains("seq") && object["seq"].dump() == seq) return object;
+  ADD_FAILURE() << "no reply with seq " << seq;
+  return OrderedJson::object();
+}
+
+inline OrderedJson FirstEvent(const std::vector<OrderedJson>& output, const std::string& name) {
+  for (const OrderedJson& object : output)
+    if (object.value("event", "") == name) return object;
+  ADD_FAILURE() << "no " << name << " event";
+  return OrderedJson::object();
+}
+
+// The error of the reply with `seq`, or "" when it succeeded.
+inline std::string ErrorOf(const std::vector<OrderedJson>& output, const std::string& seq) {
+  const OrderedJson reply = Reply(output, seq);
+  return reply.value("ok", false) ? "" : reply.value("error", std::string("(no error text)"));
+}
+
+}  // namespace driver::testing

@@ -1,0 +1,154 @@
+// The protocol itself: ordering of replies and events, seq, error replies,
+// "text" and "events".
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "catalog/Catalog.h"
+#include "framework/Wnd.h"
+#include "tests/driver/DriverTestSupport.h"
+
+namespace driver::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr char kOpen[] = R"({"cmd":"open","model":"5/30","seq":"o"})";
+
+TEST(DriverOrdering, CloseEscapeAndEndOfInputAnswerTheOpenAfterTheClosedEvent) {
+  EXPECT_THAT(Trace(RunLines({kOpen, R"({"cmd":"close","seq":"c"})", R"({"cmd":"dump","seq":"after"})"})),
+              ElementsAre("modal 22151", "ok \"c\"", "closed 22151 1", "ok \"o\"", "error \"after\""));
+  EXPECT_THAT(Trace(RunLines({kOpen, R"({"cmd":"key","key":"escape","seq":"k"})"})),
+              ElementsAre("modal 22151", "ok \"k\"", "closed 22151 2", "ok \"o\""));
+  // End of input cancels the run; the open is still answered.
+  EXPECT_THAT(Trace(RunLines({kOpen, R"({"cmd":"tab","index":2,"seq":1})"})),
+              ElementsAre("modal 22151", "ok 1", "closed 22151 2", "ok \"o\""));
+}
+
+TEST(DriverOrdering, OpenReplyCarriesTheModalResultAndADialogCanBeOpenedAgain) {
+  const auto output = RunLines({kOpen, R"({"cmd":"close"})", R"({"cmd":"open","model":"1/3","seq":"again"})",
+                                R"({"cmd":"key","key":"escape"})"});
+  EXPECT_EQ(Reply(output, "\"o\"")["result"], 1);
+  EXPECT_EQ(Reply(output, "\"again\"")["result"], 2);
+  // The second dialog lives where the first did; it is announced all the same.
+  EXPECT_THAT(Trace(output), ElementsAre("modal 22151", "ok -", "closed 22151 1", "ok \"o\"", "modal 22151", "ok -",
+                                         "closed 22151 2", "ok \"again\""));
+}
+
+TEST(DriverSeq, AnyValueIsEchoedOnSuccessAndOnError) {
+  const auto output = RunLines({
+      R"({"cmd":"events","seq":7})",
+      R"({"cmd":"events","seq":{"step":[1,2]}})",
+      R"({"cmd":"nonsense","seq":"x"})",
+      R"({"cmd":"events"})",
+  });
+  ASSERT_EQ(output.size(), 4u);
+  EXPECT_EQ(output[0]["seq"], 7);
+  EXPECT_EQ(output[1]["seq"]["step"][1], 2);
+  EXPECT_EQ(output[2]["seq"], "x");
+  EXPECT_FALSE(output[2]["ok"].get<bool>());
+  EXPECT_FALSE(output[3].contains("seq"));
+}
+
+TEST(DriverErrors, BadLinesGetAClearErrorAndTheSessionGoesOn) {
+  const auto output = RunLines({
+      "{\"cmd\":",                                    // malformed
+      "[1,2]",                                        // not an object
+      R"({"seq":1})",                                 // no cmd
+      R"({"cmd":5,"seq":2})",                         // cmd not a string
+      R"({"cmd":"launch","seq":3})",                  // unknown command
+      R"({"cmd":"events","verbose":true,"seq":4})",   // unknown field
+      "   ",                                          // blank: ignored
+      R"({"cmd":"text","category":"4","number":155,"seq":5})",  // ill-typed field
+      R"({"cmd":"text","category":4,"number":1.5,"seq":6})",
+      R"({"cmd":"text","category":4,"number":4294967296,"seq":7})",
+      R"({"cmd":"text","category":4,"seq":8})",       // missing field
+      R"({"cmd":"events","seq":)" + std::string(100000, '[') + std::string(100000, ']') + "}",  // absurdly deep
+      R"({"cmd":"events","seq":"last"})",
+  });
+  ASSERT_EQ(output.size(), 12u);
+  for (std::size_t i = 0; i + 1 < output.size(); ++i) {
+    EXPECT_FALSE(output[i]["ok"].get<bool>()) << i;
+    EXPECT_FALSE(output[i]["error"].get<std::string>().empty()) << i;
+  }
+  EXPECT_THAT(output[0]["error"].get<std::string>(), HasSubstr("malformed JSON"));
+  EXPECT_THAT(output[1]["error"].get<std::string>(), HasSubstr("JSON object"));
+  EXPECT_THAT(ErrorOf(output, "1"), HasSubstr("\"cmd\""));
+  EXPECT_THAT(ErrorOf(output, "2"), HasSubstr("must be a string"));
+  EXPECT_THAT(ErrorOf(output, "3"), HasSubstr("unknown command \"launch\""));
+  EXPECT_THAT(ErrorOf(output, "4"), HasSubstr("no field \"verbose\""));
+  EXPECT_THAT(ErrorOf(output, "5"), HasSubstr("\"category\" must be an integer"));
+  EXPECT_THAT(ErrorOf(output, "6"), HasSubstr("\"number\" must be an integer"));
+  EXPECT_THAT(ErrorOf(output, "7"), HasSubstr("out of range"));
+  EXPECT_THAT(ErrorOf(output, "8"), HasSubstr("needs the field \"number\""));
+  EXPECT_THAT(output[10]["error"].get<std::string>(), HasSubstr("nested more than"));
+  EXPECT_EQ(ErrorOf(output, "\"last\""), "");
+}
+
+TEST(DriverErrors, DialogCommandsNeedAnOpenDialogAndOnlyOneOpensAtATime) {
+  std::vector<std::string> lines;
+  for (const char* cmd : {"dump", "tab", "click", "select", "slide", "check", "close", "key"})
+    lines.push_back(std::string(R"({"cmd":")") + cmd + R"(","seq":")" + cmd + "\"}");
+  lines.push_back(kOpen);
+  lines.push_back(R"({"cmd":"open","model":"5/31","seq":"second"})");
+  const auto output = RunLines(lines);
+  for (const char* cmd : {"dump", "tab", "click", "select", "slide", "check", "close", "key"})
+    EXPECT_THAT(ErrorOf(output, std::string("\"") + cmd + "\""), HasSubstr("no dialog is open")) << cmd;
+  EXPECT_THAT(ErrorOf(output, "\"second\""), HasSubstr("already open"));
+  EXPECT_EQ(Reply(output, "\"o\"")["result"], 2);
+}
+
+TEST(DriverText, LooksUpCatalogMessagesWithTextAndIntegerInserts) {
+  const auto output = RunLines({
+      R"({"cmd":"text","category":4,"number":155,"inserts":["P1","127.0.0.2"],"seq":1})",
+      R"({"cmd":"text","category":4,"number":170,"inserts":["P2",3],"seq":2})",
+      R"({"cmd":"text","category":4,"number":156,"seq":3})",
+      R"({"cmd":"text","category":4,"number":155,"inserts":["P1",true],"seq":4})",
+      R"({"cmd":"text","category":4,"number":155,"inserts":"P1","seq":5})",
+  });
+  EXPECT_EQ(Reply(output, "1")["text"], CatalogText(Msg(4, 155), "P1", "127.0.0.2"));
+  EXPECT_EQ(Reply(output, "2")["text"], CatalogText(Msg(4, 170), "P2", 3));
+  EXPECT_EQ(Reply(output, "3")["text"], CatalogText(Msg(4, 156)));
+  EXPECT_THAT(ErrorOf(output, "4"), HasSubstr("inserts[1] must be a string or an integer"));
+  EXPECT_THAT(ErrorOf(output, "5"), HasSubstr("\"inserts\" must be an array"));
+}
+
+TEST(DriverEvents, ReportsMessageBoxesOnceAndNoInventedCalls) {
+  const auto output = RunSession({
+      Line(kOpen),
+      Do([](Session& session) {
+        session.OpenDialog()->MessageBox("The brightness could not be changed.", "Projector", MB_ICONSTOP);
+        session.OpenDialog()->MessageBox("Cooling down.", "Projector", MB_OK);
+      }),
+      Line(R"({"cmd":"events","seq":1})"),
+      Line(R"({"cmd":"events","seq":2})"),
+  });
+  const OrderedJson first = Reply(output, "1");
+  ASSERT_EQ(first["messages"].size(), 2u);
+  EXPECT_EQ(first["messages"][0]["text"], "The brightness could not be changed.");
+  EXPECT_EQ(first["messages"][0]["caption"], "Projector");
+  EXPECT_EQ(first["messages"][0]["icon"], "stop");
+  EXPECT_EQ(first["messages"][1]["icon"], "none");
+  EXPECT_TRUE(first["calls"].empty());  // no page talks to the projector yet
+  EXPECT_TRUE(Reply(output, "2")["messages"].empty());
+}
+
+TEST(DriverEvents, ProjectorCallsAreReportedInOrderInTheirShape) {
+  const auto output = RunSession({
+      Do([](Session& session) {
+        session.Calls().Append({"Get", 0x2003, std::nullopt, std::nullopt, 1LL, 130LL});
+        session.Calls().Append({"Inc", 0x0A1, 0, std::nullopt, 1LL, std::nullopt});
+        session.Calls().Append({"SetWhisper", std::nullopt, std::nullopt, std::vector<CallValue>{2LL, true, "x"}, true,
+                                std::nullopt});
+      }),
+      Line(R"({"cmd":"events","seq":1})"),
+  });
+  const OrderedJson calls = Reply(output, "1")["calls"];
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[0].dump(), R"({"op":"Get","code":"0x2003","result":1,"out":130})");
+  EXPECT_EQ(calls[1].dump(), R"({"op":"Inc","code":"0x00A1","value":0,"result":1})");
+  EXPECT_EQ(calls[2].dump(), R"({"op":"SetWhisper","args":[2,true,"x"],"result":true})");
+}
+
+}  // namespace
+}  // namespace driver::testing

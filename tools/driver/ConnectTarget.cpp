@@ -1,0 +1,90 @@
+#include "tools/driver/ConnectTarget.h"
+
+#include <charconv>
+#include <vector>
+
+#include "tools/driver/CommandArgs.h"
+
+namespace driver {
+namespace {
+
+constexpr std::string_view kTcpScheme = "tcp://";
+constexpr std::string_view kSerialScheme = "serial:";
+
+// A decimal number of at most `maxDigits` digits, nothing else.
+bool ParseDecimal(std::string_view text, std::size_t maxDigits, int& value) {
+  if (text.empty() || text.size() > maxDigits) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+// Four decimal octets, the first 127. Names are refused: what a name resolves
+// to is not ours to vouch for.
+bool IsLoopbackLiteral(std::string_view host) {
+  std::vector<int> octets;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t dot = host.find('.', start);
+    const std::string_view part = host.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+    int octet = 0;
+    if (!ParseDecimal(part, 3, octet) || octet > 255) return false;
+    octets.push_back(octet);
+    if (dot == std::string_view::npos) break;
+    start = dot + 1;
+  }
+  return octets.size() == 4 && octets[0] == 127;
+}
+
+ConnectTarget ParseTcp(std::string_view text) {
+  const std::string_view rest = text.substr(kTcpScheme.size());
+  const std::size_t colon = rest.rfind(':');
+  if (colon == std::string_view::npos)
+    throw CommandError("connect \"" + std::string(text) + "\": expected tcp://127.x.x.x:PORT");
+  const std::string_view host = rest.substr(0, colon);
+  if (!IsLoopbackLiteral(host))
+    throw CommandError("connect \"" + std::string(text) +
+                       "\": only a loopback address written as 127.x.x.x may be connected to");
+  int port = 0;
+  if (!ParseDecimal(rest.substr(colon + 1), 5, port) || port < 1 || port > 65535)
+    throw CommandError("connect \"" + std::string(text) + "\": the port must be a number from 1 to 65535");
+  ConnectTarget target;
+  target.kind = ConnectTarget::Kind::Tcp;
+  target.host = std::string(host);
+  target.port = port;
+  return target;
+}
+
+}  // namespace
+
+std::string ConnectTarget::Text() const {
+  switch (kind) {
+    case Kind::Simulated: return "sim";
+    case Kind::None: return "none";
+    case Kind::Tcp: return std::string(kTcpScheme) + host + ":" + std::to_string(port);
+    case Kind::Serial: return std::string(kSerialScheme) + path;
+  }
+  return {};
+}
+
+ConnectTarget ParseConnectTarget(std::string_view text) {
+  ConnectTarget target;
+  if (text == "sim") return target;
+  if (text == "none") {
+    target.kind = ConnectTarget::Kind::None;
+    return target;
+  }
+  if (text.starts_with(kTcpScheme)) return ParseTcp(text);
+  if (text.starts_with(kSerialScheme)) {
+    target.kind = ConnectTarget::Kind::Serial;
+    target.path = std::string(text.substr(kSerialScheme.size()));
+    if (target.path.empty() || target.path.find('\0') != std::string::npos)
+      throw CommandError("connect \"" + std::string(text) + "\": expected serial:PATH with a device path");
+    return target;
+  }
+  throw CommandError("connect \"" + std::string(text) +
+                     "\": expected \"sim\", \"none\", \"tcp://127.0.0.1:PORT\" or \"serial:PATH\"");
+}
+
+}  // namespace driver

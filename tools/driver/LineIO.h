@@ -1,0 +1,27 @@
+#pragma once
+// Where a session's commands come from and where its replies and events go.
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/driver/OrderedJson.h"
+
+namespace driver {
+
+// The next command line, or nothing at the end of input (and ever after).
+using LineSource = std::function<std::optional<std::string>()>;
+// One reply or event.
+using OutputSink = std::function<void(const OrderedJson&)>;
+
+LineSource StreamLines(std::istream& in);
+LineSource ScriptedLines(std::vector<std::string> lines);
+
+// One compact JSON object per line, flushed at once so that a script driving
+// the process through a pipe sees each reply as soon as it exists. Texts that
+// are not valid UTF-8 are repaired rather than refused.
+std::string ToJsonLine(const OrderedJson& object);
+OutputSink StreamSink(std::ostream& out);
+
+}  // namespace driver
