@@ -1,7 +1,6 @@
 #include "beamlink/PjtInterface.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 void CopyText(char (&slot)[kHostNameSize], const char* text) { CopyNameSlot(slot, text ? text : ""); }

@@ -3,16 +3,7 @@
 #include <algorithm>
 
 namespace {
-bool IsItem(const WindowState* window, int index) {
-  return window && index >= 0 && index < static_cast<int>(window->items.size());
-}
-
-int ClampToRange(const WindowState& slider, int pos) {
-  // A range given upside down still confines the thumb between its ends.
-  const int low = std::min(slider.rangeMin, slider.rangeMax);
-  const int high = std::max(slider.rangeMin, slider.rangeMax);
-  return std::clamp(pos, low, high);
-}
+bool IsItem(const WindowState* window, int index) { return window && window->HasItem(index); }
 }  // namespace
 
 // ---- CButton --------------------------------------------------------------
@@ -115,7 +106,7 @@ void CSliderCtrl::SetRange(int minimum, int maximum, BOOL redraw) {
   if (!m_hWnd) return;
   m_hWnd->rangeMin = minimum;
   m_hWnd->rangeMax = maximum;
-  m_hWnd->pos = ClampToRange(*m_hWnd, m_hWnd->pos);  // the slider keeps its thumb inside the range
+  m_hWnd->pos = m_hWnd->ClampToRange(m_hWnd->pos);  // the slider keeps its thumb inside the range
   NotifyDisplay(WindowChange::Range);
   if (redraw) NotifyDisplay(WindowChange::Repaint);
 }
@@ -132,7 +123,7 @@ void CSliderCtrl::GetRange(int& minimum, int& maximum) const {
 
 void CSliderCtrl::SetPos(int pos) {
   if (!m_hWnd) return;
-  const int clamped = ClampToRange(*m_hWnd, pos);
+  const int clamped = m_hWnd->ClampToRange(pos);
   if (m_hWnd->pos == clamped) return;
   m_hWnd->pos = clamped;
   NotifyDisplay(WindowChange::Position);

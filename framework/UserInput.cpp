@@ -1,7 +1,5 @@
 #include "framework/UserInput.h"
 
-#include <algorithm>
-
 #include "framework/Wnd.h"
 
 namespace {
@@ -14,8 +12,6 @@ void SendCommand(HWND control, int notification) {
 void SendScroll(HWND slider, UINT code, int pos) {
   if (CWnd* parent = ParentObject(slider)) parent->OnHScroll(code, static_cast<UINT>(pos), CWnd::FromHandle(slider));
 }
-
-bool IsItem(HWND window, int index) { return index >= 0 && index < static_cast<int>(window->items.size()); }
 
 void Change(HWND window, WindowChange change) { CurrentDisplay().OnWindowChanged(window, change); }
 }  // namespace
@@ -39,7 +35,7 @@ void UserSetCheck(HWND control, int state) {
 }
 
 bool UserSelectListItem(HWND combo, int index) {
-  if (!combo || !IsItem(combo, index)) return false;
+  if (!combo || !combo->HasItem(index)) return false;
   if (combo->curSel != index) {
     combo->curSel = index;
     Change(combo, WindowChange::Selection);
@@ -49,7 +45,7 @@ bool UserSelectListItem(HWND combo, int index) {
 }
 
 bool UserSelectTab(HWND tab, int index) {
-  if (!tab || !IsItem(tab, index)) return false;
+  if (!tab || !tab->HasItem(index)) return false;
   if (tab->curSel != index) {
     tab->curSel = index;
     Change(tab, WindowChange::Selection);
@@ -65,7 +61,7 @@ bool UserSelectTab(HWND tab, int index) {
 void UserSliderScroll(HWND slider, UINT code, int pos) {
   if (!slider) return;
   if (code != TB_ENDTRACK) {
-    const int clamped = std::clamp(pos, std::min(slider->rangeMin, slider->rangeMax), std::max(slider->rangeMin, slider->rangeMax));
+    const int clamped = slider->ClampToRange(pos);
     if (slider->pos != clamped) {
       slider->pos = clamped;
       Change(slider, WindowChange::Position);

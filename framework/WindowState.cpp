@@ -1,9 +1,15 @@
 #include "framework/WindowState.h"
 
+#include <algorithm>
+
 #include "framework/Wnd.h"
 
 WindowState::WindowState() = default;
 WindowState::~WindowState() = default;
+
+int WindowState::ClampToRange(int position) const {
+  return std::clamp(position, std::min(rangeMin, rangeMax), std::max(rangeMin, rangeMax));
+}
 
 WindowState* WindowState::FindChild(int childId) const {
   for (const auto& child : children)

@@ -51,6 +51,10 @@ struct WindowState {
   std::unique_ptr<CWnd> temporary;
 
   bool IsVisible() const { return (style & WS_VISIBLE) != 0; }
+  bool HasItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
+  // Where a slider's thumb may be: between the ends of its range, even a
+  // range given upside down.
+  int ClampToRange(int position) const;
   bool IsEnabled() const { return (style & WS_DISABLED) == 0; }
   WindowState* FindChild(int childId) const;
 

@@ -11,8 +11,14 @@ std::vector<std::unique_ptr<WindowState>>& TopLevel() {
   return *windows;
 }
 
-std::vector<std::unique_ptr<WindowState>>& SiblingsOf(HWND window) {
-  return window->parent ? window->parent->children : TopLevel();
+using Siblings = std::vector<std::unique_ptr<WindowState>>;
+
+Siblings& SiblingsOf(HWND window) { return window->parent ? window->parent->children : TopLevel(); }
+
+// Where a window stands among its siblings (the end when it is not there).
+Siblings::iterator PositionOf(HWND window) {
+  Siblings& siblings = SiblingsOf(window);
+  return std::find_if(siblings.begin(), siblings.end(), [&](const auto& p) { return p.get() == window; });
 }
 
 void SendDestroy(HWND window) {
@@ -43,7 +49,7 @@ void DestroyWindowState(HWND window) {
   SendDestroy(window);
   DetachAll(window);
   auto& siblings = SiblingsOf(window);
-  const auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& p) { return p.get() == window; });
+  const auto it = PositionOf(window);
   if (it == siblings.end()) return;
   std::unique_ptr<WindowState> doomed = std::move(*it);
   siblings.erase(it);
@@ -125,7 +131,7 @@ CWnd* CWnd::GetWindow(UINT cmd) const {
     case GW_HWNDNEXT:
     case GW_HWNDPREV: {
       auto& siblings = SiblingsOf(m_hWnd);
-      const auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& p) { return p.get() == m_hWnd; });
+      const auto it = PositionOf(m_hWnd);
       if (it == siblings.end()) return nullptr;
       if (cmd == GW_HWNDNEXT) return std::next(it) == siblings.end() ? nullptr : FromHandle(std::next(it)->get());
       return it == siblings.begin() ? nullptr : FromHandle(std::prev(it)->get());
@@ -186,7 +192,7 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
   MoveWindow(left, top, width, height);
   if (!(flags & SWP_NOZORDER) && insertAfter == &wndTop) {
     auto& siblings = SiblingsOf(m_hWnd);
-    const auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& p) { return p.get() == m_hWnd; });
+    const auto it = PositionOf(m_hWnd);
     if (it != siblings.end() && it != siblings.begin()) {
       std::rotate(siblings.begin(), it, std::next(it));
       NotifyDisplay(WindowChange::ZOrder);

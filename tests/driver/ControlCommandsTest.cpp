@@ -12,8 +12,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-constexpr char kOpen[] = R"({"cmd":"open","model":"5/30","seq":"o"})";
-
 TEST(DriverTab, SelectsTabsThatExistAndRefusesOthers) {
   const auto output = RunLines({kOpen, R"({"cmd":"tab","index":8,"seq":1})", R"({"cmd":"dump","seq":2})",
                                 R"({"cmd":"tab","index":9,"seq":3})", R"({"cmd":"tab","index":-1,"seq":4})",

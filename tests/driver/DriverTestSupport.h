@@ -18,6 +18,9 @@ inline const models::ModelDatabase& Database() {
   return database;
 }
 
+// Opens the dialog of type 5 model 30, the model with every tab.
+inline constexpr char kOpen[] = R"({"cmd":"open","model":"5/30","seq":"o"})";
+
 // A command line, or an action run when the session asks for the next line.
 struct Step {
   std::string line;

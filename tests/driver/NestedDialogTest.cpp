@@ -11,7 +11,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-constexpr char kOpen[] = R"({"cmd":"open","model":"5/30","seq":"o"})";
 constexpr char kCustom[] = R"({"cmd":"click","id":508,"seq":"custom"})";
 
 TEST(DriverNested, ClosingTheNestedDialogAnswersTheClickThatOpenedIt) {

@@ -13,8 +13,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-constexpr char kOpen[] = R"({"cmd":"open","model":"5/30","seq":"o"})";
-
 TEST(DriverOrdering, CloseEscapeAndEndOfInputAnswerTheOpenAfterTheClosedEvent) {
   EXPECT_THAT(Trace(RunLines({kOpen, R"({"cmd":"close","seq":"c"})", R"({"cmd":"dump","seq":"after"})"})),
               ElementsAre("modal 22151", "ok \"c\"", "closed 22151 1", "ok \"o\"", "error \"after\""));
