@@ -26,6 +26,7 @@ class CDialog : public CWnd {
   void EndDialog(int result);
   bool IsModalRunning() const { return m_bModalRunning; }
   bool HasEnded() const { return m_bEnded; }
+  int GetModalResult() const { return m_nModalResult; }  // what EndDialog was given
 
   virtual BOOL OnInitDialog();
   virtual void DoDataExchange(CDataExchange* pDX);

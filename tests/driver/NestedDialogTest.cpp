@@ -26,8 +26,8 @@ TEST(DriverNested, ClosingTheNestedDialogAnswersTheClickThatOpenedIt) {
       Line(R"({"cmd":"close","seq":"main"})"),
   });
   EXPECT_THAT(Trace(output),
-              ElementsAre("modal 22151", "modal 30998", "ok \"d\"", "ok \"c\"", "closed 30998 null", "ok \"custom\"",
-                          "modal 30998", "ok \"k\"", "closed 30998 null", "ok \"custom\"", "ok \"main\"",
+              ElementsAre("modal 22151", "modal 30998", "ok \"d\"", "ok \"c\"", "closed 30998 1", "ok \"custom\"",
+                          "modal 30998", "ok \"k\"", "closed 30998 2", "ok \"custom\"", "ok \"main\"",
                           "closed 22151 1", "ok \"o\""));
   EXPECT_THAT(page.nestedResults, ElementsAre(IDOK, IDCANCEL));
   EXPECT_EQ(Reply(output, "\"d\"")["caption"], "Custom");  // commands went to the nested dialog

@@ -180,14 +180,14 @@ void Session::ReportEndedDialogs() {
 }
 
 // A command ended the top-most dialog. One that "open" runs is reported when
-// DoModal has returned its result; for one a page opened, the framework does
-// not tell the result, so it is reported as null.
+// DoModal has returned; one a page opened is reported now, with the result
+// its EndDialog was given, before the reply of the command that opened it.
 void Session::ReportEndedByCommand(const CDialog& dialog) {
   const auto run = std::find_if(m_runs.begin(), m_runs.end(), [&](const ModalRun& r) { return r.dialog == &dialog; });
   if (run == m_runs.end() || run->openedByDriver) return;
   const int templateId = run->templateId;
   m_runs.erase(run);
-  EmitClosed(templateId, nullptr);
+  EmitClosed(templateId, dialog.GetModalResult());
 }
 
 bool Session::ForgetRun(const CDialog* dialog) {
