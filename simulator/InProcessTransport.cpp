@@ -1,0 +1,77 @@
+#include "simulator/InProcessTransport.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace sim {
+namespace {
+
+using beamlink::Clock;
+using beamlink::Deadline;
+
+// Nothing can arrive in-process unless a request is pending, so a read with
+// nothing pending waits for its deadline only as a line would, and never
+// longer than this.
+constexpr auto kLongestIdleWait = std::chrono::seconds(30);
+
+}  // namespace
+
+InProcessTransport::InProcessTransport(std::shared_ptr<Projector> projector, ServerOptions options)
+    : m_server(std::move(projector), std::move(options)) {}
+
+bool InProcessTransport::Write(std::span<const std::uint8_t> bytes, Deadline, std::string& error) {
+  if (m_closed || m_server.Closed()) {
+    error = "the projector closed the connection";
+    return false;
+  }
+  const auto now = Clock::now();
+  for (Server::Output& output : m_server.Receive(bytes))
+    m_pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+  return true;
+}
+
+std::size_t InProcessTransport::Read(std::span<std::uint8_t> buffer, Deadline deadline, std::string& error) {
+  if (buffer.empty()) return 0;
+  while (!m_pending.empty() && m_pending.front().bytes.empty()) {
+    // A close with nothing left to send.
+    if (m_pending.front().close) m_closed = true;
+    m_pending.pop_front();
+  }
+  if (m_pending.empty()) {
+    if (m_closed) {
+      error = "the projector closed the connection";
+      return 0;
+    }
+    std::this_thread::sleep_until(std::min(deadline, Clock::now() + kLongestIdleWait));
+    error = "timed out";
+    return 0;
+  }
+  Pending& next = m_pending.front();
+  if (next.due > deadline) {
+    std::this_thread::sleep_until(deadline);
+    error = "timed out";
+    return 0;
+  }
+  std::this_thread::sleep_until(next.due);
+  const std::size_t count = std::min(buffer.size(), next.bytes.size());
+  std::copy_n(next.bytes.begin(), count, buffer.begin());
+  next.bytes.erase(next.bytes.begin(), next.bytes.begin() + static_cast<std::ptrdiff_t>(count));
+  if (next.bytes.empty()) {
+    if (next.close) m_closed = true;
+    m_pending.pop_front();
+  }
+  return count;
+}
+
+beamlink::TransportFactory InProcessFactory(std::shared_ptr<Projector> projector, ServerOptions options) {
+  return [projector = std::move(projector), options = std::move(options)](
+             const beamlink::Endpoint&, Deadline, std::string& error) -> std::unique_ptr<beamlink::Transport> {
+    if (projector->GetFaults().Unreachable()) {
+      error = "connection refused (the simulated projector is unreachable)";
+      return nullptr;
+    }
+    return std::make_unique<InProcessTransport>(projector, options);
+  };
+}
+
+}  // namespace sim

@@ -1,0 +1,122 @@
+#include "simulator/Server.h"
+
+#include <exception>
+
+#include "beamlink/Auth.h"
+
+namespace sim {
+namespace {
+
+using beamlink::BodyKind;
+using beamlink::Encode;
+
+std::vector<std::uint8_t> Garbage(GarbageKind kind, const beamlink::Reply& reply) {
+  if (kind == GarbageKind::BadChecksum) {
+    beamlink::Frame frame = Encode(reply);
+    frame.back() ^= 0x5A;
+    return frame;
+  }
+  // No frame starts like this: the first byte is not the start marker.
+  return {0x00, 0xFF, 'g', 'a', 'r', 'b', 'a', 'g', 'e', 0x13, 0x37};
+}
+
+std::string KindText(BodyKind kind) { return std::string("'") + static_cast<char>(kind) + "'"; }
+
+}  // namespace
+
+std::string DescribeReply(const beamlink::Reply& reply) {
+  switch (reply.status) {
+    case beamlink::Status::Done: return "done";
+    case beamlink::Status::Value: return "value " + std::to_string(reply.value);
+    case beamlink::Status::Refused: return std::string("refused: ") + beamlink::RefusalText(reply.value);
+    case beamlink::Status::Error: return "error";
+  }
+  return "?";
+}
+
+Server::Server(std::shared_ptr<Projector> projector, ServerOptions options)
+    : m_projector(std::move(projector)), m_options(std::move(options)) {}
+
+void Server::Log(const std::string& line) const {
+  if (m_options.log) m_options.log(line);
+}
+
+std::vector<Server::Output> Server::Receive(std::span<const std::uint8_t> bytes) {
+  std::vector<Output> outputs;
+  while (!bytes.empty() && m_phase != Phase::Closed) {
+    const std::size_t used = m_reader.Feed(bytes);
+    bytes = bytes.subspan(used);
+    if (m_reader.GetState() == beamlink::FrameReader::State::Failed) {
+      outputs.push_back(Close("malformed frame: " + m_reader.Error()));
+      break;
+    }
+    if (m_reader.GetState() == beamlink::FrameReader::State::Ready) {
+      Output output = OnMessage(m_reader.Take());
+      if (!output.bytes.empty() || output.close) outputs.push_back(std::move(output));
+    }
+  }
+  return outputs;
+}
+
+Server::Output Server::Close(const std::string& why) {
+  Log("closing the connection: " + why);
+  m_phase = Phase::Closed;
+  return Output{{}, std::chrono::milliseconds(0), true};
+}
+
+Server::Output Server::OnMessage(const beamlink::Message& message) {
+  if (message.kind == BodyKind::Hello) return OnHello();
+  switch (m_phase) {
+    case Phase::AwaitHello: return Close("expected a hello, got frame " + KindText(message.kind));
+    case Phase::AwaitAnswer: {
+      if (message.kind != BodyKind::Answer) return Close("expected an answer, got frame " + KindText(message.kind));
+      if (!beamlink::AnswerMatches(message.answer.digest, m_options.password, m_nonce)) {
+        Log("wrong password");
+        m_phase = Phase::Closed;
+        return Output{Encode(beamlink::Verdict{false}), std::chrono::milliseconds(0), true};
+      }
+      m_phase = Phase::Ready;
+      Log("password accepted");
+      return Output{Encode(beamlink::Verdict{true})};
+    }
+    case Phase::Ready:
+      if (message.kind != BodyKind::Request) return Close("expected a request, got frame " + KindText(message.kind));
+      return OnRequest(message.request);
+    case Phase::Closed: break;
+  }
+  return Output{};
+}
+
+Server::Output Server::OnHello() {
+  if (m_options.password.empty()) {
+    m_phase = Phase::Ready;
+    Log("hello: welcome");
+    return Output{Encode(beamlink::Welcome{})};
+  }
+  try {
+    m_nonce = beamlink::RandomNonce();
+  } catch (const std::exception& e) {
+    return Close(e.what());
+  }
+  m_phase = Phase::AwaitAnswer;
+  Log("hello: challenge");
+  return Output{Encode(beamlink::Challenge{m_nonce})};
+}
+
+Server::Output Server::OnRequest(const beamlink::Request& request) {
+  Faults& faults = m_projector->GetFaults();
+  const std::string what = "tag " + std::to_string(request.tag) + " " + m_projector->Describe(request);
+  if (faults.TakeDrop()) return Close(what + ": dropped (fault)");
+  const beamlink::Reply reply = m_projector->Handle(request);
+  Output output{Encode(reply), faults.Latency()};
+  std::string line = what + " -> " + DescribeReply(reply);
+  if (const auto garbage = faults.TakeGarbage()) {
+    output.bytes = Garbage(*garbage, reply);
+    line += " (sent as garbage)";
+  }
+  if (output.delay.count() > 0) line += " after " + std::to_string(output.delay.count()) + " ms";
+  Log(line);
+  return output;
+}
+
+}  // namespace sim

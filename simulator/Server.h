@@ -1,0 +1,67 @@
+#pragma once
+// The projector's end of one connection: speaks the wire protocol on top of
+// a shared Projector. Bytes from the client go in; what the projector sends
+// back comes out, each piece with the delay it must wait and whether the
+// projector closes the connection after it. The caller owns the transport
+// (a socket, a pseudo-terminal, or a buffer in the same process).
+//
+// A connection starts with the client's hello: the projector welcomes it,
+// or, with a password, challenges it and checks the answer (a wrong answer
+// is rejected and the connection closed). Then each request gets one reply
+// with the same tag and code. A malformed or unexpected frame closes the
+// connection. A new hello at any time starts over, as on a serial line,
+// where the client's "reconnect" is just a new hello.
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "beamlink/Protocol.h"
+#include "simulator/Projector.h"
+
+namespace sim {
+
+struct ServerOptions {
+  std::string password;                          // empty: no challenge
+  std::function<void(const std::string&)> log;   // one line per exchange and per event; empty: silent
+};
+
+class Server {
+ public:
+  struct Output {
+    std::vector<std::uint8_t> bytes;
+    std::chrono::milliseconds delay{0};  // how long the projector takes to send them
+    bool close = false;                  // the projector closes the connection after them
+  };
+
+  Server(std::shared_ptr<Projector> projector, ServerOptions options);
+
+  // Takes what the client sent; returns what goes back, in order.
+  std::vector<Output> Receive(std::span<const std::uint8_t> bytes);
+  // After a close: the connection is over and further bytes are ignored.
+  bool Closed() const { return m_phase == Phase::Closed; }
+
+ private:
+  enum class Phase { AwaitHello, AwaitAnswer, Ready, Closed };
+
+  Output OnMessage(const beamlink::Message& message);
+  Output OnHello();
+  Output OnRequest(const beamlink::Request& request);
+  Output Close(const std::string& why);
+  void Log(const std::string& line) const;
+
+  std::shared_ptr<Projector> m_projector;
+  ServerOptions m_options;
+  beamlink::FrameReader m_reader;
+  Phase m_phase = Phase::AwaitHello;
+  std::array<std::uint8_t, beamlink::kNonceSize> m_nonce{};
+};
+
+// The reply's words for the traffic log: "value 160", "refused: out of range".
+std::string DescribeReply(const beamlink::Reply& reply);
+
+}  // namespace sim

@@ -1,0 +1,276 @@
+#include "simulator/pjsim/Daemon.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <sys/socket.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <vector>
+
+namespace sim::pjsim {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Connections served at once; more are closed as soon as they are accepted.
+constexpr std::size_t kMaxClients = 8;
+
+std::string Errno(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+void LogLine(const std::string& line) { std::fprintf(stderr, "pjsim: %s\n", line.c_str()); }
+
+// Writes everything, waiting at most a second for a full line to drain.
+bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes, bool socket) {
+  std::size_t done = 0;
+  const auto giveUp = Clock::now() + std::chrono::seconds(1);
+  while (done < bytes.size()) {
+    const ssize_t n = socket ? send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL)
+                             : write(fd, bytes.data() + done, bytes.size() - done);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && Clock::now() < giveUp) {
+      pollfd p{fd, POLLOUT, 0};
+      poll(&p, 1, 100);
+      continue;
+    }
+    return false;
+  }
+  return true;
+}
+
+struct Pending {
+  std::vector<std::uint8_t> bytes;
+  Clock::time_point due;
+  bool close = false;
+};
+
+// One connection: a socket, or the pseudo-terminal's master side.
+struct Client {
+  int fd = -1;
+  int id = 0;
+  std::unique_ptr<Server> server;
+  std::deque<Pending> pending;
+  bool gone = false;
+};
+
+class Loop {
+ public:
+  Loop(std::shared_ptr<Projector> projector, const ServerOptions& options, bool serial)
+      : m_projector(std::move(projector)), m_options(options), m_serial(serial) {}
+
+  ~Loop() {
+    for (Client& client : m_clients) close(client.fd);
+    if (m_listen >= 0) close(m_listen);
+    if (m_slave >= 0) close(m_slave);
+    if (m_signals >= 0) close(m_signals);
+  }
+
+  // SIGINT and SIGTERM arrive through a descriptor the loop polls, so a
+  // signal can never slip in between a check and the wait.
+  bool CatchSignals() {
+    sigset_t mask;
+    sigemptyset(&mask);
+    sigaddset(&mask, SIGINT);
+    sigaddset(&mask, SIGTERM);
+    if (sigprocmask(SIG_BLOCK, &mask, nullptr) != 0) return Fail(Errno("sigprocmask"));
+    m_signals = signalfd(-1, &mask, SFD_CLOEXEC);
+    if (m_signals < 0) return Fail(Errno("signalfd"));
+    signal(SIGPIPE, SIG_IGN);
+    return true;
+  }
+
+  bool Listen(const std::string& address, std::uint16_t port, std::FILE* announce) {
+    m_listen = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (m_listen < 0) return Fail(Errno("socket"));
+    const int yes = 1;
+    setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in where{};
+    where.sin_family = AF_INET;
+    where.sin_port = htons(port);
+    if (inet_pton(AF_INET, address.c_str(), &where.sin_addr) != 1) return Fail("bad address " + address);
+    if (bind(m_listen, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0)
+      return Fail(Errno(("bind " + address + ":" + std::to_string(port)).c_str()));
+    if (listen(m_listen, 4) != 0) return Fail(Errno("listen"));
+    socklen_t size = sizeof where;
+    getsockname(m_listen, reinterpret_cast<sockaddr*>(&where), &size);
+    std::fprintf(announce, "listening %s:%u\n", address.c_str(), static_cast<unsigned>(ntohs(where.sin_port)));
+    std::fflush(announce);
+    return true;
+  }
+
+  bool OpenTerminal(std::FILE* announce) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0) return Fail(Errno("posix_openpt"));
+    AddClient(master);
+    if (grantpt(master) != 0 || unlockpt(master) != 0) return Fail(Errno("grantpt/unlockpt"));
+    char path[128];
+    if (ptsname_r(master, path, sizeof path) != 0) return Fail(Errno("ptsname"));
+    // Holding the other side open keeps the line up between clients (the
+    // master would otherwise report a hang-up while nobody has it open).
+    m_slave = open(path, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (m_slave < 0) return Fail(Errno("open the terminal"));
+    termios raw{};
+    if (tcgetattr(m_slave, &raw) != 0) return Fail(Errno("tcgetattr"));
+    cfmakeraw(&raw);
+    if (tcsetattr(m_slave, TCSANOW, &raw) != 0) return Fail(Errno("tcsetattr"));
+    std::fprintf(announce, "serial %s\n", path);
+    std::fflush(announce);
+    return true;
+  }
+
+  int Run() {
+    for (;;) {
+      std::vector<pollfd> fds;
+      fds.push_back({m_signals, POLLIN, 0});
+      if (m_listen >= 0) fds.push_back({m_listen, POLLIN, 0});
+      const std::size_t firstClient = fds.size();
+      for (const Client& client : m_clients) fds.push_back({client.fd, POLLIN, 0});
+
+      if (poll(fds.data(), fds.size(), Timeout()) < 0) {
+        if (errno == EINTR) continue;
+        LogLine(Errno("poll"));
+        return 1;
+      }
+      if (fds[0].revents & POLLIN) {
+        signalfd_siginfo info{};
+        if (read(m_signals, &info, sizeof info) > 0)
+          LogLine(std::string("stopping on ") + strsignal(static_cast<int>(info.ssi_signo)));
+        return 0;
+      }
+      if (m_listen >= 0 && (fds[1].revents & POLLIN)) Accept();
+      for (std::size_t i = firstClient; i < fds.size(); ++i)
+        if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) ReadFrom(m_clients[i - firstClient]);
+      SendDue();
+      std::erase_if(m_clients, [](const Client& c) {
+        if (c.gone) close(c.fd);
+        return c.gone;
+      });
+    }
+  }
+
+ private:
+  bool Fail(const std::string& why) {
+    LogLine(why);
+    return false;
+  }
+
+  void AddClient(int fd) {
+    Client client;
+    client.fd = fd;
+    client.id = ++m_lastId;
+    client.server = NewServer(client.id);
+    m_clients.push_back(std::move(client));
+  }
+
+  std::unique_ptr<Server> NewServer(int id) {
+    ServerOptions options = m_options;
+    const auto log = m_options.log;
+    const std::string who = m_serial ? "serial: " : "client " + std::to_string(id) + ": ";
+    if (log) options.log = [log, who](const std::string& line) { log(who + line); };
+    return std::make_unique<Server>(m_projector, std::move(options));
+  }
+
+  void Accept() {
+    const int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0) return;
+    if (m_clients.size() >= kMaxClients || m_projector->GetFaults().Unreachable()) {
+      LogLine(m_clients.size() >= kMaxClients
+                  ? "refusing a connection: " + std::to_string(kMaxClients) + " clients at once at most"
+                  : std::string("refusing a connection: unreachable (fault)"));
+      close(fd);
+      return;
+    }
+    AddClient(fd);
+    LogLine("client " + std::to_string(m_clients.back().id) + " connected");
+  }
+
+  void ReadFrom(Client& client) {
+    std::uint8_t buffer[256];
+    const ssize_t n = read(client.fd, buffer, sizeof buffer);
+    if (n <= 0) {
+      if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+      if (!m_serial) {
+        LogLine("client " + std::to_string(client.id) + " left");
+        client.gone = true;
+      }
+      return;
+    }
+    const auto now = Clock::now();
+    for (Server::Output& output :
+         client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))))
+      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+    // A serial line stays when its session ends: what the client sent in
+    // that session is dropped and the next session starts at once, before
+    // the client has seen the last reply and can answer it with a new hello.
+    if (m_serial && client.server->Closed()) {
+      tcflush(client.fd, TCIFLUSH);
+      client.server = NewServer(client.id);
+    }
+  }
+
+  void SendDue() {
+    const auto now = Clock::now();
+    for (Client& client : m_clients) {
+      while (!client.gone && !client.pending.empty() && client.pending.front().due <= now) {
+        Pending next = std::move(client.pending.front());
+        client.pending.pop_front();
+        if (!next.bytes.empty() && !WriteAll(client.fd, next.bytes, !m_serial)) {
+          LogLine("client " + std::to_string(client.id) + ": cannot write");
+          if (!m_serial) client.gone = true;
+        }
+        if (next.close && !m_serial) client.gone = true;
+      }
+    }
+  }
+
+  // Until the next delayed reply is due, or for ever.
+  int Timeout() const {
+    std::optional<Clock::time_point> next;
+    for (const Client& client : m_clients) {
+      if (client.pending.empty()) continue;
+      const auto due = client.pending.front().due;
+      next = next ? std::min(*next, due) : due;
+    }
+    if (!next) return -1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(wait, 0, 60'000));
+  }
+
+  std::shared_ptr<Projector> m_projector;
+  ServerOptions m_options;
+  bool m_serial;
+  int m_signals = -1;
+  int m_listen = -1;
+  int m_slave = -1;
+  int m_lastId = 0;
+  std::vector<Client> m_clients;
+};
+
+}  // namespace
+
+int ServeTcp(std::shared_ptr<Projector> projector, const ServerOptions& options, const std::string& address,
+             std::uint16_t port, std::FILE* announce) {
+  Loop loop(std::move(projector), options, false);
+  if (!loop.CatchSignals() || !loop.Listen(address, port, announce)) return 1;
+  return loop.Run();
+}
+
+int ServeSerial(std::shared_ptr<Projector> projector, const ServerOptions& options, std::FILE* announce) {
+  Loop loop(std::move(projector), options, true);
+  if (!loop.CatchSignals() || !loop.OpenTerminal(announce)) return 1;
+  return loop.Run();
+}
+
+}  // namespace sim::pjsim

@@ -1,0 +1,34 @@
+#pragma once
+// The command line of pjsim.
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "simulator/Projector.h"
+
+namespace sim::pjsim {
+
+struct Options {
+  bool help = false;
+  std::string model;        // "type/model" of the model database
+  bool serial = false;      // a pseudo-terminal in place of a TCP listener
+  std::string address;      // 127.x.x.x
+  std::uint16_t port = 0;   // 0: any free port
+  std::string password;     // empty: none
+  std::chrono::milliseconds cooldown{3000};
+  Power power = Power::On;  // at start
+};
+
+// Parses the arguments after the program name; nullopt with `error` when
+// they are wrong.
+std::optional<Options> ParseOptions(std::span<const std::string_view> args, std::string& error);
+
+// A dotted address of four numbers 0..255 whose first is 127.
+bool IsLoopbackAddress(std::string_view address);
+
+const char* Usage();
+
+}  // namespace sim::pjsim

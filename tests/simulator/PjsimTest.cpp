@@ -1,0 +1,231 @@
+// pjsim: its command line, and the daemon itself over TCP on 127.0.0.1 and
+// over a pseudo-terminal, started as a process and stopped with SIGTERM.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "beamlink/Auth.h"
+#include "projector/CommandCodes.h"
+#include "SimTestSupport.h"
+#include "simulator/pjsim/Options.h"
+
+extern char** environ;
+
+namespace sim::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::optional<pjsim::Options> Parse(std::vector<std::string_view> args, std::string* error = nullptr) {
+  std::string text;
+  auto options = pjsim::ParseOptions(args, text);
+  if (error) *error = text;
+  return options;
+}
+
+TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
+  EXPECT_TRUE(pjsim::IsLoopbackAddress("127.0.0.1"));
+  EXPECT_TRUE(pjsim::IsLoopbackAddress("127.10.20.30"));
+  for (const char* address : {"10.0.0.1", "127.0.0", "127.0.0.256", "localhost", "127..0.1", "1127.0.0.1"})
+    EXPECT_FALSE(pjsim::IsLoopbackAddress(address)) << address;
+
+  std::string error;
+  const auto options =
+      Parse({"--model", "5/30", "--listen", "127.0.0.1:0", "--password", "pw", "--cooldown-ms", "50"});
+  ASSERT_TRUE(options);
+  EXPECT_EQ(options->port, 0);
+  EXPECT_EQ(options->password, "pw");
+  EXPECT_EQ(options->cooldown, 50ms);
+  EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "0.0.0.0:4352"}, &error));
+  EXPECT_NE(error.find("loopback"), std::string::npos);
+  EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "127.0.0.1:70000"}));
+  EXPECT_FALSE(Parse({"--model", "5/30"}));                                         // nowhere to serve
+  EXPECT_FALSE(Parse({"--model", "5/30", "--serial", "--listen", "127.0.0.1:1"}));  // two places
+}
+
+// pjsim as a child process: stdout on a pipe, stderr discarded.
+class Daemon {
+ public:
+  explicit Daemon(std::vector<std::string> args) {
+    args.insert(args.begin(), PJSIM_BIN);
+    std::vector<char*> argv;
+    for (auto& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    setenv("EXPERT_MODEL_DB", SIM_TEST_MODEL_DB, 1);
+    if (posix_spawn(&m_pid, PJSIM_BIN, &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    m_out = out[0];
+  }
+  ~Daemon() {
+    if (m_pid > 0) {
+      kill(m_pid, SIGKILL);
+      waitpid(m_pid, nullptr, 0);
+    }
+    if (m_out >= 0) close(m_out);
+  }
+
+  // The first line pjsim prints, within five seconds.
+  std::string FirstLine() {
+    std::string line;
+    const auto until = std::chrono::steady_clock::now() + 5s;
+    char c;
+    while (std::chrono::steady_clock::now() < until) {
+      pollfd p{m_out, POLLIN, 0};
+      if (poll(&p, 1, 100) <= 0) continue;
+      if (read(m_out, &c, 1) != 1 || c == '\n') break;
+      line += c;
+    }
+    return line;
+  }
+
+  // SIGTERM, then the exit status within five seconds (-1 if it does not end).
+  int Stop() {
+    if (m_pid <= 0) return -1;
+    kill(m_pid, SIGTERM);
+    for (int i = 0; i < 500; ++i) {
+      int status = 0;
+      if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      }
+      std::this_thread::sleep_for(10ms);
+    }
+    return -1;
+  }
+
+ private:
+  pid_t m_pid = -1;
+  int m_out = -1;
+};
+
+// A frame-at-a-time client on a descriptor, every read bounded.
+class Line {
+ public:
+  explicit Line(int fd) : m_fd(fd) {}
+  ~Line() { close(m_fd); }
+  void Send(const beamlink::Frame& frame) {
+    ASSERT_EQ(write(m_fd, frame.data(), frame.size()), static_cast<ssize_t>(frame.size()));
+  }
+  // The next frame; an empty Message (kind 0) when none came in time or the line closed.
+  beamlink::Message Receive() {
+    beamlink::FrameReader reader;
+    std::uint8_t byte;
+    pollfd p{m_fd, POLLIN, 0};
+    while (reader.GetState() == beamlink::FrameReader::State::NeedMore && poll(&p, 1, 3000) == 1 &&
+           read(m_fd, &byte, 1) == 1)
+      reader.Feed(std::span(&byte, 1));
+    if (reader.GetState() == beamlink::FrameReader::State::Ready) return reader.Take();
+    beamlink::Message none;
+    none.kind = beamlink::BodyKind{};
+    return none;
+  }
+  // The reply, or an error with value 0xFFFF when none came.
+  beamlink::Reply Call(const beamlink::Request& request) {
+    Send(Encode(request));
+    const auto message = Receive();
+    return message.kind == beamlink::BodyKind::Reply ? message.reply
+                                                     : beamlink::Reply{0, beamlink::Status::Error, 0, 0xFFFF};
+  }
+  // True when the peer closes the line within three seconds.
+  bool ClosedByPeer() {
+    pollfd p{m_fd, POLLIN, 0};
+    std::uint8_t byte;
+    return poll(&p, 1, 3000) == 1 && read(m_fd, &byte, 1) == 0;
+  }
+
+ private:
+  int m_fd;
+};
+
+int ConnectTcp(std::uint16_t port) {
+  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in where{};
+  where.sin_family = AF_INET;
+  where.sin_port = htons(port);
+  where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  connect(fd, reinterpret_cast<sockaddr*>(&where), sizeof where);
+  return fd;
+}
+
+TEST(PjsimTest, ServesTcpOnLoopbackAndEndsCleanlyOnSigterm) {
+  Daemon daemon({"--model", "5/30", "--listen", "127.0.0.1:0"});
+  const std::string announce = daemon.FirstLine();
+  ASSERT_EQ(announce.rfind("listening 127.0.0.1:", 0), 0u) << announce;
+  const int port = std::stoi(announce.substr(announce.rfind(':') + 1));
+  ASSERT_GT(port, 0);
+  {
+    Line client(ConnectTcp(static_cast<std::uint16_t>(port)));
+    client.Send(Encode(beamlink::Hello{}));
+    ASSERT_EQ(client.Receive().kind, beamlink::BodyKind::Welcome);
+    EXPECT_EQ(client.Call({9, beamlink::Action::Get, pjcode::kBrightness, 0, 0}),
+              (beamlink::Reply{9, beamlink::Status::Value, pjcode::kBrightness, 128}));
+    EXPECT_EQ(client.Call(Set(pjcode::kBrightness, 140)).status, beamlink::Status::Done);
+
+    // A second client sees the same projector; a malformed frame ends its connection only.
+    Line other(ConnectTcp(static_cast<std::uint16_t>(port)));
+    other.Send(Encode(beamlink::Hello{}));
+    ASSERT_EQ(other.Receive().kind, beamlink::BodyKind::Welcome);
+    EXPECT_EQ(other.Call(Get(pjcode::kBrightness)).value, 140);
+    beamlink::Frame corrupt = Encode(Get(pjcode::kBrightness));
+    corrupt.back() ^= 0xFF;
+    other.Send(corrupt);
+    EXPECT_TRUE(other.ClosedByPeer());
+    EXPECT_EQ(client.Call(Get(pjcode::kBrightness)).value, 140);
+  }
+  EXPECT_EQ(daemon.Stop(), 0);
+}
+
+TEST(PjsimTest, ServesAPseudoTerminalWithAPasswordAndStartsOverAfterGarbage) {
+  Daemon daemon({"--model", "1/16", "--serial", "--password", "pw"});
+  const std::string announce = daemon.FirstLine();
+  ASSERT_EQ(announce.rfind("serial /dev/", 0), 0u) << announce;
+  const int fd = open(announce.substr(7).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  ASSERT_GE(fd, 0) << announce;
+  termios raw{};
+  tcgetattr(fd, &raw);
+  cfmakeraw(&raw);
+  tcsetattr(fd, TCSANOW, &raw);
+  {
+    Line line(fd);
+    const auto logIn = [&](const char* password) {
+      line.Send(Encode(beamlink::Hello{}));
+      const auto challenge = line.Receive();
+      EXPECT_EQ(challenge.kind, beamlink::BodyKind::Challenge);
+      line.Send(Encode(beamlink::Answer{beamlink::AnswerFor(password, challenge.challenge.nonce)}));
+      const auto verdict = line.Receive();
+      EXPECT_EQ(verdict.kind, beamlink::BodyKind::Verdict);
+      return verdict.verdict.accepted;
+    };
+    EXPECT_FALSE(logIn("guess"));  // the rejecting verdict reaches the client
+    ASSERT_TRUE(logIn("pw"));
+    const auto refused = line.Call(Get(pjcode::kKeystoneH));  // model 16 has none
+    EXPECT_EQ(refused.status, beamlink::Status::Refused);
+
+    line.Send({0x42, 0x42});  // garbage: the session ends, the line stays
+    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(logIn("pw"));
+    EXPECT_EQ(line.Call(Get(pjcode::kKeystoneV)).value, 128);
+  }
+  EXPECT_EQ(daemon.Stop(), 0);
+}
+
+}  // namespace
+}  // namespace sim::test
