@@ -95,12 +95,23 @@ bool ParseBody(std::span<const std::uint8_t> body, Message& message, std::string
 
 }  // namespace
 
+namespace {
+// CRC-8 with polynomial 0x07, one table lookup per byte.
+constexpr std::array<std::uint8_t, 256> MakeCrc8Table() {
+  std::array<std::uint8_t, 256> table{};
+  for (int value = 0; value < 256; ++value) {
+    auto crc = static_cast<std::uint8_t>(value);
+    for (int bit = 0; bit < 8; ++bit) crc = static_cast<std::uint8_t>((crc & 0x80) ? (crc << 1) ^ 0x07 : crc << 1);
+    table[static_cast<std::size_t>(value)] = crc;
+  }
+  return table;
+}
+constexpr std::array<std::uint8_t, 256> kCrc8Table = MakeCrc8Table();
+}  // namespace
+
 std::uint8_t Crc8(std::span<const std::uint8_t> bytes) {
   std::uint8_t crc = 0;
-  for (std::uint8_t byte : bytes) {
-    crc ^= byte;
-    for (int bit = 0; bit < 8; ++bit) crc = static_cast<std::uint8_t>((crc & 0x80) ? (crc << 1) ^ 0x07 : crc << 1);
-  }
+  for (std::uint8_t byte : bytes) crc = kCrc8Table[crc ^ byte];
   return crc;
 }
 

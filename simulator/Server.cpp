@@ -105,17 +105,20 @@ Server::Output Server::OnHello() {
 
 Server::Output Server::OnRequest(const beamlink::Request& request) {
   Faults& faults = m_projector->GetFaults();
-  const std::string what = "tag " + std::to_string(request.tag) + " " + m_projector->Describe(request);
-  if (faults.TakeDrop()) return Close(what + ": dropped (fault)");
+  // The traffic log is text; build it only when someone reads it.
+  const bool logging = static_cast<bool>(m_options.log);
+  auto what = [&] { return "tag " + std::to_string(request.tag) + " " + m_projector->Describe(request); };
+  if (faults.TakeDrop()) return Close(logging ? what() + ": dropped (fault)" : std::string());
   const beamlink::Reply reply = m_projector->Handle(request);
   Output output{Encode(reply), faults.Latency()};
-  std::string line = what + " -> " + DescribeReply(reply);
-  if (const auto garbage = faults.TakeGarbage()) {
-    output.bytes = Garbage(*garbage, reply);
-    line += " (sent as garbage)";
+  const auto garbage = faults.TakeGarbage();
+  if (garbage) output.bytes = Garbage(*garbage, reply);
+  if (logging) {
+    std::string line = what() + " -> " + DescribeReply(reply);
+    if (garbage) line += " (sent as garbage)";
+    if (output.delay.count() > 0) line += " after " + std::to_string(output.delay.count()) + " ms";
+    Log(line);
   }
-  if (output.delay.count() > 0) line += " after " + std::to_string(output.delay.count()) + " ms";
-  Log(line);
   return output;
 }
 
