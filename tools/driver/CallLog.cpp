@@ -24,7 +24,7 @@ OrderedJson CallToJson(const ProjectorCall& call) {
     for (const CallValue& arg : *call.args) args.push_back(ValueToJson(arg));
     json["args"] = std::move(args);
   }
-  json["result"] = ValueToJson(call.result);
+  if (call.result) json["result"] = ValueToJson(*call.result);
   if (call.out) json["out"] = ValueToJson(*call.out);
   return json;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The record of projector-interface operations a session has called, in
-// order, for the "events" command. The projector library's trace hook appends
-// to it; nothing else does, so an empty list means that nothing called the
-// projector.
+// order, for the "events" command. The observer the session gives the
+// dialog's projector interface appends to it; nothing else does, so an empty
+// list means that nothing called the projector.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +21,7 @@ struct ProjectorCall {
   std::optional<std::uint16_t> code;        // generic operations: the command code
   std::optional<long long> value;           // Set, Inc, Dec: the value passed with the code
   std::optional<std::vector<CallValue>> args;  // named operations: the arguments as passed
-  CallValue result = 0LL;                   // what the operation returned
+  std::optional<CallValue> result;          // what the operation returned; none when it returns nothing
   std::optional<CallValue> out;             // the value written through a pointer, if any
 };
 

@@ -1,6 +1,7 @@
 #include "tools/driver/Session.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "framework/Dialog.h"
 #include "framework/HeadlessDisplay.h"
@@ -10,11 +11,13 @@
 #include "tools/driver/DialogDump.h"
 #include "tools/driver/HostHandOff.h"
 #include "tools/driver/OpenRequest.h"
+#include "tools/driver/ProjectorLink.h"
+#include "tools/driver/SimCommand.h"
 
 namespace driver {
 namespace {
 
-constexpr char kKnownCommands[] = "open, tab, click, select, slide, check, close, key, dump, events, text";
+constexpr char kKnownCommands[] = "open, tab, click, select, slide, check, close, key, dump, events, sim, text";
 
 bool IsOnModalStack(const CDialog* dialog) {
   const auto& stack = ModalDialogs();
@@ -112,6 +115,7 @@ void Session::HandleLine(const std::string& line, CDialog* topModal) {
 OrderedJson Session::Dispatch(std::string_view name, const nlohmann::json& command, CDialog* topModal) {
   if (name == "open") return Open(command);
   if (name == "events") return Events(command);
+  if (name == "sim") return Sim(command);
   if (name == "text") return {{"text", LookUpCatalogText(CommandArgs(command, name, {"category", "number", "inserts"}))}};
   if (IsDialogCommand(name)) {
     if (!topModal) throw CommandError("no dialog is open: \"" + std::string(name) + "\" needs one (see \"open\")");
@@ -124,11 +128,25 @@ OrderedJson Session::Open(const nlohmann::json& command) {
   if (!ModalDialogs().empty()) throw CommandError("a dialog is already open: close it before opening another");
   const CommandArgs args(command, "open", {"model", "host", "handoff", "connectionIndex", "ranges32", "connect"});
   const OpenRequest request = ReadOpenRequest(args, m_models);
-  // The projector library's transports arrive later; the choice is kept for them.
   m_connection = request.connect;
+  m_projector.reset();
 
   CExpertDlg dialog;
   HandOver(dialog, request);
+  // The password the interface was handed (empty when the hand-off carries no
+  // connection data): the simulated projector asks for that one, so that the
+  // dialog can talk to it.
+  const char* const secondText = dialog.m_pjt.m_szSecondText;
+  const std::string password(secondText, strnlen(secondText, sizeof dialog.m_pjt.m_szSecondText));
+  if (request.connect.kind == ConnectTarget::Kind::Simulated) {
+    try {
+      m_projector = std::make_shared<sim::Projector>(request.description);
+    } catch (const std::exception& error) {
+      throw CommandError(std::string("the simulated projector could not be built: ") + error.what());
+    }
+  }
+  dialog.m_pjt.SetTransportFactory(MakeTransportFactory(request.connect, m_projector, password));
+  dialog.m_pjt.SetCallObserver([this](const beamlink::CallTrace& trace) { m_calls.Append(ToProjectorCall(trace)); });
   INT_PTR result = -1;
   {
     const OpenDialogScope scope(m_openDialog, dialog);
@@ -152,6 +170,16 @@ OrderedJson Session::Events(const nlohmann::json& command) {
   OrderedJson calls = OrderedJson::array();
   for (const ProjectorCall& call : m_calls.Take()) calls.push_back(CallToJson(call));
   return {{"messages", std::move(messages)}, {"calls", std::move(calls)}};
+}
+
+OrderedJson Session::Sim(const nlohmann::json& command) {
+  if (!m_projector) {
+    if (m_connection.kind != ConnectTarget::Kind::Simulated)
+      throw CommandError("the last dialog was opened with \"connect\":\"" + m_connection.Text() +
+                         "\": \"sim\" needs one on the simulated projector");
+    throw CommandError("no simulated projector: open a dialog first (with \"connect\":\"sim\", the default)");
+  }
+  return RunSimCommand(command, *m_projector);
 }
 
 void Session::AnnounceModalDialogs() {

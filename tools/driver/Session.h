@@ -8,6 +8,7 @@
 // and reported with a "closed" event once it has ended; the command that
 // opened it is answered after that. At the end of input every open modal run
 // is cancelled, innermost first, and reported the same way.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,7 @@
 
 #include "frame/ExpertDlg.h"
 #include "models/ModelDatabase.h"
+#include "simulator/Projector.h"
 #include "tools/driver/CallLog.h"
 #include "tools/driver/ConnectTarget.h"
 #include "tools/driver/LineIO.h"
@@ -38,8 +40,11 @@ class Session {
   // The dialog that "open" is running now, or null. For in-process tests,
   // which may look at what the dialog holds between two commands.
   CExpertDlg* OpenDialog() const { return m_openDialog; }
-  // The "connect" choice of the last "open" (kept for the projector library).
+  // The "connect" choice of the last "open".
   const ConnectTarget& Connection() const { return m_connection; }
+  // The simulated projector of the last "open" when it was on "sim" (it
+  // outlives the dialog until the next "open"), else null.
+  sim::Projector* SimulatedProjector() const { return m_projector.get(); }
   // The projector calls reported by the next "events".
   CallLog& Calls() { return m_calls; }
 
@@ -57,6 +62,7 @@ class Session {
   OrderedJson Dispatch(std::string_view name, const nlohmann::json& command, CDialog* topModal);
   OrderedJson Open(const nlohmann::json& command);
   OrderedJson Events(const nlohmann::json& command);
+  OrderedJson Sim(const nlohmann::json& command);
 
   void AnnounceModalDialogs();
   void ReportEndedDialogs();
@@ -72,6 +78,7 @@ class Session {
   std::vector<ModalRun> m_runs;  // outermost first
   CExpertDlg* m_openDialog = nullptr;
   ConnectTarget m_connection;
+  std::shared_ptr<sim::Projector> m_projector;
   CallLog m_calls;
 };
 
