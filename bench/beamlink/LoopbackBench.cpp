@@ -1,0 +1,491 @@
+// What one projector exchange costs over real TCP on 127.0.0.1, next to the
+// floor any client pays for the same traffic: a plain blocking socket pair
+// trading a 12-byte request for a 10-byte reply.
+//
+//   BM_GetOverTcp        CPjtInterface::Get(0x2003) to pjsim's event loop
+//   BM_ConnectionCall    the same exchange through beamlink::Connection alone
+//   BM_PlainPingPong     12 bytes out, 10 bytes back, nothing else
+//
+// The simulator runs pjsim's own TCP loop (pjsim_core) in a thread of this
+// process, stopped at the end of the run with a SIGTERM sent to that thread
+// only. Bytes per request and reply are read from the client socket's
+// TCP_INFO counters, so they are what really crossed the wire. At the end the
+// ratio of each library figure to the plain ping-pong is printed.
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/tcp.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "beamlink/Connection.h"
+#include "beamlink/PjtInterface.h"
+#include "models/ModelDatabase.h"
+#include "simulator/Projector.h"
+#include "simulator/pjsim/Daemon.h"
+
+namespace {
+
+constexpr std::uint16_t kBrightness = 0x2003;
+constexpr std::uint16_t kBrightnessRaw = 140;  // what the simulated projector holds
+constexpr int kTimeoutMs = 2000;
+constexpr std::size_t kRequestBytes = 12;
+constexpr std::size_t kReplyBytes = 10;
+
+// The get-brightness exchange of the protocol notes, byte for byte.
+constexpr std::array<std::uint8_t, kRequestBytes> kRequestFrame{0xA5, 0x09, 0x51, 0x01, 0x01, 0x20,
+                                                                0x03, 0x00, 0x00, 0x00, 0x00, 0x96};
+constexpr std::array<std::uint8_t, kReplyBytes> kReplyFrame{0xA5, 0x07, 0x52, 0x01, 0x01,
+                                                            0x20, 0x03, 0x00, 0x80, 0xE7};
+
+// ---------------------------------------------------------------------------
+// Bytes on the wire, from the kernel's own count for one TCP socket.
+
+struct WireCount {
+  std::uint64_t sent = 0;      // acknowledged by the peer
+  std::uint64_t received = 0;
+};
+
+std::optional<WireCount> CountOf(int fd) {
+  tcp_info info{};
+  socklen_t size = sizeof info;
+  if (getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0) return std::nullopt;
+  if (size < offsetof(tcp_info, tcpi_bytes_received) + sizeof info.tcpi_bytes_received) return std::nullopt;
+  return WireCount{info.tcpi_bytes_acked, info.tcpi_bytes_received};
+}
+
+// The descriptors of this process connected to 127.0.0.1:port. The library
+// keeps its socket to itself; this is how the benchmark finds it.
+std::set<int> SocketsTo(std::uint16_t port) {
+  std::set<int> found;
+  DIR* dir = opendir("/proc/self/fd");
+  if (!dir) return found;
+  const int own = dirfd(dir);
+  while (const dirent* entry = readdir(dir)) {
+    char* end = nullptr;
+    const long fd = std::strtol(entry->d_name, &end, 10);
+    if (end == entry->d_name || *end != '\0' || fd == own) continue;
+    sockaddr_in peer{};
+    socklen_t size = sizeof peer;
+    if (getpeername(static_cast<int>(fd), reinterpret_cast<sockaddr*>(&peer), &size) != 0) continue;
+    if (peer.sin_family == AF_INET && peer.sin_addr.s_addr == htonl(INADDR_LOOPBACK) && ntohs(peer.sin_port) == port)
+      found.insert(static_cast<int>(fd));
+  }
+  closedir(dir);
+  return found;
+}
+
+// The one socket to `port` that is in `after` but not in `before`, or -1.
+int NewSocket(const std::set<int>& before, const std::set<int>& after) {
+  std::vector<int> added;
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+  return added.size() == 1 ? added.front() : -1;
+}
+
+// Sets the per-exchange byte counters and checks them against the frame
+// sizes; a run whose traffic is not one request and one reply per iteration
+// is reported as failed.
+void ReportBytes(benchmark::State& state, int fd, const WireCount& start) {
+  const std::optional<WireCount> end = CountOf(fd);
+  if (!end || state.iterations() == 0) {
+    state.SkipWithError("cannot read the socket's byte counts");
+    return;
+  }
+  const double n = static_cast<double>(state.iterations());
+  const double sent = static_cast<double>(end->sent - start.sent) / n;
+  const double received = static_cast<double>(end->received - start.received) / n;
+  state.counters["request_bytes"] = sent;
+  state.counters["reply_bytes"] = received;
+  if (sent != static_cast<double>(kRequestBytes) || received != static_cast<double>(kReplyBytes)) {
+    const std::string what = "expected " + std::to_string(kRequestBytes) + "/" + std::to_string(kReplyBytes) +
+                             " bytes per exchange, saw " + std::to_string(sent) + "/" + std::to_string(received);
+    state.SkipWithError(what.c_str());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The simulated projector, served by pjsim's TCP loop in a thread.
+
+class SimulatorDaemon {
+ public:
+  // Starts serving `projector` on 127.0.0.1 at a free port; throws when the
+  // loop does not announce its port within a few seconds.
+  explicit SimulatorDaemon(std::shared_ptr<sim::Projector> projector) {
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    m_announceRead = ends[0];
+    std::FILE* announce = fdopen(ends[1], "w");
+    if (!announce) {
+      close(ends[1]);
+      throw std::runtime_error("fdopen failed");
+    }
+    m_thread = std::thread([projector = std::move(projector), announce] {
+      // No traffic log: one line per exchange would measure stderr.
+      sim::pjsim::ServeTcp(projector, sim::ServerOptions{}, "127.0.0.1", 0, announce);
+      std::fclose(announce);  // the reader sees the end if the loop never started
+    });
+    m_port = ReadPort();
+    if (m_port == 0) {
+      Stop();
+      throw std::runtime_error("pjsim's loop did not announce a port");
+    }
+  }
+
+  ~SimulatorDaemon() { Stop(); }
+  SimulatorDaemon(const SimulatorDaemon&) = delete;
+  SimulatorDaemon& operator=(const SimulatorDaemon&) = delete;
+
+  std::uint16_t Port() const { return m_port; }
+
+ private:
+  // "listening 127.0.0.1:PORT"; 0 when the line does not come in time.
+  std::uint16_t ReadPort() {
+    std::string line;
+    for (int round = 0; round < 50 && line.find('\n') == std::string::npos; ++round) {
+      pollfd entry{m_announceRead, POLLIN, 0};
+      if (poll(&entry, 1, 100) <= 0) continue;
+      char chunk[64];
+      const ssize_t got = read(m_announceRead, chunk, sizeof chunk);
+      if (got <= 0) break;
+      line.append(chunk, static_cast<std::size_t>(got));
+    }
+    unsigned port = 0;
+    if (std::sscanf(line.c_str(), "listening 127.0.0.1:%u", &port) != 1 || port == 0 || port > 65535) return 0;
+    m_announced = true;
+    return static_cast<std::uint16_t>(port);
+  }
+
+  // The loop blocks SIGTERM in its own thread and reads it from a signalfd;
+  // a signal aimed at that thread alone ends it and nothing else. It is only
+  // sent once the port is announced, which the loop does after blocking.
+  void Stop() {
+    if (!m_thread.joinable()) return;
+    if (m_announced) pthread_kill(m_thread.native_handle(), SIGTERM);
+    m_thread.join();
+    close(m_announceRead);
+  }
+
+  std::thread m_thread;
+  int m_announceRead = -1;
+  bool m_announced = false;
+  std::uint16_t m_port = 0;
+};
+
+// A client that stays connected for the whole run, with its socket (found
+// once it is open) for the byte counts.
+template <typename Client>
+struct Connected {
+  std::unique_ptr<Client> client;
+  int fd = -1;
+};
+
+// Everything the library benchmarks share for the whole run. The clients are
+// declared after the daemon, so they leave before it stops.
+struct Simulated {
+  std::shared_ptr<sim::Projector> projector;
+  std::unique_ptr<SimulatorDaemon> daemon;
+  Connected<CPjtInterface> pjt;
+  Connected<beamlink::Connection> connection;
+};
+
+Simulated* g_simulated = nullptr;
+
+std::shared_ptr<sim::Projector> MakeProjector() {
+  const auto database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
+  const models::ModelDescription* model = database.Find("5/30");
+  if (!model) throw std::runtime_error("model 5/30 is not in the model database");
+  auto projector = std::make_shared<sim::Projector>(*model);
+  std::string error;
+  if (!projector->SetValue(kBrightness, 0, kBrightnessRaw, &error)) throw std::runtime_error(error);
+  return projector;
+}
+
+// Wall-clock time per exchange (the client mostly waits), in microseconds.
+// Loopback round trips on a shared machine drift, so every figure is the
+// median of several repetitions, interleaved at random (see main).
+void Configure(benchmark::internal::Benchmark* b) {
+  b->UseRealTime()->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+// ---------------------------------------------------------------------------
+// The library.
+
+// Opens `slot`'s client with `open`, runs `call` once so it connects and
+// says hello, and finds its socket. Runs once; later runs reuse the client.
+// False with the reason in `error`.
+template <typename Client, typename Open, typename Call>
+bool Connect(Connected<Client>& slot, Open open, Call call, std::string& error) {
+  if (slot.client && slot.fd >= 0) return true;
+  const std::uint16_t port = g_simulated->daemon->Port();
+  const std::set<int> before = SocketsTo(port);
+  slot.client = open(port);
+  if (!call(*slot.client, error)) {
+    slot.client.reset();
+    error = "the first call failed: " + error;
+    return false;
+  }
+  slot.fd = NewSocket(before, SocketsTo(port));
+  if (slot.fd < 0) error = "cannot find the library's socket";
+  return slot.fd >= 0;
+}
+
+// Runs the timed loop over `slot`'s client and reports the bytes it moved.
+template <typename Client, typename Open, typename Call>
+void Measure(benchmark::State& state, Connected<Client>& slot, Open open, Call call) {
+  std::string error;
+  if (!Connect(slot, open, call, error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  const std::optional<WireCount> start = CountOf(slot.fd);
+  if (!start) {
+    state.SkipWithError("cannot read the socket's byte counts");
+    return;
+  }
+  for (auto _ : state) {
+    if (!call(*slot.client, error)) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+  }
+  ReportBytes(state, slot.fd, *start);
+}
+
+void BM_GetOverTcp(benchmark::State& state) {
+  const auto open = [](std::uint16_t port) {
+    auto pjt = std::make_unique<CPjtInterface>();
+    pjt->CopyData(1, 0, port, "127.0.0.1", kTimeoutMs, "");
+    return pjt;
+  };
+  const auto get = [](CPjtInterface& pjt, std::string& error) {
+    std::uint16_t value = 0;
+    if (pjt.Get(kBrightness, 0, &pjt, &value) == 1 && value == kBrightnessRaw) return true;
+    error = "Get returned " + std::to_string(value) + ": " + pjt.LastError();
+    return false;
+  };
+  Measure(state, g_simulated->pjt, open, get);
+}
+BENCHMARK(BM_GetOverTcp)->Apply(Configure);
+
+void BM_ConnectionCall(benchmark::State& state) {
+  const auto open = [](std::uint16_t port) {
+    beamlink::Endpoint endpoint;
+    endpoint.kind = 1;
+    endpoint.third = port;
+    endpoint.address = "127.0.0.1";
+    endpoint.timeoutMs = kTimeoutMs;
+    return std::make_unique<beamlink::Connection>(endpoint, beamlink::DefaultTransportFactory());
+  };
+  const auto call = [](beamlink::Connection& connection, std::string& error) {
+    const beamlink::CallResult result = connection.Call({0, beamlink::Action::Get, kBrightness, 0, 0});
+    if (result.ok && result.reply.status == beamlink::Status::Value && result.reply.value == kBrightnessRaw)
+      return true;
+    error = result.ok ? "unexpected reply" : result.error;
+    return false;
+  };
+  Measure(state, g_simulated->connection, open, call);
+}
+BENCHMARK(BM_ConnectionCall)->Apply(Configure);
+
+// ---------------------------------------------------------------------------
+// The floor: a blocking socket pair, TCP_NODELAY on both ends as the library
+// sets it, the server answering every 12 bytes with the same 10.
+
+struct Fd {
+  int fd = -1;
+  explicit Fd(int f = -1) : fd(f) {}
+  ~Fd() {
+    if (fd >= 0) close(fd);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+};
+
+// Waits are bounded even on blocking sockets: a side that stops answering
+// fails the run instead of hanging it.
+void Prepare(int fd) {
+  const int on = 1;
+  setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+  const timeval bound{2, 0};
+  setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound);
+  setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound);
+}
+
+bool SendAll(int fd, const std::uint8_t* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = send(fd, bytes, size, MSG_NOSIGNAL);
+    if (n <= 0) {
+      if (n < 0 && errno == EINTR) continue;
+      return false;
+    }
+    bytes += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool ReceiveAll(int fd, std::uint8_t* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = recv(fd, bytes, size, 0);
+    if (n <= 0) {
+      if (n < 0 && errno == EINTR) continue;
+      return false;
+    }
+    bytes += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Accepts one client and answers it until it leaves or stops talking.
+void PingPongServer(int listener) {
+  pollfd entry{listener, POLLIN, 0};
+  if (poll(&entry, 1, 2000) <= 0) return;
+  const Fd client(accept4(listener, nullptr, nullptr, SOCK_CLOEXEC));
+  if (client.fd < 0) return;
+  Prepare(client.fd);
+  std::array<std::uint8_t, kRequestBytes> request;
+  while (ReceiveAll(client.fd, request.data(), request.size()) &&
+         SendAll(client.fd, kReplyFrame.data(), kReplyFrame.size())) {
+  }
+}
+
+void BM_PlainPingPong(benchmark::State& state) {
+  const Fd listener(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  sockaddr_in where{};
+  where.sin_family = AF_INET;
+  where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof where;
+  if (listener.fd < 0 || bind(listener.fd, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
+      listen(listener.fd, 1) != 0 || getsockname(listener.fd, reinterpret_cast<sockaddr*>(&where), &size) != 0) {
+    state.SkipWithError("cannot listen on 127.0.0.1");
+    return;
+  }
+  std::thread server(PingPongServer, listener.fd);
+  std::optional<WireCount> start;
+  int fd = -1;
+  {
+    const Fd client(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    fd = client.fd;
+    if (client.fd >= 0 && connect(client.fd, reinterpret_cast<sockaddr*>(&where), sizeof where) == 0) {
+      Prepare(client.fd);
+      start = CountOf(client.fd);
+    }
+    if (!start) {
+      state.SkipWithError("cannot connect to 127.0.0.1");
+    } else {
+      std::array<std::uint8_t, kReplyBytes> reply;
+      for (auto _ : state) {
+        if (!SendAll(client.fd, kRequestFrame.data(), kRequestFrame.size()) ||
+            !ReceiveAll(client.fd, reply.data(), reply.size()) || reply != kReplyFrame) {
+          state.SkipWithError("the plain exchange failed");
+          break;
+        }
+      }
+      if (!state.error_occurred()) ReportBytes(state, fd, *start);
+    }
+  }  // closing the client ends the server's loop
+  server.join();
+}
+BENCHMARK(BM_PlainPingPong)->Apply(Configure);
+
+// ---------------------------------------------------------------------------
+// Console output as usual, plus the ratios once every benchmark has run.
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  // Keeps each benchmark's median aggregate, or its single runs when it ran
+  // without repetitions.
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const std::string& name = run.run_name.function_name;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+        m_medians[name] = run.GetAdjustedRealTime();
+      else if (run.run_type == Run::RT_Iteration)
+        m_single[name].push_back(run.GetAdjustedRealTime());
+    }
+  }
+
+  void PrintRatios() const {
+    const auto floor = Figure("BM_PlainPingPong");
+    if (!floor || *floor <= 0) {
+      std::printf("\nno ratio: BM_PlainPingPong did not run\n");
+      return;
+    }
+    std::printf("\nper exchange (medians): %zu bytes out, %zu bytes back\n", kRequestBytes, kReplyBytes);
+    std::printf("  %-18s %8.2f us\n", "BM_PlainPingPong", *floor);
+    for (const char* name : {"BM_GetOverTcp", "BM_ConnectionCall"})
+      if (const auto time = Figure(name))
+        std::printf("  %-18s %8.2f us   ratio %.2f%s\n", name, *time, *time / *floor,
+                    std::string(name) == "BM_GetOverTcp" ? "   (target: at most 1.3)" : "");
+  }
+
+ private:
+  std::optional<double> Figure(const std::string& name) const {
+    if (const auto found = m_medians.find(name); found != m_medians.end()) return found->second;
+    const auto found = m_single.find(name);
+    if (found == m_single.end() || found->second.empty()) return std::nullopt;
+    std::vector<double> times = found->second;
+    std::sort(times.begin(), times.end());
+    const std::size_t mid = times.size() / 2;
+    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
+  }
+
+  std::map<std::string, double> m_medians;
+  std::map<std::string, std::vector<double>> m_single;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Interleaved repetitions unless the command line says otherwise: slow
+  // stretches of a shared machine then hit every benchmark alike.
+  std::vector<char*> args(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);
+  args.push_back(nullptr);
+  argc = static_cast<int>(args.size()) - 1;
+  argv = args.data();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  Simulated simulated;
+  try {
+    simulated.projector = MakeProjector();
+    simulated.daemon = std::make_unique<SimulatorDaemon>(simulated.projector);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "bench_beamlink: %s\n", e.what());
+    return 1;
+  }
+  g_simulated = &simulated;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  g_simulated = nullptr;
+  benchmark::Shutdown();
+  return 0;
+}
