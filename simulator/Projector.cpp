@@ -256,28 +256,30 @@ std::optional<std::uint16_t> Projector::ReadValue(const Target& target, std::str
   return std::nullopt;
 }
 
-bool Projector::SetValue(std::uint16_t code, std::uint16_t argument, std::uint16_t value, std::string* error) {
-  std::lock_guard lock(m_mutex);
-  Tick();
-  const Located located = Locate(code, argument);
-  if (const auto* refusal = std::get_if<Refusal>(&located)) {
-    SetError(error, Describe(Request{0, Action::Get, code, argument, 0}) + ": " +
-                        beamlink::RefusalText(static_cast<std::uint16_t>(*refusal)));
-    return false;
-  }
-  return PutValue(std::get<Target>(located), value, error);
-}
-
-std::optional<std::uint16_t> Projector::Value(std::uint16_t code, std::uint16_t argument, std::string* error) {
-  std::lock_guard lock(m_mutex);
-  Tick();
+std::optional<Projector::Target> Projector::LocateOrExplain(std::uint16_t code, std::uint16_t argument,
+                                                           std::string* error) const {
   const Located located = Locate(code, argument);
   if (const auto* refusal = std::get_if<Refusal>(&located)) {
     SetError(error, Describe(Request{0, Action::Get, code, argument, 0}) + ": " +
                         beamlink::RefusalText(static_cast<std::uint16_t>(*refusal)));
     return std::nullopt;
   }
-  return ReadValue(std::get<Target>(located), error);
+  return std::get<Target>(located);
+}
+
+bool Projector::SetValue(std::uint16_t code, std::uint16_t argument, std::uint16_t value, std::string* error) {
+  std::lock_guard lock(m_mutex);
+  Tick();
+  const std::optional<Target> target = LocateOrExplain(code, argument, error);
+  return target && PutValue(*target, value, error);
+}
+
+std::optional<std::uint16_t> Projector::Value(std::uint16_t code, std::uint16_t argument, std::string* error) {
+  std::lock_guard lock(m_mutex);
+  Tick();
+  const std::optional<Target> target = LocateOrExplain(code, argument, error);
+  if (!target) return std::nullopt;
+  return ReadValue(*target, error);
 }
 
 const beamlink::OperationInfo* Projector::FindOperation(std::string_view name, std::string* error) const {

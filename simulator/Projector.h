@@ -85,6 +85,8 @@ class Projector {
   using Located = std::variant<Target, beamlink::Refusal>;
 
   Located Locate(std::uint16_t code, std::uint16_t argument) const;
+  // Locate for the control side: the refusal, if any, goes into `error` as text.
+  std::optional<Target> LocateOrExplain(std::uint16_t code, std::uint16_t argument, std::string* error) const;
   const beamlink::OperationInfo* FindOperation(std::string_view name, std::string* error) const;
   // The request an operation sends for `argument` (see ValueOf).
   std::optional<beamlink::Request> RequestOf(std::string_view operation, std::uint16_t argument,
