@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -34,7 +35,7 @@ FdTransport::~FdTransport() { close(m_fd); }
 bool FdTransport::Write(std::span<const std::uint8_t> bytes, Deadline deadline, std::string& error) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t written = m_isSocket ? send(m_fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL)
+    const ssize_t written = m_isSocket ? send(m_fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL | MSG_DONTWAIT)
                                        : write(m_fd, bytes.data() + done, bytes.size() - done);
     if (written > 0) {
       done += static_cast<std::size_t>(written);
@@ -64,26 +65,56 @@ std::size_t FdTransport::Read(std::span<std::uint8_t> buffer, Deadline deadline,
     return 0;
   }
   for (;;) {
-    // Poll first: a reply is rarely there the moment the request has left.
-    const int ready = WaitReady(m_fd, POLLIN, deadline);
-    if (ready == 0) {
-      error = "timed out";
-      return 0;
+    ssize_t got = 0;
+    if (m_isSocket && ArmReceiveTimeout(deadline)) {
+      // One blocking receive instead of a poll and a read: the reply is
+      // rarely there the moment the request has left, and the kernel bounds
+      // the wait by the timeout just armed.
+      got = recv(m_fd, buffer.data(), buffer.size(), 0);
+    } else {
+      const int ready = WaitReady(m_fd, POLLIN, deadline);
+      if (ready == 0) {
+        error = "timed out";
+        return 0;
+      }
+      if (ready < 0) {
+        error = "read failed: " + ErrnoText(errno);
+        return 0;
+      }
+      got = m_isSocket ? recv(m_fd, buffer.data(), buffer.size(), MSG_DONTWAIT)
+                       : read(m_fd, buffer.data(), buffer.size());
     }
-    if (ready < 0) {
-      error = "read failed: " + ErrnoText(errno);
-      return 0;
-    }
-    const ssize_t got = read(m_fd, buffer.data(), buffer.size());
     if (got > 0) return static_cast<std::size_t>(got);
     if (got == 0) {
       error = "the connection was closed";
       return 0;
     }
-    if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
+    if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) {
+      if (Clock::now() >= deadline) {
+        error = "timed out";
+        return 0;
+      }
+      continue;
+    }
     error = "read failed: " + ErrnoText(errno);
     return 0;
   }
+}
+
+bool FdTransport::ArmReceiveTimeout(Deadline deadline) {
+  // The kernel rounds a receive timeout up to its timer tick; what is armed
+  // stays that much short of the deadline, and the last stretch is polled.
+  constexpr std::chrono::milliseconds kTimerSlack{10};
+  const auto left = std::chrono::floor<std::chrono::milliseconds>(deadline - Clock::now()) - kTimerSlack;
+  if (left < std::chrono::milliseconds(1)) return false;
+  // Each call's first read sees the same rounded figure, so the option is
+  // set once per connection in the usual case, not once per exchange.
+  if (left != m_armedTimeout) {
+    const timeval bound{static_cast<time_t>(left.count() / 1000), static_cast<suseconds_t>(left.count() % 1000 * 1000)};
+    if (setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound) != 0) return false;
+    m_armedTimeout = left;
+  }
+  return true;
 }
 
 }  // namespace beamlink

@@ -1,6 +1,7 @@
 #pragma once
-// A transport over one non-blocking file descriptor (a socket or a serial
-// line): every wait is a poll bounded by the caller's deadline.
+// A transport over one file descriptor (a socket or a serial line). Every
+// wait is bounded by the caller's deadline: a poll, or for a socket's
+// replies a blocking receive under a kernel timeout armed from the deadline.
 #include <string>
 
 #include "beamlink/Transport.h"
@@ -17,13 +18,19 @@ class FdTransport : public Transport {
   std::size_t Read(std::span<std::uint8_t> buffer, Deadline deadline, std::string& error) override;
 
  protected:
-  // Takes ownership of `fd`, which must be non-blocking. Sockets are written
-  // with MSG_NOSIGNAL, so a peer that went away never raises SIGPIPE.
+  // Takes ownership of `fd`. A serial line must be non-blocking; a socket
+  // may block, as every send on it passes MSG_DONTWAIT, and MSG_NOSIGNAL so
+  // that a peer that went away never raises SIGPIPE.
   FdTransport(int fd, bool isSocket) : m_fd(fd), m_isSocket(isSocket) {}
 
  private:
+  // Arms SO_RCVTIMEO to end before the deadline; false when too little time
+  // is left, and the read polls instead.
+  bool ArmReceiveTimeout(Deadline deadline);
+
   int m_fd;
   bool m_isSocket;
+  std::chrono::milliseconds m_armedTimeout{-1};
 };
 
 // Waits until `fd` is ready for `events` (POLLIN, POLLOUT) or the deadline

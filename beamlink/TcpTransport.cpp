@@ -1,6 +1,7 @@
 #include "beamlink/TcpTransport.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -60,6 +61,13 @@ std::unique_ptr<TcpTransport> TcpTransport::Open(const std::string& address, int
       error = "cannot connect: " + ErrnoText(result);
       return nullptr;
     }
+  }
+  // Connected: replies are now awaited by blocking receives under a timeout
+  // (sends never block, see FdTransport).
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    error = "cannot configure the socket: " + ErrnoText(errno);
+    return nullptr;
   }
   // Frames are a dozen bytes and each waits for its answer: send at once.
   const int on = 1;
