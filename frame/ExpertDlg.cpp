@@ -17,7 +17,11 @@ BEGIN_MESSAGE_MAP(CExpertDlg, CDialog)
   ON_NOTIFY(TCN_SELCHANGE, kTabControl, &CExpertDlg::OnSelchangeExpertTab)
 END_MESSAGE_MAP()
 
-CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate, pParent) {}
+CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate, pParent) {
+  RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
+  RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
+  RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+}
 
 CExpertDlg::~CExpertDlg() = default;
 

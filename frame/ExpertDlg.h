@@ -9,6 +9,9 @@
 
 #include "beamlink/PjtInterface.h"
 #include "framework/Dialog.h"
+#include "pages/common/ControlTabDlg.h"
+#include "pages/common/StatusTabDlg.h"
+#include "pages/type4/ControlTabType4Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -82,6 +85,9 @@ class CExpertDlg : public CDialog {
   BYTE m_bOption2 = 0;
   CPjtInterface m_pjt;
   // Page objects join here, in declaration order, as they are built.
+  CStatusTabDlg m_dlgStatus;
+  CControlTabDlg m_dlgControl;
+  CControlTabType4Dlg m_dlgControlType4;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

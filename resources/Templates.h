@@ -4,6 +4,13 @@
 
 namespace expert::resources {
 constexpr int kExpertDialogTemplate = 22151;
+// Page templates.
+constexpr int kStatusPage = 20000;
+constexpr int kControlPage = 22152;       // types 1 to 3
+constexpr int kControlType4Page = 20041;  // types 4 and 5
 
 DialogTemplate ExpertDialogTemplate();
+DialogTemplate StatusPageTemplate();
+DialogTemplate ControlPageTemplate();
+DialogTemplate ControlType4PageTemplate();
 }  // namespace expert::resources

@@ -46,6 +46,7 @@ TEST_F(FrameTest, CloseEndsWithOkAndEscapeWithCancel) {
     UserEscape(top.m_hWnd);
     return true;
   });
+  Offline(escaped);
   EXPECT_EQ(escaped.DoModal(), IDCANCEL);
 }
 

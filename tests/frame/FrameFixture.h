@@ -23,7 +23,17 @@ class FrameTest : public ::testing::Test {
     unsetenv("LC_ALL");
   }
 
+  // The pages read the projector as soon as they are shown: these tests give
+  // them none, so nothing ever leaves the machine.
+  static void Offline(CExpertDlg& dialog) {
+    dialog.m_pjt.SetTransportFactory([](const beamlink::Endpoint&, beamlink::Deadline, std::string& error) {
+      error = "no projector in frame tests";
+      return std::unique_ptr<beamlink::Transport>();
+    });
+  }
+
   static INT_PTR Run(CExpertDlg& dialog, std::function<void(CExpertDlg&)> inspect) {
+    Offline(dialog);
     bool inspected = false;
     TheHeadlessDisplay().SetPump([&](CDialog& top) {
       if (!inspected) {

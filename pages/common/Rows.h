@@ -1,0 +1,107 @@
+#pragma once
+// The rows a page is made of, as data. A page declares one constant per row
+// in its own file and hands it to the patterns of CSettingPage; what a row
+// does differently from the usual is a field of its declaration.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalog/Catalog.h"
+#include "pages/common/Channel.h"
+#include "pages/common/RangeText.h"
+
+class CComboBox;
+class CExpertDlg;
+
+namespace expert::pages {
+
+// What a refused change shows: an error box (stop icon) with a category-2201
+// message, or nothing.
+struct Refusal {
+  bool silent = true;
+  CatMsg message{};
+};
+constexpr Refusal ErrorBox(CatMsg message) { return {false, message}; }
+constexpr Refusal kSilent{};
+
+// Where a "-" or "+" button stops.
+struct Bound {
+  enum class Kind { None, Fixed, SliderEnd } kind = Kind::None;
+  int value = 0;
+};
+constexpr Bound StopAt(int value) { return {Bound::Kind::Fixed, value}; }
+constexpr Bound kAtSliderEnd{Bound::Kind::SliderEnd, 0};  // the slider range's end, as set up
+constexpr Bound kNoBound{};
+
+// "-" button, slider, "+" button and value box of one numeric setting. The
+// cached value (a field of the page) holds the value as shown: raw − offset.
+// A group without a slider (0) is a pair of step buttons with a value box.
+struct SliderGroup {
+  int minus = 0, slider = 0, plus = 0, box = 0;  // control ids; 0: the group has none
+  Channel io;
+  int offset = 0;  // raw value = shown value + offset
+  Bound lower, upper;
+  int rangeText = -1;    // the m_strRange entry of the slider range; -1: none
+  Range defaultRange{};  // when the range text gives none
+  int tick = 1;
+  Refusal onStepRefused;                // "-" and "+"
+  std::optional<Refusal> onSlideRefused;  // the slider; empty: as the buttons
+  bool snapBack = true;  // a refused slide puts the slider back on the cached value
+  int preset = 0;        // cached value and box text before each read
+  std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
+};
+
+// Drop-down list: how list positions and projector values correspond.
+struct ListMap {
+  // The position showing `value`; -1: none.
+  int (*position)(const CExpertDlg& host, const CComboBox& list, int value) = nullptr;
+  // The value to send for `position` (a selected item); empty: send nothing.
+  std::optional<int> (*value)(const CExpertDlg& host, const CComboBox& list, int position) = nullptr;
+};
+
+struct ListRow {
+  int list = 0;
+  Channel io;
+  ListMap map;  // null functions: position = value
+  std::vector<CatMsg> items;  // filled by FillList; empty: the page fills it
+  Refusal onRefused;
+  bool rereadWhenRefused = false;      // a refused choice shows the projector's value again
+  bool unknownKeepsSelection = false;  // a value with no position leaves the list as it was
+};
+
+// Automatic check box: ticked = 1.
+struct CheckRow {
+  int box = 0;
+  Channel io;
+  Refusal onRefused;
+  bool rereadWhenRefused = false;
+};
+
+// "-" and "+" buttons of a motor (zoom, focus): a step, nothing read back.
+struct StepButtons {
+  int minus = 0, plus = 0;
+  Channel io;
+  Refusal onRefused;
+};
+
+// Reset list and its "Execute" button: one reset operation per item.
+struct ResetItem {
+  CatMsg text;
+  int (CPjtInterface::*run)();  // 0: done
+};
+struct ResetList {
+  int list = 0;
+  int execute = 0;
+  std::vector<ResetItem> items;
+};
+
+// Standard list maps.
+extern const ListMap kPositionIsValue;
+// The dialog's input list: the first of the seven input codes equal to the
+// value; the code at a position, when it is 0 to 6.
+extern const ListMap kSelectableInputs;
+// The item data of the items.
+extern const ListMap kItemData;
+
+}  // namespace expert::pages

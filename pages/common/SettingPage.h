@@ -1,0 +1,110 @@
+#pragma once
+// CSettingPage: what every page of the Expert Control dialog shares. A page
+// derives from it, declares its rows (Rows.h) in its own file and keeps the
+// handler names of its setting; each handler hands its row to one of the
+// patterns below.
+//
+//   void CControlTabDlg::OnBnClickedMagnifyMinus() { StepDown(kMagnify, m_nMagnify); }
+//
+// The page reads the model description (model number and type, host lists,
+// range texts) from its parent CExpertDlg through Host() and never writes it.
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "catalog/Catalog.h"
+#include "framework/Dialog.h"
+#include "pages/common/Rows.h"
+
+class CExpertDlg;
+
+namespace expert::pages {
+
+// A slider group and the page field that caches its value.
+struct SliderBinding {
+  const SliderGroup& row;
+  std::int16_t& cached;
+};
+
+class CSettingPage : public CDialog {
+ public:
+  // Re-reads every value from the projector and shows it.
+  virtual void InitDisp() = 0;
+
+ protected:
+  // `pjt` is the page's own m_pPjt, which the dialog sets before creating it.
+  CSettingPage(UINT templateId, CWnd* parent, CPjtInterface* const& pjt);
+
+  // Framework initialisation, the parent dialog, the coded texts (category 4).
+  BOOL OnInitDialog() override;
+
+  const CExpertDlg& Host() const;
+  CPjtInterface* Pjt() const { return m_pjt; }
+
+  // Controls by id; a missing id is ignored.
+  void Show(std::initializer_list<int> ids, bool show);
+  void Enable(std::initializer_list<int> ids, bool enable = true);
+  void SetText(int id, const std::string& text);
+
+  // ---- slider groups
+  // Slider range from the row's range text (less the offset), else
+  // `fallback` or the row's default range; then the tick frequency.
+  void SetupSlider(const SliderGroup& row, std::optional<Range> fallback = std::nullopt);
+  void EnableGroup(const SliderGroup& row, bool enable = true);
+  void HideGroup(const SliderGroup& row);
+  // Presets the cached value, reads it and shows it; a failed read disables
+  // the group and empties its box.
+  void ReadSlider(const SliderGroup& row, std::int16_t& cached);
+  void StepDown(const SliderGroup& row, std::int16_t& cached) { Step(row, cached, false); }
+  void StepUp(const SliderGroup& row, std::int16_t& cached) { Step(row, cached, true); }
+  // OnHScroll: on the end of a scroll, sends the position of the slider
+  // that scrolled, if it is one of `groups`.
+  void ReleaseSlider(UINT code, CWnd* scrollBar, std::initializer_list<SliderBinding> groups);
+  // The value in the box and on the slider.
+  void ShowSliderValue(const SliderGroup& row, int shown);
+
+  // ---- lists
+  void FillList(const ListRow& row);
+  void FillList(int listId, std::span<const CatMsg> items);
+  // Reads the value and selects its position; a failed read disables the list.
+  // Returns the value read.
+  std::optional<int> ReadList(const ListRow& row);
+  // The selection-change handler: sends the selected position's value.
+  void ListChanged(const ListRow& row);
+  int SelectedPosition(int listId) const;
+
+  // The power list: the projector's power state decides. While it cools
+  // down nothing is sent and the one plain notice says why; choosing the
+  // state it is in sends nothing.
+  void PowerChanged(const ListRow& row, CatMsg readFailure, CatMsg coolingDown);
+
+  // ---- check boxes
+  void ReadCheck(const CheckRow& row);
+  void CheckClicked(const CheckRow& row);
+
+  // ---- motor steps
+  void Nudge(const StepButtons& row, bool up);
+
+  // ---- reset list
+  void FillResets(const ResetList& row);
+  void SelectFirstReset(const ResetList& row);
+  // Runs the reset of the selected item; when it is done, refreshes the page.
+  void ExecuteReset(const ResetList& row);
+
+  // ---- message boxes
+  void ShowError(CatMsg message);   // stop icon
+  void ShowNotice(CatMsg message);  // no icon
+  void Report(const Refusal& refusal);
+
+ private:
+  void Step(const SliderGroup& row, std::int16_t& cached, bool up);
+  bool WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const;
+  void SelectValue(const ListRow& row, int value);
+
+  CPjtInterface* const& m_pjt;
+  const CExpertDlg* m_host = nullptr;
+};
+
+}  // namespace expert::pages

@@ -1,0 +1,110 @@
+// The slider group: "-", slider, "+" and value box of one numeric setting.
+#include <algorithm>
+#include <limits>
+
+#include "frame/ExpertDlg.h"
+#include "pages/common/ControlView.h"
+#include "pages/common/SettingPage.h"
+
+namespace expert::pages {
+namespace {
+
+// Raw projector value to shown value, kept within the cached value's type
+// whatever the projector replies.
+std::int16_t Decode(std::uint16_t raw, int offset) {
+  return static_cast<std::int16_t>(std::clamp(static_cast<int>(raw) - offset,
+                                              static_cast<int>(std::numeric_limits<std::int16_t>::min()),
+                                              static_cast<int>(std::numeric_limits<std::int16_t>::max())));
+}
+
+std::string BoxText(const SliderGroup& row, int shown) {
+  return row.format ? row.format(shown) : std::to_string(shown);
+}
+
+}  // namespace
+
+void CSettingPage::SetupSlider(const SliderGroup& row, std::optional<Range> fallback) {
+  ControlView<CSliderCtrl> slider(ChildWindow(*this, row.slider));
+  std::optional<Range> range;
+  if (row.rangeText >= 0 && row.rangeText < kHostRangeCount)
+    range = ParseRangeText(Host().m_strRange[row.rangeText], row.offset);
+  const Range chosen = range.value_or(fallback.value_or(row.defaultRange));
+  slider.SetRange(chosen.min, chosen.max, FALSE);
+  slider.SetTicFreq(row.tick);
+}
+
+void CSettingPage::EnableGroup(const SliderGroup& row, bool enable) {
+  Enable({row.minus, row.slider, row.plus}, enable);
+}
+
+void CSettingPage::HideGroup(const SliderGroup& row) { Show({row.minus, row.slider, row.plus, row.box}, false); }
+
+void CSettingPage::ShowSliderValue(const SliderGroup& row, int shown) {
+  SetText(row.box, BoxText(row, shown));
+  ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(shown);
+}
+
+void CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
+  cached = static_cast<std::int16_t>(row.preset);
+  SetText(row.box, BoxText(row, cached));
+  std::uint16_t raw = 0;
+  if (!ReadRaw(Pjt(), row.io, raw)) {
+    EnableGroup(row, false);
+    SetText(row.box, "");
+    return;
+  }
+  cached = Decode(raw, row.offset);
+  ShowSliderValue(row, cached);
+}
+
+bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const {
+  const Bound& bound = up ? row.upper : row.lower;
+  int limit = bound.value;
+  switch (bound.kind) {
+    case Bound::Kind::None:
+      return true;
+    case Bound::Kind::Fixed:
+      break;
+    case Bound::Kind::SliderEnd: {
+      ControlView<CSliderCtrl> slider(ChildWindow(*this, row.slider));
+      limit = up ? slider.GetRangeMax() : slider.GetRangeMin();
+      break;
+    }
+  }
+  return up ? cached < limit : cached > limit;
+}
+
+void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
+  if (!WithinBound(row, cached, up)) return;
+  bool stepped = false;
+  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped);
+  if (!stepped) {
+    ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
+    Report(row.onStepRefused);
+    return;
+  }
+  if (!raw) return;  // stepped, but the new value could not be read: the display stays
+  cached = Decode(*raw, row.offset);
+  ShowSliderValue(row, cached);
+}
+
+void CSettingPage::ReleaseSlider(UINT code, CWnd* scrollBar, std::initializer_list<SliderBinding> groups) {
+  if (code != SB_ENDSCROLL || !scrollBar) return;
+  const int id = scrollBar->GetDlgCtrlID();
+  for (const SliderBinding& group : groups) {
+    const SliderGroup& row = group.row;
+    if (row.slider == 0 || row.slider != id) continue;
+    ControlView<CSliderCtrl> slider(ChildWindow(*this, row.slider));
+    const int position = slider.GetPos();
+    if (WriteRaw(Pjt(), row.io, position + row.offset)) {
+      group.cached = static_cast<std::int16_t>(position);
+      SetText(row.box, BoxText(row, position));
+    } else {
+      Report(row.onSlideRefused.value_or(row.onStepRefused));
+    }
+    slider.SetPos(row.snapBack ? group.cached : position);
+    return;
+  }
+}
+
+}  // namespace expert::pages
