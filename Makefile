@@ -4,7 +4,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 # Debian packages the build and the tests need.
-PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang
+PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
 
 .PHONY: all build run test test-normal test-asan deps bench clean
 
@@ -33,8 +33,20 @@ $(ASAN_BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The desktop host on the demo projectors; without a display it writes
+# screenshots into out/screens instead.
 run: build
-	$(BUILD)/bin/expert-demo
+	$(BUILD)/bin/expert-host --demo
+
+# The README's pictures: the host window and the control page of a type-4
+# projector, in English.
+.PHONY: screenshots
+screenshots: build
+	rm -rf out/readme-screens
+	LC_ALL=C LANG=C $(BUILD)/bin/expert-host --screenshots out/readme-screens
+	mkdir -p docs/images
+	cp out/readme-screens/host.png docs/images/host.png
+	cp out/readme-screens/pv-4090-demo_tab8-control.png docs/images/page.png
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -92,7 +92,10 @@ INT_PTR CDialog::DoModal() {
 void CDialog::EndDialog(int result) {
   m_nModalResult = result;
   m_bEnded = true;
-  if (!m_bModalRunning) ShowWindow(SW_HIDE);
+  if (m_bModalRunning)
+    CurrentDisplay().OnDialogEnded(*this);
+  else
+    ShowWindow(SW_HIDE);
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -40,6 +40,9 @@ class Display {
   // Runs the modal loop of a dialog whose window exists, until the dialog has
   // ended (CDialog::EndDialog). Nested calls run nested loops.
   virtual void RunModalLoop(CDialog& dialog) = 0;
+  // A dialog in a modal loop has ended, whether by a user action or from
+  // code (a timer, a script): the loop may return.
+  virtual void OnDialogEnded(CDialog& /*dialog*/) {}
   // Shows a modal message box and returns the button chosen (IDOK).
   virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
   // Base units of the dialog font on this display.

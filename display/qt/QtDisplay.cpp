@@ -1,0 +1,315 @@
+#include "display/qt/QtDisplay.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "display/qt/ArrowButton.h"
+#include "display/qt/BaseUnits.h"
+#include "display/qt/DialogWindow.h"
+#include "display/qt/SimpleControls.h"
+#include "display/qt/StaticText.h"
+#include "display/qt/TabStrip.h"
+#include "display/qt/TrackbarSlider.h"
+#include "framework/Dialog.h"
+
+namespace qtdisplay {
+namespace {
+
+// Everything a window's state holds, in the order a new widget takes it on.
+constexpr WindowChange kFullState[] = {WindowChange::Style,    WindowChange::Text,      WindowChange::ItemSize,
+                                       WindowChange::Items,    WindowChange::Selection, WindowChange::Range,
+                                       WindowChange::Position, WindowChange::Ticks,     WindowChange::Check,
+                                       WindowChange::Bitmap,   WindowChange::Geometry};
+
+bool TakesFocus(WindowClass windowClass) {
+  switch (windowClass) {
+    case WindowClass::Button:
+    case WindowClass::CheckBox:
+    case WindowClass::BitmapButton:
+    case WindowClass::Edit:
+    case WindowClass::ComboBox:
+    case WindowClass::Slider:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsModal(HWND window) {
+  const auto& stack = ModalDialogs();
+  return std::any_of(stack.begin(), stack.end(), [&](const CDialog* d) { return d->GetSafeHwnd() == window; });
+}
+
+HWND RootOf(HWND window) {
+  while (window && window->parent) window = window->parent;
+  return window;
+}
+
+}  // namespace
+
+QtDisplay::QtDisplay() = default;
+
+QtDisplay::~QtDisplay() {
+  std::vector<QPointer<QWidget>> windows;
+  for (const auto& [window, entry] : m_views)
+    if (!window->parent) windows.emplace_back(entry.widget);
+  m_views.clear();
+  m_windows.clear();
+  for (const QPointer<QWidget>& widget : windows) delete widget.data();
+  // Widgets handed to deleteLater while no loop was left to delete them.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget* QtDisplay::WidgetFor(HWND window) const {
+  const auto it = m_views.find(window);
+  return it == m_views.end() ? nullptr : it->second.widget;
+}
+
+HWND QtDisplay::WindowFor(const QWidget* widget) const {
+  const auto it = m_windows.find(widget);
+  return it == m_windows.end() ? nullptr : it->second;
+}
+
+DialogBaseUnits QtDisplay::BaseUnits(const DialogFont&) {
+  // Dialog templates name the platform's dialog font; here that is the UI font.
+  return BaseUnitsOf(QApplication::font());
+}
+
+// ---- windows to widgets ---------------------------------------------------
+
+void QtDisplay::OnWindowChanged(HWND window, WindowChange change) {
+  if (!window) return;
+  if (change == WindowChange::Created) {
+    CreateTree(window);
+    UpdateTabOrder(RootOf(window));
+    return;
+  }
+  const auto it = m_views.find(window);
+  if (it == m_views.end()) return;
+  if (change == WindowChange::Destroyed) {
+    Destroy(window);
+    return;
+  }
+  WindowView& view = *it->second.view;
+  QWidget* widget = it->second.widget;
+  const QSignalBlocker blocker(widget);
+  switch (change) {
+    case WindowChange::Style:
+      widget->setEnabled(window->IsEnabled());
+      if (TakesFocus(window->windowClass))
+        widget->setFocusPolicy((window->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+      view.Sync(*window, change);
+      if (window->parent)
+        widget->setVisible(window->IsVisible());
+      else if (window->IsVisible())
+        ShowTopLevel(widget);
+      else
+        widget->hide();
+      break;
+    case WindowChange::Geometry: {
+      const CRect& r = window->rect;
+      if (!window->parent) {
+        widget->setFixedSize(r.Width(), r.Height());  // the client area; the frame is the window manager's
+      } else {
+        // A drop-down list's template height includes its open list.
+        const int height = window->windowClass == WindowClass::ComboBox ? widget->sizeHint().height() : r.Height();
+        widget->setGeometry(r.left, r.top, r.Width(), height);
+      }
+      view.Sync(*window, change);
+      break;
+    }
+    case WindowChange::ZOrder:
+      Restack(window->parent);
+      UpdateTabOrder(RootOf(window));
+      break;
+    case WindowChange::Repaint:
+      widget->update();
+      break;
+    default:
+      view.Sync(*window, change);
+      break;
+  }
+}
+
+void QtDisplay::CreateTree(HWND window) {
+  if (m_views.count(window)) return;
+  CreateWindowView(window);
+  for (const auto& child : window->children) CreateTree(child.get());
+  if (!window->children.empty()) Restack(window);
+}
+
+void QtDisplay::CreateWindowView(HWND window) {
+  QWidget* parent = nullptr;
+  if (window->parent) {
+    parent = WidgetFor(window->parent);
+    if (!parent) return;  // its parent was made before this display was installed
+  } else if (window->owner) {
+    if (QWidget* owner = WidgetFor(window->owner)) parent = owner->window();
+  }
+  WindowView* view = nullptr;
+  switch (window->windowClass) {
+    case WindowClass::Dialog: view = new DialogWindow(*this, parent, window->parent == nullptr); break;
+    case WindowClass::Button: view = new PushButton(*this, parent); break;
+    case WindowClass::CheckBox: view = new CheckBox(*this, parent); break;
+    case WindowClass::BitmapButton: view = new ArrowButton(*this, parent); break;
+    case WindowClass::Static: view = new StaticText(parent); break;
+    case WindowClass::Edit: view = new ValueBox(*this, parent); break;
+    case WindowClass::ComboBox: view = new ListBox(*this, parent); break;
+    case WindowClass::Slider: view = new TrackbarSlider(*this, parent); break;
+    case WindowClass::Tab: view = new TabStrip(*this, parent); break;
+  }
+  QWidget* widget = view->Widget();
+  m_views[window] = Entry{view, widget};
+  m_windows[widget] = window;
+  // Qt deletes the children of a deleted widget: forget them with it.
+  QObject::connect(widget, &QObject::destroyed, &m_context, [this, window, widget] {
+    const auto it = m_views.find(window);
+    if (it != m_views.end() && it->second.widget == widget) m_views.erase(it);
+    m_windows.erase(widget);
+  });
+  if (window->windowClass == WindowClass::Dialog && !window->parent && IsModal(window))
+    widget->setWindowModality(Qt::ApplicationModal);
+  const QSignalBlocker blocker(widget);
+  for (WindowChange change : kFullState) OnWindowChanged(window, change);
+}
+
+void QtDisplay::Forget(HWND window) {
+  for (const auto& child : window->children) Forget(child.get());
+  const auto it = m_views.find(window);
+  if (it == m_views.end()) return;
+  m_windows.erase(it->second.widget);
+  m_views.erase(it);
+}
+
+// The widget may be on the call stack (a dialog ended from its own button):
+// it goes when control is back in the event loop.
+void QtDisplay::Destroy(HWND window) {
+  QWidget* widget = WidgetFor(window);
+  Forget(window);
+  if (!widget) return;
+  // Windows it owns outlive it, as in the framework; Qt would delete them with it.
+  for (const auto& [other, entry] : m_views) {
+    if (other->parent) continue;
+    for (QWidget* up = entry.widget->parentWidget(); up; up = up->parentWidget()) {
+      if (up != widget) continue;
+      entry.widget->setParent(nullptr, entry.widget->windowFlags());
+      if (other->IsVisible()) entry.widget->show();  // setParent hides it
+      break;
+    }
+  }
+  widget->hide();
+  widget->deleteLater();
+}
+
+// The framework keeps siblings top first; in Qt the last raised is on top.
+void QtDisplay::Restack(HWND parent) {
+  if (!parent) return;
+  for (auto it = parent->children.rbegin(); it != parent->children.rend(); ++it)
+    if (QWidget* widget = WidgetFor(it->get())) widget->raise();
+}
+
+void QtDisplay::UpdateTabOrder(HWND root) {
+  std::vector<QWidget*> chain;
+  const auto collect = [&](const auto& self, HWND window) -> void {
+    for (const auto& child : window->children) {
+      QWidget* widget = WidgetFor(child.get());
+      if (!widget) continue;
+      if (child->windowClass == WindowClass::Dialog)
+        self(self, child.get());
+      else if (widget->focusPolicy() & Qt::TabFocus)
+        chain.push_back(widget);
+    }
+  };
+  if (!root || !WidgetFor(root)) return;
+  collect(collect, root);
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void QtDisplay::ShowTopLevel(QWidget* widget) {
+  auto* dialog = dynamic_cast<DialogWindow*>(widget);
+  if (dialog && !dialog->Placed()) {
+    // Centred over its owner, or on the screen.
+    const QWidget* owner = widget->parentWidget() ? widget->parentWidget()->window() : nullptr;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
+    widget->move(area.center() - QPoint(widget->width() / 2, widget->height() / 2));
+    dialog->SetPlaced();
+  }
+  widget->show();
+  widget->activateWindow();
+  // The first control in tab order has the focus, as in a dialog.
+  if (!widget->focusWidget() || !widget->focusWidget()->isVisibleTo(widget)) {
+    for (QWidget* next = widget->nextInFocusChain(); next && next != widget; next = next->nextInFocusChain()) {
+      if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(widget) && next->isEnabled()) {
+        next->setFocus(Qt::TabFocusReason);
+        break;
+      }
+    }
+  }
+}
+
+// ---- user input and modal runs --------------------------------------------
+
+void QtDisplay::Deliver(QWidget* source, const UserAction& action) {
+  const HWND window = WindowFor(source);
+  if (!window) return;  // its window is gone
+  action(window);
+  EndFinishedLoops();
+}
+
+void QtDisplay::Painted(QWidget* window) {
+  if (!m_paintObserver) return;
+  if (const HWND dialog = WindowFor(window)) m_paintObserver(dialog);
+}
+
+void QtDisplay::EndFinishedLoops() {
+  for (const ModalLoop& run : m_loops)
+    if (run.dialog->HasEnded()) run.loop->exit(0);
+}
+
+void QtDisplay::OnDialogEnded(CDialog&) { EndFinishedLoops(); }
+
+void QtDisplay::RunModalLoop(CDialog& dialog) {
+  if (!WidgetFor(dialog.GetSafeHwnd())) {
+    dialog.EndDialog(IDCANCEL);  // nothing a user could answer
+    return;
+  }
+  QEventLoop loop;
+  m_loops.push_back(ModalLoop{&dialog, &loop});
+  while (!dialog.HasEnded()) {
+    // Only a loop that Qt ends (the application quitting) returns non-zero.
+    if (loop.exec(QEventLoop::DialogExec) != 0) dialog.EndDialog(IDCANCEL);
+  }
+  m_loops.pop_back();
+  if (QWidget* widget = WidgetFor(dialog.GetSafeHwnd())) widget->hide();
+}
+
+QWidget* QtDisplay::MessageBoxParent(HWND owner) const {
+  if (QWidget* widget = WidgetFor(owner)) return widget->window();
+  if (!m_loops.empty()) return WidgetFor(m_loops.back().dialog->GetSafeHwnd());
+  return QApplication::activeWindow();
+}
+
+int QtDisplay::ShowMessageBox(const MessageBoxRequest& request) {
+  const bool stop = (request.type & MB_ICONMASK) == MB_ICONSTOP;
+  QMessageBox box(stop ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(request.caption),
+                  QString::fromStdString(request.text), QMessageBox::Ok, MessageBoxParent(request.owner));
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+  return IDOK;
+}
+
+// ---- ScopedQtDisplay -------------------------------------------------------
+
+ScopedQtDisplay::ScopedQtDisplay() : m_display(std::make_unique<QtDisplay>()) {
+  m_previous = SetDisplay(m_display.get());
+}
+
+ScopedQtDisplay::~ScopedQtDisplay() { SetDisplay(m_previous); }
+
+}  // namespace qtdisplay

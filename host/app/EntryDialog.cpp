@@ -1,0 +1,180 @@
+#include "host/app/EntryDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "host/app/HostText.h"
+
+namespace host {
+namespace {
+
+constexpr int kBaudRates[] = {9600, 19200, 38400, 57600, 115200};
+
+QString ModelKey(int type, int model) { return QString("%1/%2").arg(type).arg(model); }
+
+}  // namespace
+
+EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules rules, const ProjectorEntry* initial,
+                         QWidget* parent)
+    : QDialog(parent), m_rules(rules) {
+  setWindowTitle(initial ? HostText(Msg(7, 15)) : HostText(Msg(7, 14)));
+  const ProjectorEntry start = initial ? *initial : ProjectorEntry{};
+  m_demo = start.demo;
+
+  m_name = new QLineEdit(QString::fromStdString(start.name));
+  m_model = new QComboBox;
+  for (const models::ModelDescription& model : database.All())
+    m_model->addItem(HostText(Msg(7, 25), model.type, model.model, model.name), ModelKey(model.type, model.model));
+  if (initial) {
+    const int at = m_model->findData(ModelKey(start.modelType, start.modelNo));
+    // A model the database no longer has stays visible, so that OK names it.
+    if (at >= 0)
+      m_model->setCurrentIndex(at);
+    else {
+      m_model->addItem(HostText(Msg(7, 41), start.modelType, start.modelNo), ModelKey(start.modelType, start.modelNo));
+      m_model->setCurrentIndex(m_model->count() - 1);
+    }
+  }
+
+  m_link = new QComboBox;
+  m_link->addItem(HostText(Msg(7, 16)));
+  m_link->addItem(HostText(Msg(7, 17)));
+
+  m_address = new QLineEdit(QString::fromStdString(start.address));
+  m_address->setPlaceholderText("192.168.0.10");
+  m_tcpPort = new QSpinBox;
+  m_tcpPort->setRange(1, 65535);
+  m_tcpPort->setValue(start.tcpPort);
+  auto* network = new QWidget;
+  auto* networkForm = new QFormLayout(network);
+  networkForm->setContentsMargins(0, 0, 0, 0);
+  networkForm->addRow(HostText(Msg(7, 18)), m_address);
+  networkForm->addRow(HostText(Msg(7, 19)), m_tcpPort);
+
+  // Numbered from 1 as the dialog's caption numbers serial ports.
+  m_serialPort = new QSpinBox;
+  m_serialPort->setRange(1, kMaxSerialPorts);
+  m_serialPort->setValue(start.serialPort + 1);
+  m_baudRate = new QComboBox;
+  for (int rate : kBaudRates) m_baudRate->addItem(QString::number(rate), rate);
+  if (m_baudRate->findData(start.baudRate) < 0) m_baudRate->addItem(QString::number(start.baudRate), start.baudRate);
+  m_baudRate->setCurrentIndex(m_baudRate->findData(start.baudRate));
+  auto* serial = new QWidget;
+  auto* serialForm = new QFormLayout(serial);
+  serialForm->setContentsMargins(0, 0, 0, 0);
+  serialForm->addRow(HostText(Msg(7, 20)), m_serialPort);
+  serialForm->addRow(HostText(Msg(7, 21)), m_baudRate);
+
+  m_linkPages = new QStackedWidget;
+  m_linkPages->addWidget(network);
+  m_linkPages->addWidget(serial);
+  connect(m_link, &QComboBox::currentIndexChanged, m_linkPages, &QStackedWidget::setCurrentIndex);
+  m_link->setCurrentIndex(start.link == Link::Network ? 0 : 1);
+
+  m_password = new QLineEdit(QString::fromStdString(start.password));
+  m_password->setEchoMode(QLineEdit::Password);
+  m_timeout = new QSpinBox;
+  m_timeout->setRange(kMinTimeoutMs, kMaxTimeoutMs);
+  m_timeout->setSingleStep(100);
+  m_timeout->setValue(start.timeoutMs);
+
+  // Names for scripts and tests that fill the form.
+  m_name->setObjectName("name");
+  m_model->setObjectName("model");
+  m_link->setObjectName("link");
+  m_address->setObjectName("address");
+  m_tcpPort->setObjectName("tcpPort");
+  m_serialPort->setObjectName("serialPort");
+  m_baudRate->setObjectName("baudRate");
+  m_password->setObjectName("password");
+  m_timeout->setObjectName("timeout");
+
+  auto* form = new QFormLayout;
+  form->addRow(HostText(Msg(7, 2)), m_name);
+  form->addRow(HostText(Msg(7, 3)), m_model);
+  form->addRow(HostText(Msg(7, 24)), m_link);
+  form->addRow(m_linkPages);
+  form->addRow(HostText(Msg(7, 22)), m_password);
+  form->addRow(HostText(Msg(7, 23)), m_timeout);
+
+  m_problems = new QLabel;
+  m_problems->setObjectName("problems");
+  m_problems->setWordWrap(true);
+  m_problems->setStyleSheet("color: #b00020;");
+  m_problems->hide();
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &EntryDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &EntryDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(m_problems);
+  layout->addWidget(buttons);
+  setMinimumWidth(460);
+}
+
+ProjectorEntry EntryDialog::Entry() const {
+  ProjectorEntry entry;
+  entry.name = m_name->text().toStdString();
+  const QStringList key = m_model->currentData().toString().split('/');
+  if (key.size() == 2) {
+    entry.modelType = key[0].toInt();
+    entry.modelNo = key[1].toInt();
+  }
+  entry.link = m_link->currentIndex() == 0 ? Link::Network : Link::Serial;
+  if (entry.link == Link::Network) {
+    entry.address = m_address->text().trimmed().toStdString();
+    entry.tcpPort = m_tcpPort->value();
+  } else {
+    entry.serialPort = m_serialPort->value() - 1;
+    entry.baudRate = m_baudRate->currentData().toInt();
+  }
+  entry.password = m_password->text().toStdString();
+  entry.timeoutMs = m_timeout->value();
+  entry.demo = m_demo;
+  return entry;
+}
+
+QWidget* EntryDialog::FieldWidget(EntryField field) const {
+  switch (field) {
+    case EntryField::Name:
+      return m_name;
+    case EntryField::Model:
+      return m_model;
+    case EntryField::Address:
+      return m_address;
+    case EntryField::TcpPort:
+      return m_tcpPort;
+    case EntryField::SerialPort:
+      return m_serialPort;
+    case EntryField::BaudRate:
+      return m_baudRate;
+    case EntryField::Password:
+      return m_password;
+    case EntryField::Timeout:
+      return m_timeout;
+  }
+  return nullptr;
+}
+
+void EntryDialog::accept() {
+  const std::vector<EntryProblem> problems = ValidateEntry(Entry(), m_rules);
+  if (problems.empty()) {
+    QDialog::accept();
+    return;
+  }
+  QStringList lines;
+  for (const EntryProblem& problem : problems) lines << QString::fromStdString(problem.text);
+  m_problems->setText(lines.join('\n'));
+  m_problems->show();
+  if (QWidget* field = FieldWidget(problems.front().field)) field->setFocus();
+}
+
+}  // namespace host

@@ -1,0 +1,46 @@
+#pragma once
+// Add or edit one projector: name, model of the database, network address and
+// TCP port or serial port and baud rate, password, reply timeout. OK keeps
+// the dialog open until the entry passes validation.
+#include <QDialog>
+
+#include "host/core/EntryValidation.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QStackedWidget;
+
+namespace host {
+
+class EntryDialog : public QDialog {
+ public:
+  // `initial` null: a new projector.
+  EntryDialog(const models::ModelDatabase& database, ValidationRules rules, const ProjectorEntry* initial,
+              QWidget* parent = nullptr);
+
+  // What the fields hold now.
+  ProjectorEntry Entry() const;
+
+  void accept() override;
+
+ private:
+  QWidget* FieldWidget(EntryField field) const;
+
+  ValidationRules m_rules;
+  bool m_demo = false;
+  QLineEdit* m_name;
+  QComboBox* m_model;
+  QComboBox* m_link;
+  QStackedWidget* m_linkPages;
+  QLineEdit* m_address;
+  QSpinBox* m_tcpPort;
+  QSpinBox* m_serialPort;
+  QComboBox* m_baudRate;
+  QLineEdit* m_password;
+  QSpinBox* m_timeout;
+  QLabel* m_problems;
+};
+
+}  // namespace host

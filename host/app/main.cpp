@@ -1,0 +1,102 @@
+// expert-host: the desktop host of the Expert Control module. Keeps the
+// user's projectors, shows their power state and opens their detailed
+// settings; with --demo, or on the first start, simulated projectors served
+// on 127.0.0.1 by the host itself.
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "display/qt/QtDisplay.h"
+#include "host/app/DisplayProbe.h"
+#include "host/app/HostText.h"
+#include "host/app/MainWindow.h"
+#include "host/app/ScreenshotRun.h"
+#include "host/core/HostOptions.h"
+#include "host/core/LoopbackGuard.h"
+
+namespace {
+
+// Where `make run` puts the screenshots when there is no display.
+constexpr char kFallbackScreens[] = "out/screens";
+
+// Offscreen rendering: Qt's notes on what a screenless platform lacks (no
+// runtime directory, no window raising) are no concern of the user's and
+// would bury the one line that says what happened.
+QtMessageHandler g_qtMessages = nullptr;
+
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && (message.startsWith("This plugin does not support") ||
+                               message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    return;
+  if (g_qtMessages)
+    g_qtMessages(type, context, message);
+  else
+    std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  std::string problem;
+  const std::optional<host::HostOptions> options = host::ParseHostOptions(args, problem);
+  if (!options) {
+    std::fprintf(stderr, "expert-host: %s\n%s", problem.c_str(), host::kHostUsage);
+    return 2;
+  }
+  if (options->help) {
+    std::fputs(host::kHostUsage, stdout);
+    return 0;
+  }
+
+  std::optional<std::filesystem::path> screenshots = options->screenshots;
+  if (!screenshots) {
+    if (const std::optional<std::string> reason = host::NoDisplayReason(argc, argv)) {
+      screenshots = kFallbackScreens;
+      std::printf("expert-host: %s\n", CatalogText(Msg(7, 54), *reason, kFallbackScreens).c_str());
+      std::fflush(stdout);
+    }
+  }
+  if (screenshots) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    g_qtMessages = qInstallMessageHandler(QuietOffscreenNotes);
+  }
+
+  // Qt takes only its own arguments out of argc and argv; ours were read above.
+  int qtArgc = 1;
+  QApplication application(qtArgc, argv);
+
+  std::optional<models::ModelDatabase> database;
+  try {
+    database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
+  } catch (const std::exception& error) {
+    const std::string text = CatalogText(Msg(7, 67), error.what());
+    std::fprintf(stderr, "expert-host: %s\n", text.c_str());
+    if (!screenshots) QMessageBox::critical(nullptr, host::HostText(Msg(7, 1)), QString::fromStdString(text));
+    return 1;
+  }
+
+  qtdisplay::ScopedQtDisplay display;
+  if (screenshots) return host::RunScreenshots(*database, display.display(), *screenshots);
+
+  const auto mode = options->demo ? host::HostSession::Mode::Demo : host::HostSession::Mode::Normal;
+  std::optional<host::HostSession> session;
+  try {
+    session.emplace(*database, host::ProjectorStore(options->listFile.value_or(host::DefaultListFile())), mode,
+                    host::LoopbackOnlyRequested());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "expert-host: %s\n", error.what());
+    QMessageBox::critical(nullptr, host::HostText(Msg(7, 1)), QString::fromStdString(error.what()));
+    return 1;
+  }
+  host::MainWindow window(*session);
+  window.show();
+  QTimer::singleShot(0, &window, [&window] { window.ShowNotices(); });
+  return application.exec();
+}

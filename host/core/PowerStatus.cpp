@@ -1,0 +1,41 @@
+#include "host/core/PowerStatus.h"
+
+#include "beamlink/PjtInterface.h"
+#include "catalog/Catalog.h"
+#include "projector/CommandCodes.h"
+
+namespace host {
+
+PowerStatus QueryPowerStatus(const ProjectorEntry& entry, const beamlink::TransportFactory& transports) {
+  PowerStatus status;
+  CPjtInterface pjt;
+  if (transports) pjt.SetTransportFactory(transports);
+  if (entry.link == Link::Network)
+    pjt.CopyData(1, 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
+  else
+    pjt.CopyData(0, entry.serialPort, entry.baudRate, "", entry.timeoutMs, entry.password.c_str());
+  std::uint16_t value = 0;
+  if (pjt.Get(pjcode::kPowerStatus, 0, &pjt, &value) != 1) {
+    status.error = pjt.LastError();
+    return status;
+  }
+  status.read = true;
+  status.state = value;
+  return status;
+}
+
+std::string PowerStatusText(const PowerStatus& status) {
+  if (!status.read) return CatalogText(Msg(7, 32), status.error);
+  switch (status.state) {
+    case 0:
+      return CatalogText(Msg(7, 29));
+    case 1:
+      return CatalogText(Msg(7, 28));
+    case 2:
+      return CatalogText(Msg(7, 30));
+    default:
+      return CatalogText(Msg(7, 31), status.state);
+  }
+}
+
+}  // namespace host

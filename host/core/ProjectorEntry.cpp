@@ -1,0 +1,51 @@
+#include "host/core/ProjectorEntry.h"
+
+#include "beamlink/SerialTransport.h"
+#include "catalog/Catalog.h"
+#include "models/Address.h"
+#include "models/HostRecords.h"
+
+namespace host {
+
+std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, const models::ModelDatabase& database,
+                                                std::string& error) {
+  const models::ModelDescription* model = database.Find(entry.modelType, entry.modelNo);
+  if (!model) {
+    error = CatalogText(Msg(7, 41), entry.modelType, entry.modelNo);
+    return std::nullopt;
+  }
+  models::ModelDescription description = *model;
+  description.name = entry.name;
+  models::Connection& connection = description.connection;
+  connection = {};
+  if (entry.link == Link::Network) {
+    const std::optional<std::uint32_t> address = models::ParseDottedAddress(entry.address);
+    if (!address) {
+      error = CatalogText(Msg(7, 44));
+      return std::nullopt;
+    }
+    connection.kind = 1;
+    connection.address = *address;
+    connection.third = entry.tcpPort;
+  } else {
+    connection.kind = 0;
+    connection.port = entry.serialPort;
+    connection.third = entry.baudRate;
+  }
+  connection.fourth = entry.timeoutMs;
+  connection.text2 = entry.password;
+  return models::ToProjectorItem(description);
+}
+
+std::string ConnectionText(const ProjectorEntry& entry) {
+  if (entry.link == Link::Network) return entry.address + ":" + std::to_string(entry.tcpPort);
+  return CatalogText(Msg(7, 27), entry.serialPort + 1, beamlink::SerialDevicePath(entry.serialPort), entry.baudRate);
+}
+
+std::string ModelText(const ProjectorEntry& entry, const models::ModelDatabase& database) {
+  const models::ModelDescription* model = database.Find(entry.modelType, entry.modelNo);
+  if (!model) return CatalogText(Msg(7, 41), entry.modelType, entry.modelNo);
+  return CatalogText(Msg(7, 25), entry.modelType, entry.modelNo, model->name);
+}
+
+}  // namespace host

@@ -1,0 +1,48 @@
+#pragma once
+// One projector of the host's list, as the user describes it: a name, a model
+// of the model database and how to reach it.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "beamlink/HostRecords.h"
+#include "models/ModelDatabase.h"
+
+namespace host {
+
+enum class Link { Network, Serial };
+
+inline constexpr int kDefaultTcpPort = 4352;
+inline constexpr int kDefaultBaudRate = 19200;
+inline constexpr int kDefaultTimeoutMs = 2000;
+
+struct ProjectorEntry {
+  std::string name;
+  int modelType = 0;
+  int modelNo = 0;
+  Link link = Link::Network;
+  std::string address;  // dotted IPv4, network only
+  int tcpPort = kDefaultTcpPort;
+  int serialPort = 0;  // index: 0 is the first serial port
+  int baudRate = kDefaultBaudRate;
+  std::string password;  // empty: none
+  int timeoutMs = kDefaultTimeoutMs;
+  // A simulated projector served by the host itself; never saved.
+  bool demo = false;
+
+  bool operator==(const ProjectorEntry&) const = default;
+};
+
+// The item the dialog's hand-off takes: the model's lists and ranges from the
+// database, the entry's name and connection. Null with `error` when the model
+// is not in the database or the address is not a dotted IPv4 literal.
+std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, const models::ModelDatabase& database,
+                                                std::string& error);
+
+// "192.168.0.10:4352" for the network; for a serial line the port numbered
+// as the dialog's caption numbers it (index + 1), its device and baud rate.
+std::string ConnectionText(const ProjectorEntry& entry);
+// "5/30  PV-5300 (...)": type and number, then the database's display name.
+std::string ModelText(const ProjectorEntry& entry, const models::ModelDatabase& database);
+
+}  // namespace host

@@ -1,0 +1,166 @@
+// A projector entry: what validation refuses and why, and the item the
+// dialog's hand-off receives for it.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "HostTestSupport.h"
+#include "host/core/EntryValidation.h"
+#include "host/core/HostOptions.h"
+
+namespace host::test {
+namespace {
+
+ProjectorEntry Valid() {
+  ProjectorEntry entry;
+  entry.name = "Hall";
+  entry.modelType = 5;
+  entry.modelNo = 30;
+  entry.address = "192.168.0.10";
+  return entry;
+}
+
+std::vector<EntryField> FieldsAtFault(const ProjectorEntry& entry, ValidationRules rules) {
+  std::vector<EntryField> fields;
+  for (const EntryProblem& problem : ValidateEntry(entry, rules)) {
+    EXPECT_FALSE(problem.text.empty());
+    fields.push_back(problem.field);
+  }
+  return fields;
+}
+
+TEST(EntryValidationTest, EachBadFieldIsNamed) {
+  const ValidationRules rules{&Database(), false};
+  EXPECT_TRUE(FieldsAtFault(Valid(), rules).empty());
+
+  struct Case {
+    const char* what;
+    void (*change)(ProjectorEntry&);
+    EntryField field;
+  };
+  const Case cases[] = {
+      {"empty name", [](ProjectorEntry& e) { e.name = ""; }, EntryField::Name},
+      {"blank name", [](ProjectorEntry& e) { e.name = "  \t"; }, EntryField::Name},
+      {"name over its slot", [](ProjectorEntry& e) { e.name = std::string(64, 'x'); }, EntryField::Name},
+      {"control character", [](ProjectorEntry& e) { e.name = "Hall\n2"; }, EntryField::Name},
+      {"unknown model", [](ProjectorEntry& e) { e.modelNo = 99; }, EntryField::Model},
+      {"host name", [](ProjectorEntry& e) { e.address = "projector.local"; }, EntryField::Address},
+      {"three octets", [](ProjectorEntry& e) { e.address = "192.168.0"; }, EntryField::Address},
+      {"octet over 255", [](ProjectorEntry& e) { e.address = "192.168.0.256"; }, EntryField::Address},
+      {"leading zero", [](ProjectorEntry& e) { e.address = "192.168.0.010"; }, EntryField::Address},
+      {"trailing blank", [](ProjectorEntry& e) { e.address = "192.168.0.1 "; }, EntryField::Address},
+      {"IPv6", [](ProjectorEntry& e) { e.address = "::1"; }, EntryField::Address},
+      {"any address", [](ProjectorEntry& e) { e.address = "0.0.0.0"; }, EntryField::Address},
+      {"broadcast", [](ProjectorEntry& e) { e.address = "255.255.255.255"; }, EntryField::Address},
+      {"port 0", [](ProjectorEntry& e) { e.tcpPort = 0; }, EntryField::TcpPort},
+      {"port 65536", [](ProjectorEntry& e) { e.tcpPort = 65536; }, EntryField::TcpPort},
+      {"password over its slot", [](ProjectorEntry& e) { e.password = std::string(64, 'p'); }, EntryField::Password},
+      {"password with a line break", [](ProjectorEntry& e) { e.password = "a\rb"; }, EntryField::Password},
+      {"timeout too short", [](ProjectorEntry& e) { e.timeoutMs = 99; }, EntryField::Timeout},
+      {"timeout too long", [](ProjectorEntry& e) { e.timeoutMs = 60001; }, EntryField::Timeout},
+      {"negative serial port",
+       [](ProjectorEntry& e) {
+         e.link = Link::Serial;
+         e.serialPort = -1;
+       },
+       EntryField::SerialPort},
+      {"odd baud rate",
+       [](ProjectorEntry& e) {
+         e.link = Link::Serial;
+         e.baudRate = 12345;
+       },
+       EntryField::BaudRate},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProjectorEntry entry = Valid();
+    c.change(entry);
+    EXPECT_EQ(FieldsAtFault(entry, rules), std::vector<EntryField>{c.field});
+  }
+
+  // Limits themselves are fine: 63 bytes of name, port 1 and 65535, 100 ms.
+  ProjectorEntry edge = Valid();
+  edge.name = std::string(63, 'x');
+  edge.tcpPort = 65535;
+  edge.timeoutMs = kMinTimeoutMs;
+  EXPECT_TRUE(FieldsAtFault(edge, rules).empty());
+  edge.tcpPort = 1;
+  edge.timeoutMs = kMaxTimeoutMs;
+  EXPECT_TRUE(FieldsAtFault(edge, rules).empty());
+  // A serial entry's address is not looked at.
+  edge.link = Link::Serial;
+  edge.address = "garbage";
+  EXPECT_TRUE(FieldsAtFault(edge, rules).empty());
+}
+
+TEST(EntryValidationTest, LoopbackRuleRefusesOtherAddressesAndSerialPorts) {
+  const ValidationRules rules{&Database(), true};
+  ProjectorEntry entry = Valid();
+  EXPECT_EQ(FieldsAtFault(entry, rules), std::vector<EntryField>{EntryField::Address});
+  for (const char* loopback : {"127.0.0.1", "127.12.34.56"}) {
+    entry.address = loopback;
+    EXPECT_TRUE(FieldsAtFault(entry, rules).empty()) << loopback;
+  }
+  entry.link = Link::Serial;
+  EXPECT_EQ(FieldsAtFault(entry, rules), std::vector<EntryField>{EntryField::SerialPort});
+
+  EXPECT_FALSE(IsLoopbackAddress("128.0.0.1"));
+  EXPECT_FALSE(IsLoopbackAddress("127.0.0"));
+  EXPECT_FALSE(IsLoopbackAddress("localhost"));
+}
+
+TEST(ProjectorItemTest, CarriesTheEntrysNameAndConnectionWithTheModelsLists) {
+  ProjectorEntry entry = Valid();
+  entry.address = "10.0.0.2";
+  entry.tcpPort = 10000;
+  entry.timeoutMs = 3500;
+  entry.password = "secret";
+  std::string error;
+  const std::optional<CProjectorItem> item = MakeProjectorItem(entry, Database(), error);
+  ASSERT_TRUE(item) << error;
+  EXPECT_EQ(item->m_strName, "Hall");
+  EXPECT_EQ(item->m_nModelType, 5);
+  EXPECT_EQ(item->m_nModelNo, 30);
+  EXPECT_EQ(item->m_nConnectKind, 1);
+  EXPECT_EQ(item->m_nAddress, 0x0A000002u);
+  EXPECT_EQ(item->m_nThirdValue, 10000);
+  EXPECT_EQ(item->m_nFourthValue, 3500);
+  EXPECT_STREQ(item->m_szSecondText, "secret");
+  // The lists are the model's, not the connection defaults of its file.
+  const models::ModelDescription& model = *Database().Find(5, 30);
+  EXPECT_EQ(item->m_nInputCount, static_cast<int>(model.inputs.size()));
+  EXPECT_EQ(item->m_nAspectCount, static_cast<int>(model.aspect.size()));
+  EXPECT_EQ(item->m_strRange[17], model.ranges[17]);
+
+  entry.link = Link::Serial;
+  entry.serialPort = 2;
+  entry.baudRate = 9600;
+  const std::optional<CProjectorItem> serial = MakeProjectorItem(entry, Database(), error);
+  ASSERT_TRUE(serial) << error;
+  EXPECT_NE(serial->m_nConnectKind, 1);
+  EXPECT_EQ(serial->m_nPortIndex, 2);
+  EXPECT_EQ(serial->m_nThirdValue, 9600);
+
+  entry.modelNo = 99;
+  error.clear();
+  EXPECT_FALSE(MakeProjectorItem(entry, Database(), error));
+  EXPECT_NE(error.find("99"), std::string::npos) << error;
+}
+
+TEST(HostOptionsTest, ReadsItsArgumentsAndRefusesOthers) {
+  std::string error;
+  const auto options = ParseHostOptions({"--demo", "--screenshots", "shots", "--list=/tmp/l.json"}, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(options->demo);
+  EXPECT_EQ(options->screenshots, std::filesystem::path("shots"));
+  EXPECT_EQ(options->listFile, std::filesystem::path("/tmp/l.json"));
+
+  EXPECT_FALSE(ParseHostOptions({"--screenshots"}, error));
+  EXPECT_NE(error.find("--screenshots"), std::string::npos);
+  EXPECT_FALSE(ParseHostOptions({"--list="}, error));
+  EXPECT_FALSE(ParseHostOptions({"--bogus"}, error));
+  EXPECT_NE(error.find("--bogus"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace host::test

@@ -1,0 +1,208 @@
+// User actions on the real widgets reach the module as the same
+// notifications the driver sends: the projector sees the same calls and the
+// controls end in the same states. Changes made from code notify nobody.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+
+#include "projector/CommandCodes.h"
+#include "tests/driver/DriverTestSupport.h"
+#include "tests/qt/ProbeDialogs.h"
+#include "tests/qt/QtTestSupport.h"
+
+namespace qtdisplay::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+QWidget* PageWidget(QtDisplay& display, ProbePage& page, int id) { return WidgetOf<QWidget>(display, page.GetDlgItem(id)); }
+
+void ClickClose(QtDisplay& display, CDialog& dialog) { Click(WidgetOf<QWidget>(display, dialog.GetDlgItem(IDOK))); }
+
+TEST(QtDriverParity, SlideChooseCheckAndStepMakeTheDriversCallsAndStates) {
+  nlohmann::ordered_json qtCalls;
+  nlohmann::ordered_json qtState;
+  int dragged = 0;
+  std::vector<UINT> qtScrolls;
+  {
+    ScopedQtDisplay qt;
+    SimulatedDialog open("5/30");
+    ProbePage page;
+    RunModal(qt.display(), open.dialog, [&] {
+      AddProbePage(page, open.dialog);
+      open.TakeCalls();
+      DragSlider(PageWidget(qt.display(), page, kSlider), 10);
+      dragged = page.m_slider.GetPos();
+      ChooseItem(PageWidget(qt.display(), page, kList), 2);
+      Click(PageWidget(qt.display(), page, kCheck));
+      Click(PageWidget(qt.display(), page, kPlus));
+      qtCalls = open.TakeCalls();
+      qtState = StateWithoutRects(*open.dialog.GetSafeHwnd());
+      ClickClose(qt.display(), open.dialog);
+    });
+    qtScrolls = page.scrollCodes;
+  }
+  EXPECT_EQ(dragged, 10);
+  // A drag tracks the thumb, then reports where it was let go and the end.
+  ASSERT_GE(qtScrolls.size(), 3u);
+  EXPECT_EQ(qtScrolls.front(), TB_THUMBTRACK);
+  EXPECT_THAT(std::vector<UINT>(qtScrolls.end() - 2, qtScrolls.end()), ElementsAre(TB_THUMBPOSITION, TB_ENDTRACK));
+
+  using driver::testing::Line;
+  ProbePage driverPage;
+  const auto output = driver::testing::RunSession({
+      Line(driver::testing::kOpen),
+      driver::testing::Do([&](driver::Session& session) { AddProbePage(driverPage, *session.OpenDialog()); }),
+      Line(R"({"cmd":"events","seq":"before"})"),
+      Line(R"({"cmd":"slide","id":602,"pos":)" + std::to_string(dragged) + "}"),
+      Line(R"({"cmd":"select","id":606,"index":2})"),
+      Line(R"({"cmd":"check","id":607,"state":1})"),
+      Line(R"({"cmd":"click","id":603})"),
+      Line(R"({"cmd":"events","seq":"after"})"),
+      Line(R"({"cmd":"dump","seq":"dump"})"),
+      Line(R"({"cmd":"close"})"),
+  });
+  const nlohmann::ordered_json driverCalls = driver::testing::Reply(output, "\"after\"")["calls"];
+  EXPECT_EQ(qtCalls, driverCalls);
+  EXPECT_EQ(qtState, WithoutRects(driver::testing::Reply(output, "\"dump\"")));
+  // The calls are the real thing: the slider's value went to the projector.
+  ASSERT_FALSE(driverCalls.empty());
+  EXPECT_EQ(driverCalls[0]["op"], "Set");
+  EXPECT_EQ(driverCalls[0]["value"], dragged + 128);
+}
+
+TEST(QtDriverParity, RefusedSliderMoveShowsTheStopBoxAndSnapsBack) {
+  ScopedQtDisplay qt;
+  SimulatedDialog open("5/30");
+  open.projector->SetValue(pjcode::kBrightness, 0, 128 + 4);
+  open.projector->GetFaults().FailRequest(beamlink::Action::Set, pjcode::kBrightness);
+  ProbePage page;
+  BoxAnswerer boxes;
+  RunModal(qt.display(), open.dialog, [&] {
+    AddProbePage(page, open.dialog);
+    auto* slider = WidgetOf<QSlider>(qt.display(), page.GetDlgItem(kSlider));
+    ASSERT_EQ(slider->value(), 4);
+    DragSlider(slider, -20);
+    EXPECT_EQ(slider->value(), 4);
+    EXPECT_EQ(page.m_slider.GetPos(), 4);
+    EXPECT_EQ(WidgetOf<QLineEdit>(qt.display(), page.GetDlgItem(kValue))->text(), "4");
+    ClickClose(qt.display(), open.dialog);
+  });
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].text, kRefusedText);
+  EXPECT_EQ(boxes.Boxes()[0].icon, QMessageBox::Critical);
+  EXPECT_TRUE(boxes.Boxes()[0].modal);
+}
+
+TEST(QtDriverParity, ChangesFromCodeShowButNotifyNobody) {
+  ScopedQtDisplay qt;
+  SimulatedDialog open("5/30");
+  open.projector->SetValue(pjcode::kBrightness, 0, 128 - 7);
+  open.projector->SetValue(pjcode::kQuickPic, 0, 3);
+  open.projector->SetValue(pjcode::kMute, 0, 1);
+  ProbePage page;
+  RunModal(qt.display(), open.dialog, [&] {
+    AddProbePage(page, open.dialog);  // the refresh sets slider, list and check from code
+    auto* slider = WidgetOf<QSlider>(qt.display(), page.GetDlgItem(kSlider));
+    auto* list = WidgetOf<QComboBox>(qt.display(), page.GetDlgItem(kList));
+    auto* check = WidgetOf<QCheckBox>(qt.display(), page.GetDlgItem(kCheck));
+    EXPECT_EQ(slider->value(), -7);
+    EXPECT_EQ(list->currentIndex(), 3);
+    EXPECT_EQ(list->currentText(), "Dynamic");
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_EQ(WidgetOf<QLineEdit>(qt.display(), page.GetDlgItem(kValue))->text(), "-7");
+
+    page.m_slider.SetPos(12);
+    page.m_list.SetCurSel(-1);
+    page.m_check.SetCheck(0);
+    page.m_slider.SetRange(-5, 5);  // the thumb is kept inside the new range
+    EXPECT_EQ(slider->value(), 5);
+    EXPECT_EQ(slider->maximum(), 5);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_FALSE(check->isChecked());
+    ClickClose(qt.display(), open.dialog);
+  });
+  EXPECT_THAT(page.scrollCodes, IsEmpty());
+  EXPECT_EQ(page.listChanges, 0);
+  for (const auto& call : open.TakeCalls()) EXPECT_EQ(call["op"], "Get") << call.dump();
+}
+
+TEST(QtDriverParity, NestedModalDialogRunsInsideTheModalRunAndNarrowsItself) {
+  ScopedQtDisplay qt;
+  QtDisplay& display = qt.display();
+  SimulatedDialog open("5/30");
+  ProbePage page;
+  RunModal(display, open.dialog, [&] {
+    AddProbePage(page, open.dialog);
+    QWidget* main = display.WidgetFor(open.dialog.GetSafeHwnd());
+    QTimer::singleShot(0, [&] {
+      ASSERT_EQ(ModalDialogs().size(), 2u);
+      CDialog& nested = *ModalDialogs().back();
+      QWidget* window = display.WidgetFor(nested.GetSafeHwnd());
+      ASSERT_NE(window, nullptr);
+      EXPECT_EQ(QApplication::activeModalWidget(), window);
+      EXPECT_EQ(window->parentWidget(), main);
+      EXPECT_EQ(window->windowTitle(), "Custom");
+      // The dialog moved its own edges and button from code: the widgets follow.
+      CRect slider, label, button;
+      nested.GetDlgItem(702)->GetWindowRect(&slider);
+      nested.GetDlgItem(701)->GetWindowRect(&label);
+      nested.GetDlgItem(IDOK)->GetWindowRect(&button);
+      EXPECT_EQ(window->width(), slider.right + 15);
+      QWidget* close = display.WidgetFor(nested.GetDlgItem(IDOK)->GetSafeHwnd());
+      EXPECT_EQ(close->geometry(), QRect(label.right + 5, button.top, button.Width(), button.Height()));
+      EXPECT_LE(close->geometry().right(), window->width());
+      Click(close);
+    });
+    Click(PageWidget(display, page, kCustom));  // returns once the nested dialog has ended
+    EXPECT_THAT(page.nestedResults, ElementsAre(IDOK));
+    QTimer::singleShot(0, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    Click(PageWidget(display, page, kCustom));
+    EXPECT_THAT(page.nestedResults, ElementsAre(IDOK, IDCANCEL));
+    EXPECT_EQ(QApplication::activeModalWidget(), main);
+    ClickClose(display, open.dialog);
+  });
+}
+
+// A script or a timer may end a dialog from code; the modal run must return
+// without waiting for some user action.
+TEST(QtDriverParity, EndDialogFromCodeEndsTheModalRun) {
+  ScopedQtDisplay qt;
+  SimulatedDialog open("5/30");
+  bool rescued = false;
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    rescued = true;
+    if (QWidget* widget = qt.display().WidgetFor(open.dialog.GetSafeHwnd())) QTest::keyClick(widget, Qt::Key_Escape);
+  });
+  watchdog.start(3000);
+  EXPECT_EQ(RunModal(qt.display(), open.dialog, [&] { open.dialog.EndDialog(IDCANCEL + 40); }), IDCANCEL + 40);
+  EXPECT_FALSE(rescued) << "the modal run waited for a user action";
+}
+
+TEST(QtDriverParity, PlainNoticeHasNoIcon) {
+  ScopedQtDisplay qt;
+  SimulatedDialog open("5/30");
+  ProbePage page;
+  BoxAnswerer boxes;
+  RunModal(qt.display(), open.dialog, [&] {
+    AddProbePage(page, open.dialog);
+    Click(PageWidget(qt.display(), page, kNotice));
+    ClickClose(qt.display(), open.dialog);
+  });
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].text, kNoticeText);
+  EXPECT_EQ(boxes.Boxes()[0].caption, "Notice");
+  EXPECT_EQ(boxes.Boxes()[0].icon, QMessageBox::NoIcon);
+}
+
+}  // namespace
+}  // namespace qtdisplay::testing

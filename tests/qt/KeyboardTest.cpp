@@ -1,0 +1,102 @@
+// The keyboard: Tab walks the controls in template order, Escape cancels,
+// and a slider moves while a key is held and ends its scroll when the key
+// is let go, as the platform's slider does.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "display/qt/TrackbarSlider.h"
+#include "projector/CommandCodes.h"
+#include "tests/qt/ProbeDialogs.h"
+#include "tests/qt/QtTestSupport.h"
+
+namespace qtdisplay::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(QtKeyboard, TabFollowsTemplateOrderAndSkipsControlsWithoutTabStop) {
+  ScopedQtDisplay qt;
+  QtDisplay& display = qt.display();
+  SimulatedDialog open("5/30");
+  ProbePage page;
+  std::vector<int> visited;
+  RunModal(display, open.dialog, [&] {
+    AddProbePage(page, open.dialog);
+    // The probe alone: the dialog's own pages out of the way.
+    for (const auto& child : open.dialog.GetSafeHwnd()->children)
+      if (child->windowClass == WindowClass::Dialog && child.get() != page.GetSafeHwnd())
+        CWnd::FromHandle(child.get())->ShowWindow(SW_HIDE);
+    QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
+    QApplication::setActiveWindow(window);
+    display.WidgetFor(page.GetDlgItem(kMinus)->GetSafeHwnd())->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 10; ++i) {
+      const HWND focused = display.WindowFor(QApplication::focusWidget());
+      visited.push_back(focused ? focused->id : -1);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
+  });
+  // The page lies on top of the z-order, so its controls come first; the
+  // arrow button and the tab control take no tab stop.
+  EXPECT_THAT(visited, ElementsAre(kMinus, kSlider, kPlus, kValue, kList, kCheck, kCustom, kNotice, IDOK, kMinus));
+}
+
+TEST(QtKeyboard, EscapeCancelsFromAnyControl) {
+  ScopedQtDisplay qt;
+  QtDisplay& display = qt.display();
+  SimulatedDialog open("5/30");
+  ProbePage page;
+  const INT_PTR result = RunModal(display, open.dialog, [&] {
+    AddProbePage(page, open.dialog);
+    QTest::keyClick(display.WidgetFor(page.GetDlgItem(kSlider)->GetSafeHwnd()), Qt::Key_Escape);
+  });
+  EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {
+  ScopedQtDisplay qt;
+  QtDisplay& display = qt.display();
+  SimulatedDialog open("5/30");
+  ProbePage page;
+  RunModal(display, open.dialog, [&] {
+    AddProbePage(page, open.dialog);
+    auto* slider = WidgetOf<TrackbarSlider>(display, page.GetDlgItem(kSlider));
+    ASSERT_NE(slider, nullptr);
+    slider->setFocus();
+    open.TakeCalls();
+
+    QTest::keyPress(slider, Qt::Key_Right);
+    EXPECT_EQ(page.m_slider.GetPos(), 1);
+    EXPECT_EQ(slider->value(), 1);
+    EXPECT_THAT(page.scrollCodes, ElementsAre(TB_LINEDOWN));
+    EXPECT_THAT(open.TakeCalls(), IsEmpty()) << "nothing is sent while the key is down";
+    QTest::keyRelease(slider, Qt::Key_Right);
+    EXPECT_THAT(page.scrollCodes, ElementsAre(TB_LINEDOWN, TB_ENDTRACK));
+    const auto calls = open.TakeCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0]["op"], "Set");
+    EXPECT_EQ(calls[0]["value"], 1 + 128);
+
+    page.scrollCodes.clear();
+    QTest::keyPress(slider, Qt::Key_PageDown);
+    QTest::keyPress(slider, Qt::Key_PageDown, Qt::NoModifier);  // held: the key repeats
+    QTest::keyRelease(slider, Qt::Key_PageDown);
+    EXPECT_EQ(page.m_slider.GetPos(), 1 + 2 * slider->PageSize());
+    QTest::keyClick(slider, Qt::Key_Up);  // up is towards the minimum, as on the platform
+    QTest::keyClick(slider, Qt::Key_Home);
+    EXPECT_EQ(page.m_slider.GetPos(), -32);
+    QTest::keyClick(slider, Qt::Key_Left);  // at the end already: clamped, still reported
+    EXPECT_THAT(page.scrollCodes, ElementsAre(TB_PAGEDOWN, TB_PAGEDOWN, TB_ENDTRACK, TB_LINEUP, TB_ENDTRACK, TB_TOP,
+                                              TB_ENDTRACK, TB_LINEUP, TB_ENDTRACK));
+    EXPECT_EQ(page.m_slider.GetPos(), -32);
+    EXPECT_EQ(page.m_nBrightness, -32);
+    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
+  });
+}
+
+}  // namespace
+}  // namespace qtdisplay::testing

@@ -1,0 +1,76 @@
+#pragma once
+// Test dialogs built the way the module's pages and sub-dialogs are: a page
+// with a slider group, a drop-down list, a check box, an arrow button and a
+// button that opens a nested modal dialog, talking to the projector through
+// the dialog's CPjtInterface; and that nested dialog, which narrows itself
+// and moves its button when it opens, as the custom adjustment dialogs do.
+#include <string>
+#include <vector>
+
+#include "beamlink/PjtInterface.h"
+#include "frame/ExpertDlg.h"
+#include "framework/Dialog.h"
+
+namespace qtdisplay::testing {
+
+enum ProbeId {
+  kMinus = 601,
+  kSlider = 602,
+  kPlus = 603,
+  kValue = 604,
+  kLabel = 605,
+  kList = 606,
+  kCheck = 607,
+  kCustom = 608,
+  kArrow = 609,
+  kNotice = 610,
+  kPlainLabel = 611,
+};
+constexpr int kProbePageTemplate = 30990;
+constexpr int kProbeNestedTemplate = 30991;
+constexpr char kRefusedText[] = "Brightness could not be set.";
+constexpr char kNoticeText[] = "The projector is cooling down.";
+
+class ProbePage : public CDialog {
+ public:
+  CPjtInterface* m_pPjt = nullptr;
+  short m_nBrightness = 0;
+  CSliderCtrl m_slider;
+  CComboBox m_list;
+  CButton m_check;
+  CButton m_arrow;
+  CBitmap m_arrowBitmap;
+
+  std::vector<UINT> scrollCodes;          // every scroll code the page heard
+  int listChanges = 0;
+  std::vector<INT_PTR> nestedResults;     // what each nested DoModal returned
+
+  BOOL OnInitDialog() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+  void InitDisp();
+  void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+  void OnBnClickedMinus();
+  void OnBnClickedPlus();
+  void OnCbnSelchangeList();
+  void OnBnClickedCheck();
+  void OnBnClickedCustom();
+  void OnBnClickedNotice();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void ShowBrightness(short value);
+};
+
+// Creates `page` on the open dialog and places it as the dialog places its
+// pages: at (20, 64), on top; then shows and refreshes it.
+void AddProbePage(ProbePage& page, CExpertDlg& dialog);
+
+// The nested dialog: it narrows itself to 15 pixels right of its slider and
+// puts its OK button 5 pixels right of its label, 5 pixels wider.
+class ProbeNested : public CDialog {
+ public:
+  explicit ProbeNested(CWnd* parent) : CDialog(kProbeNestedTemplate, parent) {}
+  BOOL OnInitDialog() override;
+};
+
+}  // namespace qtdisplay::testing
