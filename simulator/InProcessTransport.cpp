@@ -14,6 +14,17 @@ using beamlink::Deadline;
 // longer than this.
 constexpr auto kLongestIdleWait = std::chrono::seconds(30);
 
+// A delayed reply is handed over at its due time, not whenever the thread
+// happens to wake after it: a sleep can overshoot by a tenth of a
+// millisecond on a virtual machine, which would add up over a page's calls
+// and be blamed on the page. The sleep ends a little early and the rest is
+// waited out by yielding.
+void WaitUntil(Clock::time_point due) {
+  constexpr auto kWakeMargin = std::chrono::microseconds(300);
+  if (due - Clock::now() > kWakeMargin) std::this_thread::sleep_until(due - kWakeMargin);
+  while (Clock::now() < due) std::this_thread::yield();
+}
+
 }  // namespace
 
 InProcessTransport::InProcessTransport(std::shared_ptr<Projector> projector, ServerOptions options)
@@ -52,7 +63,7 @@ std::size_t InProcessTransport::Read(std::span<std::uint8_t> buffer, Deadline de
     error = "timed out";
     return 0;
   }
-  std::this_thread::sleep_until(next.due);
+  WaitUntil(next.due);
   const std::size_t count = std::min(buffer.size(), next.bytes.size());
   std::copy_n(next.bytes.begin(), count, buffer.begin());
   next.bytes.erase(next.bytes.begin(), next.bytes.begin() + static_cast<std::ptrdiff_t>(count));
