@@ -7,18 +7,14 @@
 //   BM_PlainPingPong     12 bytes out, 10 bytes back, nothing else
 //
 // The simulator runs pjsim's own TCP loop (pjsim_core) in a thread of this
-// process, stopped at the end of the run with a SIGTERM sent to that thread
-// only. Bytes per request and reply are read from the client socket's
+// process, quietly: one log line per exchange would measure stderr. Bytes per request and reply are read from the client socket's
 // TCP_INFO counters, so they are what really crossed the wire. At the end the
 // ratio of each library figure to the plain ping-pong is printed.
 #include <arpa/inet.h>
 #include <dirent.h>
-#include <fcntl.h>
 #include <linux/tcp.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <pthread.h>
-#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -126,74 +122,6 @@ void ReportBytes(benchmark::State& state, int fd, const WireCount& start) {
   }
 }
 
-// ---------------------------------------------------------------------------
-// The simulated projector, served by pjsim's TCP loop in a thread.
-
-class SimulatorDaemon {
- public:
-  // Starts serving `projector` on 127.0.0.1 at a free port; throws when the
-  // loop does not announce its port within a few seconds.
-  explicit SimulatorDaemon(std::shared_ptr<sim::Projector> projector) {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-    m_announceRead = ends[0];
-    std::FILE* announce = fdopen(ends[1], "w");
-    if (!announce) {
-      close(ends[1]);
-      throw std::runtime_error("fdopen failed");
-    }
-    m_thread = std::thread([projector = std::move(projector), announce] {
-      // No traffic log: one line per exchange would measure stderr.
-      sim::pjsim::ServeTcp(projector, sim::ServerOptions{}, "127.0.0.1", 0, announce);
-      std::fclose(announce);  // the reader sees the end if the loop never started
-    });
-    m_port = ReadPort();
-    if (m_port == 0) {
-      Stop();
-      throw std::runtime_error("pjsim's loop did not announce a port");
-    }
-  }
-
-  ~SimulatorDaemon() { Stop(); }
-  SimulatorDaemon(const SimulatorDaemon&) = delete;
-  SimulatorDaemon& operator=(const SimulatorDaemon&) = delete;
-
-  std::uint16_t Port() const { return m_port; }
-
- private:
-  // "listening 127.0.0.1:PORT"; 0 when the line does not come in time.
-  std::uint16_t ReadPort() {
-    std::string line;
-    for (int round = 0; round < 50 && line.find('\n') == std::string::npos; ++round) {
-      pollfd entry{m_announceRead, POLLIN, 0};
-      if (poll(&entry, 1, 100) <= 0) continue;
-      char chunk[64];
-      const ssize_t got = read(m_announceRead, chunk, sizeof chunk);
-      if (got <= 0) break;
-      line.append(chunk, static_cast<std::size_t>(got));
-    }
-    unsigned port = 0;
-    if (std::sscanf(line.c_str(), "listening 127.0.0.1:%u", &port) != 1 || port == 0 || port > 65535) return 0;
-    m_announced = true;
-    return static_cast<std::uint16_t>(port);
-  }
-
-  // The loop blocks SIGTERM in its own thread and reads it from a signalfd;
-  // a signal aimed at that thread alone ends it and nothing else. It is only
-  // sent once the port is announced, which the loop does after blocking.
-  void Stop() {
-    if (!m_thread.joinable()) return;
-    if (m_announced) pthread_kill(m_thread.native_handle(), SIGTERM);
-    m_thread.join();
-    close(m_announceRead);
-  }
-
-  std::thread m_thread;
-  int m_announceRead = -1;
-  bool m_announced = false;
-  std::uint16_t m_port = 0;
-};
-
 // A client that stays connected for the whole run, with its socket (found
 // once it is open) for the byte counts.
 template <typename Client>
@@ -206,7 +134,7 @@ struct Connected {
 // declared after the daemon, so they leave before it stops.
 struct Simulated {
   std::shared_ptr<sim::Projector> projector;
-  std::unique_ptr<SimulatorDaemon> daemon;
+  std::unique_ptr<sim::pjsim::LoopbackService> daemon;
   Connected<CPjtInterface> pjt;
   Connected<beamlink::Connection> connection;
 };
@@ -476,7 +404,9 @@ int main(int argc, char** argv) {
   Simulated simulated;
   try {
     simulated.projector = MakeProjector();
-    simulated.daemon = std::make_unique<SimulatorDaemon>(simulated.projector);
+    std::string error;
+    simulated.daemon = sim::pjsim::LoopbackService::Start(simulated.projector, sim::ServerOptions{}, error);
+    if (!simulated.daemon) throw std::runtime_error(error);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "bench_beamlink: %s\n", e.what());
     return 1;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/core/LoopbackSimulator.h"
 #include "host/core/ProjectorEntry.h"
+#include "simulator/pjsim/Daemon.h"
 
 namespace host {
 
@@ -31,11 +31,11 @@ class DemoFleet {
 
   const std::vector<ProjectorEntry>& Entries() const { return m_entries; }
   // The simulated projector behind entry `index`.
-  sim::Projector& ProjectorAt(std::size_t index) const { return m_servers.at(index)->Projector(); }
+  sim::Projector& ProjectorAt(std::size_t index) const { return m_servers.at(index)->Served(); }
 
  private:
   std::vector<ProjectorEntry> m_entries;
-  std::vector<std::unique_ptr<LoopbackSimulator>> m_servers;
+  std::vector<std::unique_ptr<sim::pjsim::LoopbackService>> m_servers;
 };
 
 }  // namespace host

@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/eventfd.h>
 #include <sys/signalfd.h>
 #include <sys/socket.h>
 #include <termios.h>
@@ -14,6 +15,8 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
+#include <functional>
+#include <thread>
 #include <vector>
 
 namespace sim::pjsim {
@@ -74,7 +77,7 @@ class Loop {
     for (Client& client : m_clients) close(client.fd);
     if (m_listen >= 0) close(m_listen);
     if (m_slave >= 0) close(m_slave);
-    if (m_signals >= 0) close(m_signals);
+    if (m_stop >= 0) close(m_stop);
   }
 
   // SIGINT and SIGTERM arrive through a descriptor the loop polls, so a
@@ -85,12 +88,23 @@ class Loop {
     sigaddset(&mask, SIGINT);
     sigaddset(&mask, SIGTERM);
     if (sigprocmask(SIG_BLOCK, &mask, nullptr) != 0) return Fail(Errno("sigprocmask"));
-    m_signals = signalfd(-1, &mask, SFD_CLOEXEC);
-    if (m_signals < 0) return Fail(Errno("signalfd"));
+    m_stop = signalfd(-1, &mask, SFD_CLOEXEC);
+    if (m_stop < 0) return Fail(Errno("signalfd"));
+    m_stopBySignal = true;
     signal(SIGPIPE, SIG_IGN);
     return true;
   }
 
+  // The loop of a thread ends when this descriptor is written (see Stop);
+  // its events go nowhere, as the process serves quietly.
+  int StopOnEvent() {
+    m_quiet = true;
+    m_stop = eventfd(0, EFD_CLOEXEC);
+    if (m_stop < 0) Fail(Errno("eventfd"));
+    return m_stop;
+  }
+
+  // `announce` may be null; the port bound is Port() either way.
   bool Listen(const std::string& address, std::uint16_t port, std::FILE* announce) {
     m_listen = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (m_listen < 0) return Fail(Errno("socket"));
@@ -105,8 +119,11 @@ class Loop {
     if (listen(m_listen, 4) != 0) return Fail(Errno("listen"));
     socklen_t size = sizeof where;
     getsockname(m_listen, reinterpret_cast<sockaddr*>(&where), &size);
-    std::fprintf(announce, "listening %s:%u\n", address.c_str(), static_cast<unsigned>(ntohs(where.sin_port)));
-    std::fflush(announce);
+    m_port = ntohs(where.sin_port);
+    if (announce) {
+      std::fprintf(announce, "listening %s:%u\n", address.c_str(), static_cast<unsigned>(m_port));
+      std::fflush(announce);
+    }
     return true;
   }
 
@@ -133,20 +150,20 @@ class Loop {
   int Run() {
     for (;;) {
       std::vector<pollfd> fds;
-      fds.push_back({m_signals, POLLIN, 0});
+      fds.push_back({m_stop, POLLIN, 0});
       if (m_listen >= 0) fds.push_back({m_listen, POLLIN, 0});
       const std::size_t firstClient = fds.size();
       for (const Client& client : m_clients) fds.push_back({client.fd, POLLIN, 0});
 
       if (poll(fds.data(), fds.size(), Timeout()) < 0) {
         if (errno == EINTR) continue;
-        LogLine(Errno("poll"));
+        Log(Errno("poll"));
         return 1;
       }
       if (fds[0].revents & POLLIN) {
         signalfd_siginfo info{};
-        if (read(m_signals, &info, sizeof info) > 0)
-          LogLine(std::string("stopping on ") + strsignal(static_cast<int>(info.ssi_signo)));
+        if (m_stopBySignal && read(m_stop, &info, sizeof info) > 0)
+          Log(std::string("stopping on ") + strsignal(static_cast<int>(info.ssi_signo)));
         return 0;
       }
       if (m_listen >= 0 && (fds[1].revents & POLLIN)) Accept();
@@ -160,9 +177,18 @@ class Loop {
     }
   }
 
+ std::uint16_t Port() const { return m_port; }
+  // Why setting up failed.
+  const std::string& Error() const { return m_error; }
+
  private:
+  void Log(const std::string& line) const {
+    if (!m_quiet) LogLine(line);
+  }
+
   bool Fail(const std::string& why) {
-    LogLine(why);
+    m_error = why;
+    Log(why);
     return false;
   }
 
@@ -186,14 +212,14 @@ class Loop {
     const int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0) return;
     if (m_clients.size() >= kMaxClients || m_projector->GetFaults().Unreachable()) {
-      LogLine(m_clients.size() >= kMaxClients
+      Log(m_clients.size() >= kMaxClients
                   ? "refusing a connection: " + std::to_string(kMaxClients) + " clients at once at most"
                   : std::string("refusing a connection: unreachable (fault)"));
       close(fd);
       return;
     }
     AddClient(fd);
-    LogLine("client " + std::to_string(m_clients.back().id) + " connected");
+    Log("client " + std::to_string(m_clients.back().id) + " connected");
   }
 
   void ReadFrom(Client& client) {
@@ -202,7 +228,7 @@ class Loop {
     if (n <= 0) {
       if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
       if (!m_serial) {
-        LogLine("client " + std::to_string(client.id) + " left");
+        Log("client " + std::to_string(client.id) + " left");
         client.gone = true;
       }
       return;
@@ -227,7 +253,7 @@ class Loop {
         Pending next = std::move(client.pending.front());
         client.pending.pop_front();
         if (!next.bytes.empty() && !WriteAll(client.fd, next.bytes, !m_serial)) {
-          LogLine("client " + std::to_string(client.id) + ": cannot write");
+          Log("client " + std::to_string(client.id) + ": cannot write");
           if (!m_serial) client.gone = true;
         }
         if (next.close && !m_serial) client.gone = true;
@@ -251,7 +277,11 @@ class Loop {
   std::shared_ptr<Projector> m_projector;
   ServerOptions m_options;
   bool m_serial;
-  int m_signals = -1;
+  int m_stop = -1;  // a signalfd (the daemon) or an eventfd (a thread's loop)
+  bool m_stopBySignal = false;
+  bool m_quiet = false;
+  std::string m_error;
+  std::uint16_t m_port = 0;
   int m_listen = -1;
   int m_slave = -1;
   int m_lastId = 0;
@@ -272,5 +302,40 @@ int ServeSerial(std::shared_ptr<Projector> projector, const ServerOptions& optio
   if (!loop.CatchSignals() || !loop.OpenTerminal(announce)) return 1;
   return loop.Run();
 }
+
+struct LoopbackService::Running {
+  Running(std::shared_ptr<Projector> served, const ServerOptions& options)
+      : projector(served), loop(std::move(served), options, false) {}
+  std::shared_ptr<Projector> projector;
+  Loop loop;
+  int stop = -1;
+  std::thread thread;
+};
+
+std::unique_ptr<LoopbackService> LoopbackService::Start(std::shared_ptr<Projector> projector, ServerOptions options,
+                                                        std::string& error, std::uint16_t port) {
+  auto running = std::make_unique<Running>(std::move(projector), options);
+  running->stop = running->loop.StopOnEvent();
+  if (running->stop < 0 || !running->loop.Listen("127.0.0.1", port, nullptr)) {
+    error = running->loop.Error();
+    return nullptr;
+  }
+  Loop& loop = running->loop;
+  running->thread = std::thread([&loop] { loop.Run(); });
+  return std::unique_ptr<LoopbackService>(new LoopbackService(std::move(running)));
+}
+
+LoopbackService::LoopbackService(std::unique_ptr<Running> running) : m_running(std::move(running)) {}
+
+LoopbackService::~LoopbackService() {
+  const std::uint64_t one = 1;
+  while (write(m_running->stop, &one, sizeof one) < 0 && errno == EINTR) {
+  }
+  m_running->thread.join();
+}
+
+std::uint16_t LoopbackService::Port() const { return m_running->loop.Port(); }
+
+Projector& LoopbackService::Served() const { return *m_running->projector; }
 
 }  // namespace sim::pjsim

@@ -1,6 +1,7 @@
 #pragma once
 // pjsim's event loop: serves a simulated projector on a loopback TCP port
-// or on a pseudo-terminal until SIGINT or SIGTERM.
+// or on a pseudo-terminal until SIGINT or SIGTERM; or, in a thread of another
+// process, on 127.0.0.1 until it is no longer wanted.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -16,5 +17,25 @@ namespace sim::pjsim {
 int ServeTcp(std::shared_ptr<Projector> projector, const ServerOptions& options, const std::string& address,
              std::uint16_t port, std::FILE* announce);
 int ServeSerial(std::shared_ptr<Projector> projector, const ServerOptions& options, std::FILE* announce);
+
+// The same loop serving 127.0.0.1 from a thread of this process, quietly,
+// until destroyed: the host's demo projectors, benchmarks.
+class LoopbackService {
+ public:
+  // `port` 0: a free port. Null with `error` when the port cannot be had.
+  static std::unique_ptr<LoopbackService> Start(std::shared_ptr<Projector> projector, ServerOptions options,
+                                                std::string& error, std::uint16_t port = 0);
+  ~LoopbackService();  // stops the thread and closes every connection
+  LoopbackService(const LoopbackService&) = delete;
+  LoopbackService& operator=(const LoopbackService&) = delete;
+
+  std::uint16_t Port() const;
+  Projector& Served() const;
+
+ private:
+  struct Running;
+  explicit LoopbackService(std::unique_ptr<Running> running);
+  std::unique_ptr<Running> m_running;
+};
 
 }  // namespace sim::pjsim
