@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
 #include <sys/socket.h>
@@ -71,13 +72,17 @@ struct Client {
 class Loop {
  public:
   Loop(std::shared_ptr<Projector> projector, const ServerOptions& options, bool serial)
-      : m_projector(std::move(projector)), m_options(options), m_serial(serial) {}
+      : m_projector(std::move(projector)),
+        m_options(options),
+        m_serial(serial),
+        m_epoll(epoll_create1(EPOLL_CLOEXEC)) {}
 
   ~Loop() {
     for (Client& client : m_clients) close(client.fd);
     if (m_listen >= 0) close(m_listen);
     if (m_slave >= 0) close(m_slave);
     if (m_stop >= 0) close(m_stop);
+    if (m_epoll >= 0) close(m_epoll);
   }
 
   // SIGINT and SIGTERM arrive through a descriptor the loop polls, so a
@@ -91,6 +96,7 @@ class Loop {
     m_stop = signalfd(-1, &mask, SFD_CLOEXEC);
     if (m_stop < 0) return Fail(Errno("signalfd"));
     m_stopBySignal = true;
+    if (!Watch(m_stop, kStopTag)) return false;
     signal(SIGPIPE, SIG_IGN);
     return true;
   }
@@ -101,6 +107,7 @@ class Loop {
     m_quiet = true;
     m_stop = eventfd(0, EFD_CLOEXEC);
     if (m_stop < 0) Fail(Errno("eventfd"));
+    if (m_stop >= 0 && !Watch(m_stop, kStopTag)) return -1;
     return m_stop;
   }
 
@@ -117,6 +124,7 @@ class Loop {
     if (bind(m_listen, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0)
       return Fail(Errno(("bind " + address + ":" + std::to_string(port)).c_str()));
     if (listen(m_listen, 4) != 0) return Fail(Errno("listen"));
+    if (!Watch(m_listen, kListenTag)) return false;
     socklen_t size = sizeof where;
     getsockname(m_listen, reinterpret_cast<sockaddr*>(&where), &size);
     m_port = ntohs(where.sin_port);
@@ -130,7 +138,7 @@ class Loop {
   bool OpenTerminal(std::FILE* announce) {
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0) return Fail(Errno("posix_openpt"));
-    AddClient(master);
+    if (!AddClient(master)) return false;
     if (grantpt(master) != 0 || unlockpt(master) != 0) return Fail(Errno("grantpt/unlockpt"));
     char path[128];
     if (ptsname_r(master, path, sizeof path) != 0) return Fail(Errno("ptsname"));
@@ -147,32 +155,38 @@ class Loop {
     return true;
   }
 
+  // Waits with epoll: the descriptors are registered once, not handed to
+  // the kernel again before every wait as poll would need.
   int Run() {
+    epoll_event events[kMaxClients + 2];
     for (;;) {
-      std::vector<pollfd> fds;
-      fds.push_back({m_stop, POLLIN, 0});
-      if (m_listen >= 0) fds.push_back({m_listen, POLLIN, 0});
-      const std::size_t firstClient = fds.size();
-      for (const Client& client : m_clients) fds.push_back({client.fd, POLLIN, 0});
-
-      if (poll(fds.data(), fds.size(), Timeout()) < 0) {
+      const int count = epoll_wait(m_epoll, events, static_cast<int>(std::size(events)), Timeout());
+      if (count < 0) {
         if (errno == EINTR) continue;
-        Log(Errno("poll"));
+        Log(Errno("epoll_wait"));
         return 1;
       }
-      if (fds[0].revents & POLLIN) {
-        signalfd_siginfo info{};
-        if (m_stopBySignal && read(m_stop, &info, sizeof info) > 0)
-          Log(std::string("stopping on ") + strsignal(static_cast<int>(info.ssi_signo)));
-        return 0;
+      for (int i = 0; i < count; ++i) {
+        const std::uint64_t tag = events[i].data.u64;
+        if (tag == kStopTag) {
+          signalfd_siginfo info{};
+          if (m_stopBySignal && read(m_stop, &info, sizeof info) > 0)
+            Log(std::string("stopping on ") + strsignal(static_cast<int>(info.ssi_signo)));
+          return 0;
+        }
+        if (tag == kListenTag) {
+          Accept();
+          continue;
+        }
+        for (Client& client : m_clients)
+          if (static_cast<std::uint64_t>(client.id) == tag && !client.gone) ReadFrom(client);
       }
-      if (m_listen >= 0 && (fds[1].revents & POLLIN)) Accept();
-      for (std::size_t i = firstClient; i < fds.size(); ++i)
-        if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) ReadFrom(m_clients[i - firstClient]);
       SendDue();
-      std::erase_if(m_clients, [](const Client& c) {
-        if (c.gone) close(c.fd);
-        return c.gone;
+      std::erase_if(m_clients, [this](const Client& c) {
+        if (!c.gone) return false;
+        epoll_ctl(m_epoll, EPOLL_CTL_DEL, c.fd, nullptr);
+        close(c.fd);
+        return true;
       });
     }
   }
@@ -192,12 +206,32 @@ class Loop {
     return false;
   }
 
-  void AddClient(int fd) {
+  // Client ids are positive; these tags stand for the other descriptors.
+  static constexpr std::uint64_t kStopTag = 0;
+  static constexpr std::uint64_t kListenTag = ~std::uint64_t{0};
+
+  bool Watch(int fd, std::uint64_t tag) {
+    if (m_epoll < 0) return Fail(Errno("epoll_create1"));
+    epoll_event event{};
+    event.events = EPOLLIN;
+    event.data.u64 = tag;
+    if (epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &event) != 0) return Fail(Errno("epoll_ctl"));
+    return true;
+  }
+
+  // Takes `fd`; false (and closed) when it cannot be watched.
+  bool AddClient(int fd) {
+    const int id = ++m_lastId;
+    if (!Watch(fd, static_cast<std::uint64_t>(id))) {
+      close(fd);
+      return false;
+    }
     Client client;
     client.fd = fd;
-    client.id = ++m_lastId;
+    client.id = id;
     client.server = NewServer(client.id);
     m_clients.push_back(std::move(client));
+    return true;
   }
 
   std::unique_ptr<Server> NewServer(int id) {
@@ -218,8 +252,7 @@ class Loop {
       close(fd);
       return;
     }
-    AddClient(fd);
-    Log("client " + std::to_string(m_clients.back().id) + " connected");
+    if (AddClient(fd)) Log("client " + std::to_string(m_clients.back().id) + " connected");
   }
 
   void ReadFrom(Client& client) {
@@ -277,6 +310,7 @@ class Loop {
   std::shared_ptr<Projector> m_projector;
   ServerOptions m_options;
   bool m_serial;
+  int m_epoll = -1;
   int m_stop = -1;  // a signalfd (the daemon) or an eventfd (a thread's loop)
   bool m_stopBySignal = false;
   bool m_quiet = false;
