@@ -8,6 +8,7 @@
 #include "framework/MessageMap.h"
 #include "framework/UserInput.h"
 #include "models/ModelDatabase.h"
+#include "pages/common/ControlView.h"
 #include "pages/common/SettingPage.h"
 #include "projector/CommandCodes.h"
 #include "simulator/InProcessTransport.h"
@@ -64,7 +65,7 @@ class CheckBoxPattern : public ::testing::Test {
   }
   void TearDown() override { page.DestroyWindow(); }
 
-  int Checked(int id) { return static_cast<CButton*>(page.GetDlgItem(id))->GetCheck(); }
+  int Checked(int id) { return ControlView<CButton>(ChildWindow(page, id)).GetCheck(); }
   bool Enabled(int id) { return page.GetDlgItem(id)->IsWindowEnabled(); }
   std::uint16_t Frozen() { return projector->Value(pjcode::kFreeze).value_or(0xFFFF); }
 
