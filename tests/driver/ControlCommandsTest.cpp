@@ -12,20 +12,14 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-TEST(DriverTab, SelectsTabsThatExistAndRefusesOthers) {
-  const auto output = RunLines({kOpen, R"({"cmd":"tab","index":8,"seq":1})", R"({"cmd":"dump","seq":2})",
-                                R"({"cmd":"tab","index":9,"seq":3})", R"({"cmd":"tab","index":-1,"seq":4})",
-                                R"({"cmd":"tab","index":0,"id":1,"seq":5})"});
-  EXPECT_EQ(ErrorOf(output, "1"), "");
-  EXPECT_EQ(Reply(output, "2")["controls"][1]["sel"], 8);
-  EXPECT_THAT(ErrorOf(output, "3"), HasSubstr("out of range: the tab control has 9 items"));
-  EXPECT_THAT(ErrorOf(output, "4"), HasSubstr("out of range"));
-  EXPECT_THAT(ErrorOf(output, "5"), HasSubstr("kind \"button\""));
-}
-
-TEST(DriverControls, UnknownIdsAndWrongKindsAreRefused) {
+TEST(DriverControls, TabsThatExistAreSelectedAndUnknownIdsIndexesOrKindsAreRefused) {
   const auto output = RunLines({
       kOpen,
+      R"({"cmd":"tab","index":8,"seq":"t1"})",
+      R"({"cmd":"dump","seq":"t2"})",
+      R"({"cmd":"tab","index":9,"seq":"t3"})",
+      R"({"cmd":"tab","index":-1,"seq":"t4"})",
+      R"({"cmd":"tab","index":0,"id":1,"seq":"t5"})",
       R"({"cmd":"click","id":4242,"seq":1})",
       R"({"cmd":"select","id":1,"index":0,"seq":2})",
       R"({"cmd":"slide","id":21016,"pos":3,"seq":3})",
@@ -33,6 +27,11 @@ TEST(DriverControls, UnknownIdsAndWrongKindsAreRefused) {
       R"({"cmd":"click","id":21016,"seq":5})",
       R"({"cmd":"key","key":"enter","seq":6})",
   });
+  EXPECT_EQ(ErrorOf(output, "\"t1\""), "");
+  EXPECT_EQ(Reply(output, "\"t2\"")["controls"][1]["sel"], 8);
+  EXPECT_THAT(ErrorOf(output, "\"t3\""), HasSubstr("out of range: the tab control has 9 items"));
+  EXPECT_THAT(ErrorOf(output, "\"t4\""), HasSubstr("out of range"));
+  EXPECT_THAT(ErrorOf(output, "\"t5\""), HasSubstr("kind \"button\""));
   EXPECT_THAT(ErrorOf(output, "1"), HasSubstr("no control 4242"));
   EXPECT_THAT(ErrorOf(output, "2"), HasSubstr("control 1 is of kind \"button\"; \"select\" needs kind \"list\""));
   EXPECT_THAT(ErrorOf(output, "3"), HasSubstr("\"slide\" needs kind \"slider\""));

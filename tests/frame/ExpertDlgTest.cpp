@@ -52,19 +52,11 @@ TEST_F(FrameTest, CloseEndsWithOkAndEscapeWithCancel) {
 
 TEST_F(FrameTest, CaptionNamesTheNetworkAddressOrTheSerialPort) {
   CExpertDlg network;
-  CProjectorItem item;
-  item.m_nModelType = 5;
-  item.m_nModelNo = 30;
-  item.m_strName = "Hall B";
-  item.m_nConnectKind = 1;
-  item.m_nAddress = 0x0A000002;
-  network.CopyData(&item);
-  Run(network, [](CExpertDlg& d) { EXPECT_EQ(d.GetWindowText(), CatalogText(Msg(4, 155), "Hall B", "10.0.0.2")); });
+  SetModel(network, 5, 30);
+  Run(network, [](CExpertDlg& d) { EXPECT_EQ(d.GetWindowText(), CatalogText(Msg(4, 155), "Hall B", "192.168.0.10")); });
 
   CExpertDlg serial;
-  item.m_nConnectKind = 0;
-  item.m_nPortIndex = 2;
-  serial.CopyData(&item);
+  SetModel(serial, 5, 30, 0, 2);
   Run(serial, [](CExpertDlg& d) { EXPECT_EQ(d.GetWindowText(), CatalogText(Msg(4, 170), "Hall B", 3)); });
   EXPECT_NE(CatalogText(Msg(4, 170), "Hall B", 3).find('3'), std::string::npos);
 }

@@ -59,12 +59,14 @@ class FrameTest : public ::testing::Test {
     return titles;
   }
 
-  static void SetModel(CExpertDlg& dialog, int type, int model) {
+  // A network projector at 192.168.0.10, or with `connectKind` 0 one on serial port `portIndex`.
+  static void SetModel(CExpertDlg& dialog, int type, int model, int connectKind = 1, int portIndex = 0) {
     CProjectorItem item;
     item.m_nModelType = type;
     item.m_nModelNo = model;
     item.m_strName = "Hall B";
-    item.m_nConnectKind = 1;
+    item.m_nConnectKind = connectKind;
+    item.m_nPortIndex = portIndex;
     item.m_nAddress = 0xC0A8000A;  // 192.168.0.10
     dialog.CopyData(&item);
   }
