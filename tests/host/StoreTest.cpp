@@ -73,13 +73,6 @@ TEST(ProjectorStoreTest, FailedSaveReportsAndCleansUp) {
   EXPECT_TRUE(fs::is_directory(file / "in-the-way"));
 }
 
-TEST(ProjectorStoreTest, MissingFileIsTheFirstStart) {
-  ScratchDir dir;
-  const LoadOutcome outcome = ProjectorStore(dir.Path() / "none" / "projectors.json").Load();
-  EXPECT_EQ(outcome.kind, LoadOutcome::Kind::Missing);
-  EXPECT_TRUE(outcome.entries.empty());
-}
-
 TEST(ProjectorStoreTest, DamagedFileIsMovedAsideIntactAndNamed) {
   struct Case {
     const char* text;

@@ -42,14 +42,12 @@ TEST(ControlPage, ButtonsStopAtFixedBoundsWhateverTheSliderRange) {
   // Model 8 without range texts: keystone sliders of ±48, buttons that stop at ±64.
   Script script("1/8", kType12Tab);
   const std::string dump = script.Dump();
-  script.Sim(R"("set":{"0x2007":176,"0x3007":0})");
-  script.Refresh(kType12Tab);
+  script.Reload(R"("set":{"0x2007":176,"0x3007":0})");
   script.Events();
   script.Click(21026);  // keystone V at 48: still steps; the projector refuses
   script.Click(21104);  // magnify at 0: nothing
   const std::string atRangeEnd = script.Events();
-  script.Sim(R"("set":{"0x2007":192,"0x3007":48,"0x200B":64})");
-  script.Refresh(kType12Tab);
+  script.Reload(R"("set":{"0x2007":192,"0x3007":48,"0x200B":64})");
   script.Events();
   script.Click(21026);
   script.Click(21106);
@@ -105,8 +103,7 @@ TEST(ControlPage, PowerChangesOnlyWhatNeedsChangingAndNotWhileCoolingDown) {
   script.Events();
   script.Select(21029, 1);  // already on: nothing sent
   const std::string same = script.Events();
-  script.Sim(R"("set":{"0x6000":2})");
-  script.Refresh(kType12Tab);
+  script.Reload(R"("set":{"0x6000":2})");
   const std::string coolingDump = script.Dump();
   script.Events();
   script.Select(21029, 1);
@@ -146,11 +143,9 @@ TEST(ControlPage, ListsSendThePositionOrTheInputCode) {
 
 TEST(ControlPage, AFailedReadDisablesTheGroupUntilAGoodRefresh) {
   Script script("1/3", kType12Tab);
-  script.Sim(R"("fail":["0x3007"])");
-  script.Refresh(kType12Tab);
+  script.Reload(R"("fail":["0x3007"])");
   const std::string failed = script.Dump();
-  script.Sim(R"("clear":true,"set":{"0x3007":7})");
-  script.Refresh(kType12Tab);
+  script.Reload(R"("clear":true,"set":{"0x3007":7})");
   const std::string recovered = script.Dump();
   const auto output = script.Run();
   for (int id : {21104, 21105, 21106}) {

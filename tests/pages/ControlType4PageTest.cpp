@@ -49,16 +49,14 @@ TEST(ControlType4Page, RowsAndModesFollowTheModel) {
 
 TEST(ControlType4Page, CustomModeIsShownButCannotBeChosen) {
   Script script("4/9", 8);
-  script.Sim(R"("set":{"0x30BA":16})");
-  script.Refresh(8);
+  script.Reload(R"("set":{"0x30BA":16})");
   const std::string custom = script.Dump();
   script.Events();
   script.Select(21033, 1);
   script.Select(21033, 3);  // "Custom": nothing sent, back on the projector's mode
   const std::string chosen = script.Events();
   const std::string afterCustom = script.Dump();
-  script.Sim(R"("set":{"0x30BA":99})");
-  script.Refresh(8);
+  script.Reload(R"("set":{"0x30BA":99})");
   const std::string unknown = script.Dump();
   script.Sim(R"("fail":["0x30BA"])");
   script.Select(21033, 2);
@@ -79,8 +77,7 @@ TEST(ControlType4Page, KeystoneReportsSlidesAndStepsWithTheirOwnMessages) {
   script.Click(20277);
   const std::string refused = script.Events();
   const std::string dump = script.Dump();
-  script.Sim(R"("clear":true,"set":{"0x2007":64})");
-  script.Refresh(8);
+  script.Reload(R"("clear":true,"set":{"0x2007":64})");
   script.Events();
   script.Click(20276);  // -64: the lower bound
   const std::string atBound = script.Events();
@@ -107,8 +104,7 @@ TEST(ControlType4Page, QuickPicFocusAndResets) {
 
 TEST(ControlType4Page, CoolingDownShowsOffAndRefusesEveryPowerChoice) {
   Script script("4/21", 7);
-  script.Sim(R"("set":{"0x6000":2})");
-  script.Refresh(7);
+  script.Reload(R"("set":{"0x6000":2})");
   const std::string dump = script.Dump();
   script.Events();
   script.Select(20268, 0);

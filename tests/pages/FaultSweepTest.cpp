@@ -105,8 +105,7 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
 
       Script refresh(page.model, page.tab, page.openFields);
       const std::string before = refresh.Dump();
-      refresh.Sim(failing);
-      refresh.Refresh(page.tab);
+      refresh.Reload(failing);
       const std::string after = refresh.Dump();
       const auto refreshed = refresh.Run();
       const auto beforeControls = VisibleControls(Reply(refreshed, before));
@@ -125,8 +124,7 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       }
 
       Script use(page.model, page.tab, page.openFields);
-      use.Sim(failing);
-      use.Refresh(page.tab);
+      use.Reload(failing);
       use.Events();
       UseEveryHandler(use, Reply(refreshed, after));
       const std::string events = use.Events();

@@ -20,7 +20,7 @@ class Script {
  public:
   // Opens type/model (with more fields of "open", such as "host" overrides)
   // and selects `tab`.
-  Script(const std::string& model, int tab, const std::string& openFields = "") {
+  Script(const std::string& model, int tab, const std::string& openFields = "") : tab_(tab) {
     std::string open = R"({"cmd":"open","model":")" + model + "\"";
     if (!openFields.empty()) open += "," + openFields;
     lines_.push_back(open + "}");
@@ -42,13 +42,18 @@ class Script {
   std::string Slide(int id, int pos) {
     return Add(R"({"cmd":"slide","id":)" + std::to_string(id) + R"(,"pos":)" + std::to_string(pos) + "}");
   }
-  // Shows the tab again, which refreshes its page.
-  std::string Refresh(int tab) { return Add(R"({"cmd":"tab","index":)" + std::to_string(tab) + "}"); }
+  // Changes the simulated projector, then shows the tab again, which
+  // refreshes its page.
+  std::string Reload(const std::string& simFields) {
+    Sim(simFields);
+    return Add(R"({"cmd":"tab","index":)" + std::to_string(tab_) + "}");
+  }
 
   std::vector<OrderedJson> Run() { return driver::testing::RunLines(lines_); }
 
  private:
   std::vector<std::string> lines_;
+  int tab_;
   int count_ = 0;
 };
 

@@ -33,14 +33,11 @@ TEST(StatusPage, EveryModelOpensOnALiveStatusPage) {
 
 TEST(StatusPage, StatesFollowTheProjector) {
   Script script("5/30", 0);
-  script.Sim(R"("set":{"0x6020":12,"0x2000":9,"0x3020":1,"0x3002":1})");
-  script.Refresh(0);
+  script.Reload(R"("set":{"0x6020":12,"0x2000":9,"0x3020":1,"0x3002":1})");
   const std::string states = script.Dump();
-  script.Sim(R"("set":{"0x6020":10})");
-  script.Refresh(0);
+  script.Reload(R"("set":{"0x6020":10})");
   const std::string error10 = script.Dump();
-  script.Sim(R"("set":{"0x6020":13,"0x6000":2})");
-  script.Refresh(0);
+  script.Reload(R"("set":{"0x6020":13,"0x6000":2})");
   const std::string error13 = script.Dump();
   const auto output = script.Run();
 
@@ -56,8 +53,7 @@ TEST(StatusPage, StatesFollowTheProjector) {
 
 TEST(StatusPage, AStateThatCannotBeReadShowsADashAndTheOthersStay) {
   Script script("1/3", 0);
-  script.Sim(R"("fail":["0x2002","0x1090"])");
-  script.Refresh(0);
+  script.Reload(R"("fail":["0x2002","0x1090"])");
   const std::string dump = script.Dump();
   const auto output = script.Run();
   const OrderedJson page = Reply(output, dump);

@@ -43,16 +43,13 @@ QImage Render(QWidget* widget, qreal scale) {
   return image;
 }
 
-TEST(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
+class QtDisplayMapping : public ProbeDialogTest {};
+
+TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
   const DialogBaseUnits units = display.BaseUnits(DialogFont{});
   EXPECT_EQ(units.cy, QFontMetrics(QApplication::font()).height());
   EXPECT_GT(units.cx, 2);
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
+  RunDialog([&] {
     QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
     EXPECT_EQ(window->size(), ToQRect(DialogUnitsToPixels({0, 0, 441, 293}, units)).size());
     EXPECT_TRUE(window->isWindow());
@@ -88,30 +85,24 @@ TEST(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
     EXPECT_EQ(open.dialog.m_tab.GetCurSel(), 0);
 
     // A drop-down list keeps its width and is as tall as a closed list is.
-    QWidget* list = display.WidgetFor(page.GetDlgItem(kList)->GetSafeHwnd());
+    QWidget* list = Control(kList);
     const QRect listRect = ToQRect(DialogUnitsToPixels({78, 30, 80, 60}, units));
     EXPECT_EQ(list->geometry().topLeft(), listRect.topLeft());
     EXPECT_EQ(list->width(), listRect.width());
     EXPECT_LT(list->height(), listRect.height());
-    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
   });
 }
 
-TEST(QtDisplayMapping, StyleTextAndOrderChangesShowAtOnce) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    auto* value = WidgetOf<QLineEdit>(display, page.GetDlgItem(kValue));
+TEST_F(QtDisplayMapping, StyleTextAndOrderChangesShowAtOnce) {
+  RunDialog([&] {
+    auto* value = Control<QLineEdit>(kValue);
     ASSERT_NE(value, nullptr);
     EXPECT_TRUE(value->isReadOnly());
     EXPECT_TRUE(value->alignment() & Qt::AlignRight);
     page.SetDlgItemText(kValue, "");
     EXPECT_EQ(value->text(), "");
 
-    QWidget* slider = display.WidgetFor(page.GetDlgItem(kSlider)->GetSafeHwnd());
+    QWidget* slider = Control(kSlider);
     page.m_slider.EnableWindow(FALSE);
     EXPECT_FALSE(slider->isEnabled());
     page.m_slider.EnableWindow(TRUE);
@@ -137,14 +128,11 @@ TEST(QtDisplayMapping, StyleTextAndOrderChangesShowAtOnce) {
 
     open.dialog.SetWindowText("Hall B");
     EXPECT_EQ(window->windowTitle(), "Hall B");
-    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
   });
 }
 
 // A dialog owned by another outlives its owner, as the framework keeps it.
-TEST(QtDisplayMapping, OwnedDialogOutlivesItsOwner) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
+TEST_F(QtDisplayMapping, OwnedDialogOutlivesItsOwner) {
   DialogTemplate owned;
   owned.rect = {0, 0, 100, 40};
   owned.style = WS_VISIBLE;
@@ -166,14 +154,9 @@ TEST(QtDisplayMapping, OwnedDialogOutlivesItsOwner) {
   EXPECT_EQ(display.WidgetFor(dialog.GetSafeHwnd()), nullptr);
 }
 
-TEST(QtDisplayMapping, ArrowImagesComeFromTheBitmapsOutlineAtAnyScale) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    auto* arrow = WidgetOf<ArrowButton>(display, page.GetDlgItem(kArrow));
+TEST_F(QtDisplayMapping, ArrowImagesComeFromTheBitmapsOutlineAtAnyScale) {
+  RunDialog([&] {
+    auto* arrow = Control<ArrowButton>(kArrow);
     ASSERT_NE(arrow, nullptr);
     // Each arrow points where its name says: its tip is the extreme point.
     const struct { int id; int dx; int dy; } arrows[] = {{22154, 1, 0}, {22155, 0, 1}, {22156, -1, 0}, {22157, 0, -1}};
@@ -210,19 +193,13 @@ TEST(QtDisplayMapping, ArrowImagesComeFromTheBitmapsOutlineAtAnyScale) {
       EXPECT_GT(ink, 0) << "scale " << scale;
       EXPECT_LT(edge, perimeter) << "scale " << scale;
     }
-    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
   });
 }
 
-TEST(QtDisplayMapping, TabCharactersInLabelsLineUp) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    auto* brightness = WidgetOf<StaticText>(display, page.GetDlgItem(kLabel));
-    auto* contrast = WidgetOf<StaticText>(display, page.GetDlgItem(kPlainLabel));
+TEST_F(QtDisplayMapping, TabCharactersInLabelsLineUp) {
+  RunDialog([&] {
+    auto* brightness = Control<StaticText>(kLabel);
+    auto* contrast = Control<StaticText>(kPlainLabel);
     ASSERT_NE(brightness, nullptr);
     ASSERT_NE(contrast, nullptr);
     EXPECT_EQ(brightness->Text(), "Power\t\t:");
@@ -232,7 +209,6 @@ TEST(QtDisplayMapping, TabCharactersInLabelsLineUp) {
     EXPECT_EQ(brightFirst, contrastFirst);
     EXPECT_EQ(brightLast, contrastLast) << "the colons do not line up";
     EXPECT_GE(brightLast, brightness->TabStop());
-    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
   });
 }
 

@@ -15,6 +15,7 @@
 #include "tests/driver/DriverTestSupport.h"
 #include "tests/qt/ProbeDialogs.h"
 #include "tests/qt/QtTestSupport.h"
+#include "tools/driver/DialogDump.h"
 
 namespace qtdisplay::testing {
 namespace {
@@ -22,32 +23,24 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-QWidget* PageWidget(QtDisplay& display, ProbePage& page, int id) { return WidgetOf<QWidget>(display, page.GetDlgItem(id)); }
-
-void ClickClose(QtDisplay& display, CDialog& dialog) { Click(WidgetOf<QWidget>(display, dialog.GetDlgItem(IDOK))); }
-
 TEST(QtDriverParity, SlideChooseCheckAndStepMakeTheDriversCallsAndStates) {
   nlohmann::ordered_json qtCalls;
   nlohmann::ordered_json qtState;
   int dragged = 0;
   std::vector<UINT> qtScrolls;
   {
-    ScopedQtDisplay qt;
-    SimulatedDialog open("5/30");
-    ProbePage page;
-    RunModal(qt.display(), open.dialog, [&] {
-      AddProbePage(page, open.dialog);
-      open.TakeCalls();
-      DragSlider(PageWidget(qt.display(), page, kSlider), 10);
-      dragged = page.m_slider.GetPos();
-      ChooseItem(PageWidget(qt.display(), page, kList), 2);
-      Click(PageWidget(qt.display(), page, kCheck));
-      Click(PageWidget(qt.display(), page, kPlus));
-      qtCalls = open.TakeCalls();
-      qtState = StateWithoutRects(*open.dialog.GetSafeHwnd());
-      ClickClose(qt.display(), open.dialog);
+    ProbeDialog probe;
+    probe.RunDialog([&] {
+      probe.open.TakeCalls();
+      DragSlider(probe.Control(kSlider), 10);
+      dragged = probe.page.m_slider.GetPos();
+      ChooseItem(probe.Control(kList), 2);
+      Click(probe.Control(kCheck));
+      Click(probe.Control(kPlus));
+      qtCalls = probe.open.TakeCalls();
+      qtState = WithoutRects(driver::DumpDialog(*probe.open.dialog.GetSafeHwnd()));
     });
-    qtScrolls = page.scrollCodes;
+    qtScrolls = probe.page.scrollCodes;
   }
   EXPECT_EQ(dragged, 10);
   // A drag tracks the thumb, then reports where it was let go and the end.
@@ -78,46 +71,46 @@ TEST(QtDriverParity, SlideChooseCheckAndStepMakeTheDriversCallsAndStates) {
   EXPECT_EQ(driverCalls[0]["value"], dragged + 128);
 }
 
-TEST(QtDriverParity, RefusedSliderMoveShowsTheStopBoxAndSnapsBack) {
-  ScopedQtDisplay qt;
-  SimulatedDialog open("5/30");
-  open.projector->SetValue(pjcode::kBrightness, 0, 128 + 4);
-  open.projector->GetFaults().FailRequest(beamlink::Action::Set, pjcode::kBrightness);
-  ProbePage page;
+// Message boxes keep their icon: the stop box of a refused move (after which
+// the slider snaps back) and a plain notice without one.
+TEST(QtDriverParity, RefusedSliderMoveSnapsBackUnderAStopBoxAPlainNoticeHasNoIcon) {
+  ProbeDialog probe;
+  probe.open.projector->SetValue(pjcode::kBrightness, 0, 128 + 4);
+  probe.open.projector->GetFaults().FailRequest(beamlink::Action::Set, pjcode::kBrightness);
   BoxAnswerer boxes;
-  RunModal(qt.display(), open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    auto* slider = WidgetOf<QSlider>(qt.display(), page.GetDlgItem(kSlider));
+  probe.RunDialog([&] {
+    auto* slider = probe.Control<QSlider>(kSlider);
     ASSERT_EQ(slider->value(), 4);
     DragSlider(slider, -20);
     EXPECT_EQ(slider->value(), 4);
-    EXPECT_EQ(page.m_slider.GetPos(), 4);
-    EXPECT_EQ(WidgetOf<QLineEdit>(qt.display(), page.GetDlgItem(kValue))->text(), "4");
-    ClickClose(qt.display(), open.dialog);
+    EXPECT_EQ(probe.page.m_slider.GetPos(), 4);
+    EXPECT_EQ(probe.Control<QLineEdit>(kValue)->text(), "4");
+    Click(probe.Control(kNotice));
   });
-  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  ASSERT_EQ(boxes.Boxes().size(), 2u);
   EXPECT_EQ(boxes.Boxes()[0].text, kRefusedText);
   EXPECT_EQ(boxes.Boxes()[0].icon, QMessageBox::Critical);
   EXPECT_TRUE(boxes.Boxes()[0].modal);
+  EXPECT_EQ(boxes.Boxes()[1].text, kNoticeText);
+  EXPECT_EQ(boxes.Boxes()[1].caption, "Notice");
+  EXPECT_EQ(boxes.Boxes()[1].icon, QMessageBox::NoIcon);
 }
 
 TEST(QtDriverParity, ChangesFromCodeShowButNotifyNobody) {
-  ScopedQtDisplay qt;
-  SimulatedDialog open("5/30");
-  open.projector->SetValue(pjcode::kBrightness, 0, 128 - 7);
-  open.projector->SetValue(pjcode::kQuickPic, 0, 3);
-  open.projector->SetValue(pjcode::kMute, 0, 1);
-  ProbePage page;
-  RunModal(qt.display(), open.dialog, [&] {
-    AddProbePage(page, open.dialog);  // the refresh sets slider, list and check from code
-    auto* slider = WidgetOf<QSlider>(qt.display(), page.GetDlgItem(kSlider));
-    auto* list = WidgetOf<QComboBox>(qt.display(), page.GetDlgItem(kList));
-    auto* check = WidgetOf<QCheckBox>(qt.display(), page.GetDlgItem(kCheck));
+  ProbeDialog probe;
+  probe.open.projector->SetValue(pjcode::kBrightness, 0, 128 - 7);
+  probe.open.projector->SetValue(pjcode::kQuickPic, 0, 3);
+  probe.open.projector->SetValue(pjcode::kMute, 0, 1);
+  ProbePage& page = probe.page;
+  probe.RunDialog([&] {  // adding the page refreshes it: slider, list and check set from code
+    auto* slider = probe.Control<QSlider>(kSlider);
+    auto* list = probe.Control<QComboBox>(kList);
+    auto* check = probe.Control<QCheckBox>(kCheck);
     EXPECT_EQ(slider->value(), -7);
     EXPECT_EQ(list->currentIndex(), 3);
     EXPECT_EQ(list->currentText(), "Dynamic");
     EXPECT_TRUE(check->isChecked());
-    EXPECT_EQ(WidgetOf<QLineEdit>(qt.display(), page.GetDlgItem(kValue))->text(), "-7");
+    EXPECT_EQ(probe.Control<QLineEdit>(kValue)->text(), "-7");
 
     page.m_slider.SetPos(12);
     page.m_list.SetCurSel(-1);
@@ -127,25 +120,20 @@ TEST(QtDriverParity, ChangesFromCodeShowButNotifyNobody) {
     EXPECT_EQ(slider->maximum(), 5);
     EXPECT_EQ(list->currentIndex(), -1);
     EXPECT_FALSE(check->isChecked());
-    ClickClose(qt.display(), open.dialog);
   });
   EXPECT_THAT(page.scrollCodes, IsEmpty());
   EXPECT_EQ(page.listChanges, 0);
-  for (const auto& call : open.TakeCalls()) EXPECT_EQ(call["op"], "Get") << call.dump();
+  for (const auto& call : probe.open.TakeCalls()) EXPECT_EQ(call["op"], "Get") << call.dump();
 }
 
 TEST(QtDriverParity, NestedModalDialogRunsInsideTheModalRunAndNarrowsItself) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    QWidget* main = display.WidgetFor(open.dialog.GetSafeHwnd());
+  ProbeDialog probe;
+  probe.RunDialog([&] {
+    QWidget* main = probe.display.WidgetFor(probe.open.dialog.GetSafeHwnd());
     QTimer::singleShot(0, [&] {
       ASSERT_EQ(ModalDialogs().size(), 2u);
       CDialog& nested = *ModalDialogs().back();
-      QWidget* window = display.WidgetFor(nested.GetSafeHwnd());
+      QWidget* window = probe.display.WidgetFor(nested.GetSafeHwnd());
       ASSERT_NE(window, nullptr);
       EXPECT_EQ(QApplication::activeModalWidget(), window);
       EXPECT_EQ(window->parentWidget(), main);
@@ -156,18 +144,17 @@ TEST(QtDriverParity, NestedModalDialogRunsInsideTheModalRunAndNarrowsItself) {
       nested.GetDlgItem(701)->GetWindowRect(&label);
       nested.GetDlgItem(IDOK)->GetWindowRect(&button);
       EXPECT_EQ(window->width(), slider.right + 15);
-      QWidget* close = display.WidgetFor(nested.GetDlgItem(IDOK)->GetSafeHwnd());
+      QWidget* close = probe.display.WidgetFor(nested.GetDlgItem(IDOK)->GetSafeHwnd());
       EXPECT_EQ(close->geometry(), QRect(label.right + 5, button.top, button.Width(), button.Height()));
       EXPECT_LE(close->geometry().right(), window->width());
       Click(close);
     });
-    Click(PageWidget(display, page, kCustom));  // returns once the nested dialog has ended
-    EXPECT_THAT(page.nestedResults, ElementsAre(IDOK));
+    Click(probe.Control(kCustom));  // returns once the nested dialog has ended
+    EXPECT_THAT(probe.page.nestedResults, ElementsAre(IDOK));
     QTimer::singleShot(0, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-    Click(PageWidget(display, page, kCustom));
-    EXPECT_THAT(page.nestedResults, ElementsAre(IDOK, IDCANCEL));
+    Click(probe.Control(kCustom));
+    EXPECT_THAT(probe.page.nestedResults, ElementsAre(IDOK, IDCANCEL));
     EXPECT_EQ(QApplication::activeModalWidget(), main);
-    ClickClose(display, open.dialog);
   });
 }
 
@@ -186,22 +173,6 @@ TEST(QtDriverParity, EndDialogFromCodeEndsTheModalRun) {
   watchdog.start(3000);
   EXPECT_EQ(RunModal(qt.display(), open.dialog, [&] { open.dialog.EndDialog(IDCANCEL + 40); }), IDCANCEL + 40);
   EXPECT_FALSE(rescued) << "the modal run waited for a user action";
-}
-
-TEST(QtDriverParity, PlainNoticeHasNoIcon) {
-  ScopedQtDisplay qt;
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  BoxAnswerer boxes;
-  RunModal(qt.display(), open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    Click(PageWidget(qt.display(), page, kNotice));
-    ClickClose(qt.display(), open.dialog);
-  });
-  ASSERT_EQ(boxes.Boxes().size(), 1u);
-  EXPECT_EQ(boxes.Boxes()[0].text, kNoticeText);
-  EXPECT_EQ(boxes.Boxes()[0].caption, "Notice");
-  EXPECT_EQ(boxes.Boxes()[0].icon, QMessageBox::NoIcon);
 }
 
 }  // namespace

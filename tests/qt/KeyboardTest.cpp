@@ -18,53 +18,36 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-TEST(QtKeyboard, TabFollowsTemplateOrderAndSkipsControlsWithoutTabStop) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
+class QtKeyboard : public ProbeDialogTest {};
+
+TEST_F(QtKeyboard, TabFollowsTemplateOrderAndSkipsControlsWithoutTabStop) {
   std::vector<int> visited;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
+  RunDialog([&] {
     // The probe alone: the dialog's own pages out of the way.
     for (const auto& child : open.dialog.GetSafeHwnd()->children)
       if (child->windowClass == WindowClass::Dialog && child.get() != page.GetSafeHwnd())
         CWnd::FromHandle(child.get())->ShowWindow(SW_HIDE);
     QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
     QApplication::setActiveWindow(window);
-    display.WidgetFor(page.GetDlgItem(kMinus)->GetSafeHwnd())->setFocus(Qt::TabFocusReason);
+    Control(kMinus)->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 10; ++i) {
       const HWND focused = display.WindowFor(QApplication::focusWidget());
       visited.push_back(focused ? focused->id : -1);
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
   });
   // The page lies on top of the z-order, so its controls come first; the
   // arrow button and the tab control take no tab stop.
   EXPECT_THAT(visited, ElementsAre(kMinus, kSlider, kPlus, kValue, kList, kCheck, kCustom, kNotice, IDOK, kMinus));
 }
 
-TEST(QtKeyboard, EscapeCancelsFromAnyControl) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  const INT_PTR result = RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    QTest::keyClick(display.WidgetFor(page.GetDlgItem(kSlider)->GetSafeHwnd()), Qt::Key_Escape);
-  });
-  EXPECT_EQ(result, IDCANCEL);
+TEST_F(QtKeyboard, EscapeCancelsFromAnyControl) {
+  EXPECT_EQ(RunDialog([&] { QTest::keyClick(Control(kSlider), Qt::Key_Escape); }), IDCANCEL);
 }
 
-TEST(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {
-  ScopedQtDisplay qt;
-  QtDisplay& display = qt.display();
-  SimulatedDialog open("5/30");
-  ProbePage page;
-  RunModal(display, open.dialog, [&] {
-    AddProbePage(page, open.dialog);
-    auto* slider = WidgetOf<TrackbarSlider>(display, page.GetDlgItem(kSlider));
+TEST_F(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {
+  RunDialog([&] {
+    auto* slider = Control<TrackbarSlider>(kSlider);
     ASSERT_NE(slider, nullptr);
     slider->setFocus();
     open.TakeCalls();
@@ -94,7 +77,6 @@ TEST(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {
                                               TB_ENDTRACK, TB_LINEUP, TB_ENDTRACK));
     EXPECT_EQ(page.m_slider.GetPos(), -32);
     EXPECT_EQ(page.m_nBrightness, -32);
-    Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
   });
 }
 

@@ -49,7 +49,6 @@ DialogTemplate NestedTemplate() {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(ProbePage, CDialog)
-  ON_BN_CLICKED(kMinus, &ProbePage::OnBnClickedMinus)
   ON_BN_CLICKED(kPlus, &ProbePage::OnBnClickedPlus)
   ON_CBN_SELCHANGE(kList, &ProbePage::OnCbnSelchangeList)
   ON_BN_CLICKED(kCheck, &ProbePage::OnBnClickedCheck)
@@ -101,13 +100,6 @@ void ProbePage::OnHScroll(UINT code, UINT, CWnd* scrollBar) {
   m_slider.SetPos(m_nBrightness);  // a refused value springs back
 }
 
-void ProbePage::OnBnClickedMinus() {
-  if (m_nBrightness <= kLowest) return;
-  std::uint16_t raw = 0;
-  if (m_pPjt->Dec(pjcode::kBrightness, 0, m_pPjt) == 1 && m_pPjt->Get(pjcode::kBrightness, 0, m_pPjt, &raw) == 1)
-    ShowBrightness(static_cast<short>(raw - 128));
-}
-
 void ProbePage::OnBnClickedPlus() {
   if (m_nBrightness >= kHighest) return;
   std::uint16_t raw = 0;
@@ -150,6 +142,14 @@ void AddProbePage(ProbePage& page, CExpertDlg& dialog) {
   page.SetWindowPos(&CWnd::wndTop, 20, 64, 0, 0, SWP_NOSIZE);
   page.ShowWindow(SW_SHOW);
   page.InitDisp();
+}
+
+INT_PTR ProbeDialog::RunDialog(std::function<void()> script) {
+  return RunModal(display, open.dialog, [this, script = std::move(script)] {
+    AddProbePage(page, open.dialog);
+    script();
+    if (!open.dialog.HasEnded() && open.dialog.GetSafeHwnd()) ClickOk();
+  });
 }
 
 }  // namespace qtdisplay::testing

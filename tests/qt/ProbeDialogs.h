@@ -4,12 +4,14 @@
 // button that opens a nested modal dialog, talking to the projector through
 // the dialog's CPjtInterface; and that nested dialog, which narrows itself
 // and moves its button when it opens, as the custom adjustment dialogs do.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "beamlink/PjtInterface.h"
 #include "frame/ExpertDlg.h"
 #include "framework/Dialog.h"
+#include "tests/qt/QtTestSupport.h"
 
 namespace qtdisplay::testing {
 
@@ -49,7 +51,6 @@ class ProbePage : public CDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   void InitDisp();
   void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
-  void OnBnClickedMinus();
   void OnBnClickedPlus();
   void OnCbnSelchangeList();
   void OnBnClickedCheck();
@@ -72,5 +73,27 @@ class ProbeNested : public CDialog {
   explicit ProbeNested(CWnd* parent) : CDialog(kProbeNestedTemplate, parent) {}
   BOOL OnInitDialog() override;
 };
+
+// The dialog of model 5/30 under the Qt display, with the probe page laid
+// over it once its modal loop is up.
+struct ProbeDialog {
+  ScopedQtDisplay qt;
+  QtDisplay& display = qt.display();
+  SimulatedDialog open{"5/30"};
+  ProbePage page;
+
+  // Runs the dialog modally: adds the probe page, runs `script`, then closes
+  // the dialog with its OK button unless the script ended it.
+  INT_PTR RunDialog(std::function<void()> script);
+  // The widget of a control of the probe page.
+  template <class Widget = QWidget>
+  Widget* Control(int id) {
+    return WidgetOf<Widget>(display, page.GetDlgItem(id));
+  }
+  void ClickOk() { Click(WidgetOf<QWidget>(display, open.dialog.GetDlgItem(IDOK))); }
+};
+
+// A fixture for suites whose every test runs the probe dialog.
+class ProbeDialogTest : public ::testing::Test, public ProbeDialog {};
 
 }  // namespace qtdisplay::testing

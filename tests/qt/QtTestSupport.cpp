@@ -32,11 +32,6 @@ void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-void ClickAt(QWidget* widget, QPoint point) {
-  ASSERT_NE(widget, nullptr);
-  QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-}
-
 void DragSlider(QWidget* widget, int value) {
   auto* slider = dynamic_cast<TrackbarSlider*>(widget);
   ASSERT_NE(slider, nullptr);
@@ -62,7 +57,7 @@ void ClickTab(QWidget* widget, int index) {
   auto* tabs = dynamic_cast<TabStrip*>(widget);
   ASSERT_NE(tabs, nullptr);
   ASSERT_FALSE(tabs->TabRect(index).isEmpty()) << "no tab " << index;
-  ClickAt(tabs, tabs->TabRect(index).center());
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(index).center());
 }
 
 BoxAnswerer::BoxAnswerer() {
@@ -119,7 +114,5 @@ nlohmann::ordered_json WithoutRects(nlohmann::ordered_json dump) {
   }
   return dump;
 }
-
-nlohmann::ordered_json StateWithoutRects(const WindowState& dialog) { return WithoutRects(driver::DumpDialog(dialog)); }
 
 }  // namespace qtdisplay::testing

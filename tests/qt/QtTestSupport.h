@@ -31,9 +31,8 @@ Widget* WidgetOf(const QtDisplay& display, const CWnd* window) {
   return window ? dynamic_cast<Widget*>(display.WidgetFor(window->GetSafeHwnd())) : nullptr;
 }
 
-// Clicks the left button at the middle of `widget` (or at `point`).
+// Clicks the left button at the middle of `widget`.
 void Click(QWidget* widget);
-void ClickAt(QWidget* widget, QPoint point);
 // Drags a slider's thumb to the point that stands for `value` and lets go.
 void DragSlider(QWidget* slider, int value);
 // Opens a drop-down list and chooses item `index` the way a user does.
@@ -76,7 +75,6 @@ class SimulatedDialog {
 
 // A "dump" of the dialog without pixel rectangles, which depend on the
 // display's font.
-nlohmann::ordered_json StateWithoutRects(const WindowState& dialog);
 nlohmann::ordered_json WithoutRects(nlohmann::ordered_json dump);
 
 }  // namespace qtdisplay::testing
