@@ -4,13 +4,13 @@
 #include "framework/HeadlessDisplay.h"
 
 namespace {
-Display* g_display = nullptr;
+DisplayBackend* g_display = nullptr;
 }
 
-Display& CurrentDisplay() { return g_display ? *g_display : TheHeadlessDisplay(); }
+DisplayBackend& CurrentDisplay() { return g_display ? *g_display : TheHeadlessDisplay(); }
 
-Display* SetDisplay(Display* display) {
-  Display* previous = &CurrentDisplay();
+DisplayBackend* SetDisplay(DisplayBackend* display) {
+  DisplayBackend* previous = &CurrentDisplay();
   g_display = display;
   return previous;
 }

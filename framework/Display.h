@@ -33,9 +33,10 @@ struct MessageBoxRequest {
   UINT type = MB_OK;
 };
 
-class Display {
+// (Not called "Display": X11, which Qt's headers bring in, owns that global name.)
+class DisplayBackend {
  public:
-  virtual ~Display() = default;
+  virtual ~DisplayBackend() = default;
   virtual void OnWindowChanged(HWND window, WindowChange change) = 0;
   // Runs the modal loop of a dialog whose window exists, until the dialog has
   // ended (CDialog::EndDialog). Nested calls run nested loops.
@@ -50,6 +51,6 @@ class Display {
 };
 
 // The display in use. Never null: the headless display is the default.
-Display& CurrentDisplay();
+DisplayBackend& CurrentDisplay();
 // Installs a display (null restores the headless default); returns the previous one.
-Display* SetDisplay(Display* display);
+DisplayBackend* SetDisplay(DisplayBackend* display);

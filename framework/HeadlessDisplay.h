@@ -14,7 +14,7 @@ struct RecordedMessageBox {
   UINT type = MB_OK;
 };
 
-class HeadlessDisplay : public Display {
+class HeadlessDisplay : public DisplayBackend {
  public:
   // Processes one input for the top-most modal dialog. Returns false when the
   // input has ended; every open modal loop is then cancelled.

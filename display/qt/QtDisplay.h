@@ -19,7 +19,7 @@ class QEventLoop;
 
 namespace qtdisplay {
 
-class QtDisplay : public Display, private ViewHost {
+class QtDisplay : public DisplayBackend, private ViewHost {
  public:
   QtDisplay();
   ~QtDisplay() override;  // deletes the widgets it made; restores nothing by itself
@@ -88,7 +88,7 @@ class ScopedQtDisplay {
 
  private:
   std::unique_ptr<QtDisplay> m_display;
-  Display* m_previous = nullptr;
+  DisplayBackend* m_previous = nullptr;
 };
 
 }  // namespace qtdisplay
