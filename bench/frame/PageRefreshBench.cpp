@@ -4,7 +4,6 @@
 // 2 ms: the counters give the projector calls of one refresh ("calls") and
 // that budget ("budget_ms") beside the measured time.
 #include <benchmark/benchmark.h>
-#include <sys/prctl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -58,10 +57,6 @@ void Register(const char* name, PageCase page) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The simulated latency is a sleep; the kernel's default timer slack of
-  // 50 us per sleep would be counted against the page. Timers here fire on
-  // time, so what lies beyond calls x latency is the page's own cost.
-  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   Register("BM_InitDisp/status/type5_model30", {"5/30", 20000});
   Register("BM_InitDisp/status/type3_model15", {"3/15", 20000});
   Register("BM_InitDisp/control/type3_model15", {"3/15", 22152});
