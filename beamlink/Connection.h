@@ -34,6 +34,21 @@ struct CallResult {
   std::string error;                        // when not ok: what went wrong, for people
 };
 
+// Failures that say the projector cannot be reached at all (no answer, no
+// connection, no login): trying again at once would only cost another wait.
+inline bool MeansLinkDown(CallFailure failure) {
+  return failure == CallFailure::Unreachable || failure == CallFailure::Timeout ||
+         failure == CallFailure::PasswordRequired || failure == CallFailure::PasswordRejected;
+}
+
+// Why the link to a projector failed, and where it led, for the one message
+// a user sees about it.
+struct LinkProblem {
+  CallFailure failure = CallFailure::None;
+  std::string peer;  // DescribeEndpoint: the place actually reached for
+  bool operator==(const LinkProblem&) const = default;
+};
+
 inline bool CarriedOut(const CallResult& result) {
   return result.ok && (result.reply.status == Status::Done || result.reply.status == Status::Value);
 }

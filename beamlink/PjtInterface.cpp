@@ -69,8 +69,9 @@ void CPjtInterface::CopyGammaData(int count, const int* codes) {
   m_nGammaCount = CopyCodes(count, codes, m_nGammaCode);
 }
 
-void CPjtInterface::SetTransportFactory(beamlink::TransportFactory factory) {
+void CPjtInterface::SetTransportFactory(beamlink::TransportFactory factory, std::string peer) {
   m_factory = std::move(factory);
+  m_peer = std::move(peer);
   m_connection.Reset();
 }
 
@@ -88,6 +89,7 @@ beamlink::Endpoint CPjtInterface::CurrentEndpoint() const {
   endpoint.address = SlotText(m_szAddress);
   endpoint.timeoutMs = m_nFourthValue;
   endpoint.password = SlotText(m_szSecondText);
+  endpoint.peer = m_peer;
   return endpoint;
 }
 
@@ -96,13 +98,16 @@ void CPjtInterface::Report(const CallTrace& trace) const {
 }
 
 std::optional<std::uint16_t> CPjtInterface::Exchange(const OperationInfo& op, const beamlink::Request& request) {
+  const beamlink::Endpoint endpoint = CurrentEndpoint();
   const beamlink::CallResult call =
-      m_connection.Call(CurrentEndpoint(), m_factory ? m_factory : beamlink::DefaultTransportFactory(), request);
+      m_connection.Call(endpoint, m_factory ? m_factory : beamlink::DefaultTransportFactory(), request);
   const std::string name = op.name;
   if (!call.ok) {
     m_lastError = name + ": " + call.error;
+    m_linkProblem = beamlink::LinkProblem{call.failure, beamlink::DescribeEndpoint(endpoint)};
     return std::nullopt;
   }
+  m_linkProblem.reset();
   switch (call.reply.status) {
     case Status::Value:
       return call.reply.value;

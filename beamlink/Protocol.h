@@ -110,6 +110,8 @@ class FrameReader {
   // the reader for the next frame.
   Message Take();
   const std::string& Error() const { return m_error; }
+  // Some bytes of a frame have come, not all of them.
+  bool MidFrame() const { return m_state == State::NeedMore && m_size > 0; }
   void Reset();
 
  private:

@@ -1,6 +1,7 @@
 #pragma once
 // A byte stream to one projector: a TCP socket, a serial line, or a simulated
 // projector in the same process. Every wait is bounded by a deadline.
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,8 @@
 #include <memory>
 #include <span>
 #include <string>
+
+#include "beamlink/LinkLimits.h"
 
 namespace beamlink {
 
@@ -24,6 +27,7 @@ struct Endpoint {
   int timeoutMs = 0;           // connect and reply timeout each; 0 or less: the default
   std::string password;        // empty: none
   std::string devicePath;      // serial only: a device to open in place of the port index's
+  std::string peer;            // where the transports really go when not to the above (a test route); for messages
   bool operator==(const Endpoint&) const = default;
 };
 
@@ -31,12 +35,16 @@ constexpr int kDefaultTcpPort = 4352;
 constexpr int kDefaultBaudRate = 19200;
 constexpr int kDefaultTimeoutMs = 2000;
 
-// The timeout an endpoint asks for, the default when it gives none.
+// The timeout an endpoint asks for, the default when it gives none. Values
+// outside the accepted range are held to it: the front ends refuse them with
+// an error, and whatever reaches the library still never blocks for long.
 inline int TimeoutMsOf(const Endpoint& endpoint) {
-  return endpoint.timeoutMs > 0 ? endpoint.timeoutMs : kDefaultTimeoutMs;
+  if (endpoint.timeoutMs <= 0) return kDefaultTimeoutMs;
+  return endpoint.timeoutMs < kMinTimeoutMs ? kMinTimeoutMs : std::min(endpoint.timeoutMs, kMaxTimeoutMs);
 }
 
-// "192.168.0.10:4352" or "/dev/ttyS0", for messages.
+// Where the traffic really goes, for messages: the peer when one is set,
+// else "192.168.0.10:4352" or "/dev/ttyS0".
 std::string DescribeEndpoint(const Endpoint& endpoint);
 
 class Transport {

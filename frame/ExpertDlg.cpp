@@ -3,6 +3,7 @@
 #include "catalog/Catalog.h"
 #include "frame/ModuleEntry.h"
 #include "frame/PageTable.h"
+#include "projector/LinkProblemText.h"
 #include "resources/Templates.h"
 
 using namespace expert;
@@ -100,6 +101,17 @@ void CExpertDlg::DispTabScreen() {
   if (it == m_pages.end() || !it->second.page->GetSafeHwnd()) return;
   it->second.page->ShowWindow(SW_SHOW);
   it->second.refresh(*it->second.page);
+  ReportLinkProblem();
+}
+
+// A page that cannot reach its projector shows a dash in every field; one
+// box says why, and the same failure is not told again at every refresh
+// until the projector has answered once.
+void CExpertDlg::ReportLinkProblem() {
+  const std::optional<beamlink::LinkProblem>& problem = m_pjt.LinkProblem();
+  if (problem && problem != m_reportedLink)
+    MessageBox(LinkProblemText(*problem), AfxGetAppName().c_str(), MB_OK | MB_ICONSTOP);
+  m_reportedLink = problem;
 }
 
 void CExpertDlg::OnSelchangeExpertTab(NMHDR*, LRESULT* pResult) {

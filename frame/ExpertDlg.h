@@ -5,6 +5,7 @@
 // refreshes the page of the selected tab.
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "beamlink/PjtInterface.h"
@@ -104,5 +105,7 @@ class CExpertDlg : public CDialog {
  private:
   void CreatePage(int templateId);
   void SetCaption();
+  void ReportLinkProblem();
   std::map<int, PageSlot> m_pages;  // by template
+  std::optional<beamlink::LinkProblem> m_reportedLink;  // told once, until the link works again
 };

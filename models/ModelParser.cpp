@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "beamlink/LinkLimits.h"
 #include "models/Address.h"
 #include "models/JsonFields.h"
 #include "models/RangeText.h"
@@ -156,7 +157,11 @@ class DescriptionReader {
       connection.address = ReadAddress(*address, FieldPath(path, "address"));
     }
     if (const json* fourth = FieldReader::Find(object, "fourth")) {
-      connection.fourth = reader_.Int(*fourth, FieldPath(path, "fourth"));
+      // The reply timeout: a dead projector must cost seconds, not minutes.
+      const std::string field = FieldPath(path, "fourth");
+      connection.fourth = reader_.Int(*fourth, field);
+      if (connection.fourth != 0 && !beamlink::TimeoutInRange(connection.fourth))
+        reader_.Fail(field, "expected 0 (the default) or " + beamlink::TimeoutRangeText());
     }
     if (const json* text2 = FieldReader::Find(object, "text2")) {
       connection.text2 = reader_.SlotText(*text2, FieldPath(path, "text2"));

@@ -1,5 +1,6 @@
 #include "simulator/Server.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "beamlink/Auth.h"
@@ -32,6 +33,13 @@ std::string DescribeReply(const beamlink::Reply& reply) {
     case beamlink::Status::Error: return "error";
   }
   return "?";
+}
+
+std::chrono::milliseconds GuessThrottle::NextRejection() {
+  const std::lock_guard lock(m_mutex);
+  const auto now = std::chrono::steady_clock::now();
+  m_next = std::max(m_next, now) + m_spacing;
+  return std::chrono::ceil<std::chrono::milliseconds>(m_next - now);
 }
 
 Server::Server(std::shared_ptr<Projector> projector, ServerOptions options)
@@ -71,9 +79,10 @@ Server::Output Server::OnMessage(const beamlink::Message& message) {
     case Phase::AwaitAnswer: {
       if (message.kind != BodyKind::Answer) return Close("expected an answer, got frame " + KindText(message.kind));
       if (!beamlink::AnswerMatches(message.answer.digest, m_options.password, m_nonce)) {
+        const auto delay = m_options.throttle ? m_options.throttle->NextRejection() : std::chrono::milliseconds(0);
         Log("wrong password");
         m_phase = Phase::Closed;
-        return Output{Encode(beamlink::Verdict{false}), std::chrono::milliseconds(0), true};
+        return Output{Encode(beamlink::Verdict{false}), delay, true};
       }
       m_phase = Phase::Ready;
       Log("password accepted");

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,9 +26,25 @@
 
 namespace sim {
 
+// Spaces out the rejections of wrong passwords over every connection of one
+// projector, so that guessing online stays slow however many connections a
+// guesser opens. A right password is accepted at once.
+class GuessThrottle {
+ public:
+  explicit GuessThrottle(std::chrono::milliseconds spacing) : m_spacing(spacing) {}
+  // How long the rejection of a wrong answer given now must wait.
+  std::chrono::milliseconds NextRejection();
+
+ private:
+  std::mutex m_mutex;
+  std::chrono::milliseconds m_spacing;
+  std::chrono::steady_clock::time_point m_next{};
+};
+
 struct ServerOptions {
   std::string password;                          // empty: no challenge
   std::function<void(const std::string&)> log;   // one line per exchange and per event; empty: silent
+  std::shared_ptr<GuessThrottle> throttle;       // shared by the connections of one projector; empty: none
 };
 
 class Server {
@@ -44,6 +61,10 @@ class Server {
   std::vector<Output> Receive(std::span<const std::uint8_t> bytes);
   // After a close: the connection is over and further bytes are ignored.
   bool Closed() const { return m_phase == Phase::Closed; }
+  // The handshake is done: requests are served.
+  bool Serving() const { return m_phase == Phase::Ready; }
+  // Part of a frame has come and the rest is awaited.
+  bool MidFrame() const { return m_reader.MidFrame(); }
 
  private:
   enum class Phase { AwaitHello, AwaitAnswer, Ready, Closed };

@@ -3,6 +3,7 @@
 #include "beamlink/PjtInterface.h"
 #include "catalog/Catalog.h"
 #include "projector/CommandCodes.h"
+#include "projector/LinkProblemText.h"
 
 namespace host {
 
@@ -16,7 +17,9 @@ PowerStatus QueryPowerStatus(const ProjectorEntry& entry, const beamlink::Transp
     pjt.CopyData(0, entry.serialPort, entry.baudRate, "", entry.timeoutMs, entry.password.c_str());
   std::uint16_t value = 0;
   if (pjt.Get(pjcode::kPowerStatus, 0, &pjt, &value) != 1) {
-    status.error = pjt.LastError();
+    // The link's failure in the words the dialog uses; other failures (a
+    // refusal, a garbled reply) in the library's own.
+    status.error = pjt.LinkProblem() ? LinkProblemText(*pjt.LinkProblem()) : pjt.LastError();
     return status;
   }
   status.read = true;

@@ -4,13 +4,13 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
 #include <limits>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -93,7 +93,9 @@ ProjectorEntry ReadEntry(const json& object, std::size_t index) {
     reader.Fail("connection", "must be \"network\" or \"serial\"");
   }
   entry.password = reader.Text("password", false);
-  entry.timeoutMs = reader.Integer("timeout_ms", false, kDefaultTimeoutMs);
+  // Earlier versions accepted reply timeouts of up to a minute; such an entry
+  // keeps working with the longest timeout accepted now.
+  entry.timeoutMs = std::min(reader.Integer("timeout_ms", false, kDefaultTimeoutMs), kMaxTimeoutMs);
   // Models are not looked up here: a database of another version may lack
   // one, and the entry must survive that.
   const std::vector<EntryProblem> problems = ValidateEntry(entry, ValidationRules{});
@@ -136,19 +138,21 @@ fs::path AsideName(const fs::path& file) {
   return candidate;
 }
 
+// Reads at most one byte more than a list may hold, so that a huge file
+// (or one that keeps growing) is never read whole.
 bool ReadWhole(const fs::path& file, std::string& text, std::string& error) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     error = Errno();
     return false;
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
+  text.resize(kMaxListBytes + 1);
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (in.bad()) {
     error = Errno();
     return false;
   }
-  text = std::move(buffer).str();
+  text.resize(static_cast<std::size_t>(in.gcount()));
   return true;
 }
 
@@ -195,7 +199,7 @@ std::vector<ProjectorEntry> EntriesFromJson(std::string_view text) {
   json document;
   try {
     document = json::parse(text);
-  } catch (const json::parse_error& error) {
+  } catch (const json::exception& error) {  // syntax, and numbers no double holds (1e400)
     throw StoreFormatError(std::string("not valid JSON: ") + error.what());
   }
   if (!document.is_object()) throw StoreFormatError("the list is not a JSON object");
@@ -234,6 +238,8 @@ LoadOutcome ProjectorStore::Load() const {
     return outcome;
   }
   try {
+    if (text.size() > kMaxListBytes)
+      throw StoreFormatError("larger than " + std::to_string(kMaxListBytes / 1024) + " KiB");
     outcome.entries = EntriesFromJson(text);
     outcome.kind = LoadOutcome::Kind::Loaded;
     return outcome;
@@ -242,6 +248,8 @@ LoadOutcome ProjectorStore::Load() const {
     outcome.problem = error.what();
     return outcome;
   } catch (const StoreFormatError& error) {
+    outcome.problem = error.what();
+  } catch (const json::exception& error) {  // whatever the reader missed is damage too, never a failed start
     outcome.problem = error.what();
   }
   const fs::path aside = AsideName(m_file);

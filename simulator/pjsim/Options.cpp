@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "beamlink/Loopback.h"
+
 namespace sim::pjsim {
 namespace {
 
@@ -17,22 +19,6 @@ bool ParseNumber(std::string_view text, Number& out, Number max) {
 }
 
 }  // namespace
-
-bool IsLoopbackAddress(std::string_view address) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t dot = address.find('.'); dot != std::string_view::npos; dot = address.find('.', start)) {
-    parts.push_back(address.substr(start, dot - start));
-    start = dot + 1;
-  }
-  parts.push_back(address.substr(start));
-  if (parts.size() != 4) return false;
-  for (std::string_view part : parts) {
-    unsigned octet = 0;
-    if (part.size() > 3 || !ParseNumber(part, octet, 255u)) return false;
-  }
-  return parts[0] == "127";
-}
 
 std::optional<Options> ParseOptions(std::span<const std::string_view> args, std::string& error) {
   Options options;
@@ -67,7 +53,7 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
         return std::nullopt;
       }
       options.address = std::string(v->substr(0, colon));
-      if (!IsLoopbackAddress(options.address)) {
+      if (!beamlink::IsLoopbackAddress(options.address)) {
         error = "--listen takes a loopback address (127.x.x.x) only, not \"" + options.address + "\"";
         return std::nullopt;
       }

@@ -26,9 +26,6 @@ struct Options {
 // they are wrong.
 std::optional<Options> ParseOptions(std::span<const std::string_view> args, std::string& error);
 
-// A dotted address of four numbers 0..255 whose first is 127.
-bool IsLoopbackAddress(std::string_view address);
-
 const char* Usage();
 
 }  // namespace sim::pjsim

@@ -1,6 +1,7 @@
 // One connection per interface object: opened on first use, never shared.
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "PjtFixture.h"
 
@@ -66,6 +67,34 @@ TEST_F(ConnectionUse, AnAddressFillingItsWholeSlotIsReadWithinIt) {
   });
   EXPECT_TRUE(pjt.SetSharpness(128));
   EXPECT_EQ(address, std::string(sizeof pjt.m_szAddress, 'x'));
+}
+
+// A projector that cannot be reached is tried once per timeout (200 ms
+// here), and the failure names where the traffic went; a refusal is an
+// answer and holds nothing off.
+TEST_F(ConnectionUse, ALinkThatIsDownIsTriedAgainOnlyAfterATimeout) {
+  int attempts = 0;
+  pjt.SetTransportFactory(
+      [&](const beamlink::Endpoint&, beamlink::Deadline, std::string& error) -> std::unique_ptr<beamlink::Transport> {
+        ++attempts;
+        error = "refused";
+        return nullptr;
+      },
+      "127.0.0.9:4352");
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(pjt.SetContrast(128));
+  EXPECT_EQ(attempts, 1);
+  EXPECT_EQ(pjt.LinkProblem(), (beamlink::LinkProblem{beamlink::CallFailure::Unreachable, "127.0.0.9:4352"}));
+  EXPECT_NE(pjt.LastError().find("127.0.0.9:4352"), std::string::npos) << pjt.LastError();
+  std::this_thread::sleep_for(std::chrono::milliseconds(250));
+  EXPECT_FALSE(pjt.SetContrast(128));
+  EXPECT_EQ(attempts, 2);
+
+  pjt.SetTransportFactory(projector.Factory());  // a new route is tried at once
+  projector.Refuse(beamlink::Refusal::Busy);
+  EXPECT_FALSE(pjt.SetContrast(128));
+  EXPECT_FALSE(pjt.SetContrast(128));
+  EXPECT_EQ(projector.Requests().size(), 2u);
+  EXPECT_FALSE(pjt.LinkProblem());
 }
 
 }  // namespace

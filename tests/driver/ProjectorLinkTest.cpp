@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "projector/LinkProblemText.h"
+#include "simulator/pjsim/Daemon.h"
 #include "tests/beamlink/FakeProjector.h"
 #include "tests/driver/DriverTestSupport.h"
 
@@ -244,6 +246,54 @@ TEST(DriverProjector, TcpGoesOnlyWhereConnectSaysWithTheHandedTimeout) {
   EXPECT_LT(took, std::chrono::milliseconds(1500)) << "the handed-over 150 ms timeout was not used";
   EXPECT_GT(target.Connections(), 0);  // opening the dialog reads the projector too
   EXPECT_EQ(handed.Connections(), 0);
+}
+
+// A projector that takes the connection and never answers, or one that
+// refuses the password: the status page reads eight states, but the dialog
+// opens after one wait and one login, with one box saying why, not told
+// again when the page is shown once more.
+TEST(DriverProjector, ADeadLinkCostsOneWaitAndIsToldOnceByName) {
+  const beamlink::test::FakeProjector silent({[](beamlink::test::PeerStream& peer) {
+    while (peer.Receive()) {
+    }
+  }});
+  std::atomic<int> logins{0};
+  sim::ServerOptions options;
+  options.password = "right";
+  options.log = [&logins](const std::string& line) { logins += line.find("wrong password") != std::string::npos; };
+  std::string error;
+  const auto guarded = sim::pjsim::LoopbackService::Start(
+      std::make_shared<sim::Projector>(*Database().Find(5, 30)), options, error);
+  ASSERT_TRUE(guarded) << error;
+  struct Case {
+    int port;
+    const char* connection;
+    beamlink::CallFailure failure;
+  };
+  for (const Case& c : {Case{silent.Port(), R"({"fourth":300})", beamlink::CallFailure::Timeout},
+                        Case{guarded->Port(), R"({"text2":"wrong"})", beamlink::CallFailure::PasswordRejected}}) {
+    const std::string peer = "127.0.0.1:" + std::to_string(c.port);
+    std::chrono::steady_clock::time_point start;
+    std::chrono::steady_clock::duration took{};
+    const auto output = RunSession({
+        Do([&](Session&) { start = std::chrono::steady_clock::now(); }),
+        Line(R"({"cmd":"open","model":"5/30","host":{"connection":)" + std::string(c.connection) +
+             R"(},"connect":"tcp://)" + peer + R"("})"),
+        Do([&](Session&) { took = std::chrono::steady_clock::now() - start; }),
+        Line(R"({"cmd":"events","seq":1})"),
+        Line(R"({"cmd":"tab","index":0})"),
+        Line(R"({"cmd":"events","seq":2})"),
+        Line(R"({"cmd":"close"})"),
+    });
+    const OrderedJson messages = Reply(output, "1")["messages"];
+    ASSERT_EQ(messages.size(), 1u) << messages.dump();
+    EXPECT_EQ(messages[0]["text"], LinkProblemText({c.failure, peer}));
+    EXPECT_THAT(messages[0]["text"].get<std::string>(), HasSubstr(peer));
+    EXPECT_TRUE(Reply(output, "2")["messages"].empty());
+    EXPECT_LT(took, std::chrono::milliseconds(c.failure == beamlink::CallFailure::Timeout ? 900 : 1500)) << peer;
+  }
+  EXPECT_EQ(silent.Connections(), 1);
+  EXPECT_EQ(logins, 1);
 }
 
 }  // namespace

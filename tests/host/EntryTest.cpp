@@ -57,7 +57,7 @@ TEST(EntryValidationTest, EachBadFieldIsNamed) {
       {"password over its slot", [](ProjectorEntry& e) { e.password = std::string(64, 'p'); }, EntryField::Password},
       {"password with a line break", [](ProjectorEntry& e) { e.password = "a\rb"; }, EntryField::Password},
       {"timeout too short", [](ProjectorEntry& e) { e.timeoutMs = 99; }, EntryField::Timeout},
-      {"timeout too long", [](ProjectorEntry& e) { e.timeoutMs = 60001; }, EntryField::Timeout},
+      {"timeout too long", [](ProjectorEntry& e) { e.timeoutMs = 10001; }, EntryField::Timeout},
       {"negative serial port",
        [](ProjectorEntry& e) {
          e.link = Link::Serial;
@@ -103,10 +103,6 @@ TEST(EntryValidationTest, LoopbackRuleRefusesOtherAddressesAndSerialPorts) {
   }
   entry.link = Link::Serial;
   EXPECT_EQ(FieldsAtFault(entry, rules), std::vector<EntryField>{EntryField::SerialPort});
-
-  EXPECT_FALSE(IsLoopbackAddress("128.0.0.1"));
-  EXPECT_FALSE(IsLoopbackAddress("127.0.0"));
-  EXPECT_FALSE(IsLoopbackAddress("localhost"));
 }
 
 TEST(ProjectorItemTest, CarriesTheEntrysNameAndConnectionWithTheModelsLists) {

@@ -13,11 +13,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "beamlink/Auth.h"
+#include "beamlink/Connection.h"
+#include "beamlink/Loopback.h"
 #include "projector/CommandCodes.h"
 #include "SimTestSupport.h"
+#include "simulator/pjsim/Daemon.h"
 #include "simulator/pjsim/Options.h"
 
 extern char** environ;
@@ -35,10 +39,11 @@ std::optional<pjsim::Options> Parse(std::vector<std::string_view> args, std::str
 }
 
 TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
-  EXPECT_TRUE(pjsim::IsLoopbackAddress("127.0.0.1"));
-  EXPECT_TRUE(pjsim::IsLoopbackAddress("127.10.20.30"));
-  for (const char* address : {"10.0.0.1", "127.0.0", "127.0.0.256", "localhost", "127..0.1", "1127.0.0.1"})
-    EXPECT_FALSE(pjsim::IsLoopbackAddress(address)) << address;
+  EXPECT_TRUE(beamlink::IsLoopbackAddress("127.0.0.1"));
+  EXPECT_TRUE(beamlink::IsLoopbackAddress("127.10.20.30"));
+  for (const char* address : {"10.0.0.1", "127.0.0", "127.0.0.256", "localhost", "127..0.1", "1127.0.0.1",
+                              "127.000.000.001", "127.0.0.01", "128.0.0.1"})
+    EXPECT_FALSE(beamlink::IsLoopbackAddress(address)) << address;
 
   std::string error;
   const auto options =
@@ -225,6 +230,53 @@ TEST(PjsimTest, ServesAPseudoTerminalWithAPasswordAndStartsOverAfterGarbage) {
     EXPECT_EQ(line.Call(Get(pjcode::kKeystoneV)).value, 128);
   }
   EXPECT_EQ(daemon.Stop(), 0);
+}
+
+// Eight connections that never finish a hello take every place only until
+// the handshake deadline; a client that floods requests and never reads its
+// replies is dropped, and the others' calls stay fast meanwhile.
+TEST(PjsimTest, NoClientHoldsUpTheOthers) {
+  std::string error;
+  const auto service = pjsim::LoopbackService::Start(MakeProjector("5/30"), {}, error);
+  ASSERT_TRUE(service) << error;
+  beamlink::Endpoint at;
+  at.address = "127.0.0.1";
+  at.third = service->Port();
+  at.timeoutMs = 3000;
+  std::vector<std::unique_ptr<Line>> idle;
+  for (int i = 0; i < 8; ++i) idle.push_back(std::make_unique<Line>(ConnectTcp(service->Port())));
+  idle.back()->Send({0xA5, 0x09});  // half a frame
+  beamlink::Connection good(at, beamlink::DefaultTransportFactory());
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(good.Call(Get(pjcode::kBrightness)).ok);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 2500ms);
+
+  const int flooder = ConnectTcp(service->Port());
+  const int small = 4096;
+  setsockopt(flooder, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  Line flood(flooder);
+  flood.Send(Encode(beamlink::Hello{}));
+  ASSERT_EQ(flood.Receive().kind, beamlink::BodyKind::Welcome);
+  fcntl(flooder, F_SETFL, O_NONBLOCK);
+  std::atomic<bool> flooding{true};
+  std::thread writer([&] {
+    beamlink::Frame burst;
+    for (int i = 0; i < 100; ++i) {
+      const beamlink::Frame one = Encode(Get(pjcode::kBrightness));
+      burst.insert(burst.end(), one.begin(), one.end());
+    }
+    while (flooding && (send(flooder, burst.data(), burst.size(), MSG_NOSIGNAL) > 0 || errno == EAGAIN))
+      std::this_thread::sleep_for(100us);
+  });
+  std::chrono::steady_clock::duration worst{};
+  for (const auto until = std::chrono::steady_clock::now() + 1500ms; std::chrono::steady_clock::now() < until;) {
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_TRUE(good.Call(Get(pjcode::kBrightness)).ok);
+    worst = std::max(worst, std::chrono::steady_clock::now() - begin);
+  }
+  flooding = false;
+  writer.join();
+  EXPECT_LT(worst, 250ms);
 }
 
 }  // namespace

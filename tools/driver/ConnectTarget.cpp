@@ -1,8 +1,8 @@
 #include "tools/driver/ConnectTarget.h"
 
 #include <charconv>
-#include <vector>
 
+#include "beamlink/Loopback.h"
 #include "tools/driver/CommandArgs.h"
 
 namespace driver {
@@ -20,30 +20,13 @@ bool ParseDecimal(std::string_view text, std::size_t maxDigits, int& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-// Four decimal octets, the first 127. Names are refused: what a name resolves
-// to is not ours to vouch for.
-bool IsLoopbackLiteral(std::string_view host) {
-  std::vector<int> octets;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t dot = host.find('.', start);
-    const std::string_view part = host.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
-    int octet = 0;
-    if (!ParseDecimal(part, 3, octet) || octet > 255) return false;
-    octets.push_back(octet);
-    if (dot == std::string_view::npos) break;
-    start = dot + 1;
-  }
-  return octets.size() == 4 && octets[0] == 127;
-}
-
 ConnectTarget ParseTcp(std::string_view text) {
   const std::string_view rest = text.substr(kTcpScheme.size());
   const std::size_t colon = rest.rfind(':');
   if (colon == std::string_view::npos)
     throw CommandError("connect \"" + std::string(text) + "\": expected tcp://127.x.x.x:PORT");
   const std::string_view host = rest.substr(0, colon);
-  if (!IsLoopbackLiteral(host))
+  if (!beamlink::IsLoopbackAddress(host))
     throw CommandError("connect \"" + std::string(text) +
                        "\": only a loopback address written as 127.x.x.x may be connected to");
   int port = 0;
@@ -66,6 +49,11 @@ std::string ConnectTarget::Text() const {
     case Kind::Serial: return std::string(kSerialScheme) + path;
   }
   return {};
+}
+
+std::string ConnectTarget::Peer() const {
+  if (kind == Kind::Tcp) return host + ":" + std::to_string(port);
+  return kind == Kind::Serial ? path : std::string();
 }
 
 ConnectTarget ParseConnectTarget(std::string_view text) {

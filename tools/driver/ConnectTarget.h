@@ -18,6 +18,9 @@ struct ConnectTarget {
 
   // The option as it was written: "sim", "none", "tcp://127.0.0.1:4352", "serial:/dev/ttyS0".
   std::string Text() const;
+  // Where a TCP or serial target connects, for messages ("127.0.0.1:4352",
+  // "/dev/pts/3"); empty for the others.
+  std::string Peer() const;
 };
 
 // "sim" (the default), "none", "tcp://127.a.b.c:PORT" or "serial:PATH".
