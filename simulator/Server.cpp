@@ -34,6 +34,11 @@ std::string DescribeReply(const beamlink::Reply& reply) {
   return "?";
 }
 
+std::unique_ptr<Conversation> OpenConversation(std::shared_ptr<Projector> projector, const ServerOptions& options) {
+  if (options.protocol) return options.protocol(std::move(projector), options);
+  return std::make_unique<Server>(std::move(projector), options);
+}
+
 Server::Server(std::shared_ptr<Projector> projector, ServerOptions options)
     : m_projector(std::move(projector)), m_options(std::move(options)) {}
 

@@ -25,25 +25,45 @@
 
 namespace sim {
 
+// What the projector sends back, in one piece.
+struct ServerOutput {
+  std::vector<std::uint8_t> bytes;
+  std::chrono::milliseconds delay{0};  // how long the projector takes to send them
+  bool close = false;                  // the projector closes the connection after them
+};
+
+// The projector's end of one connection in some protocol.
+class Conversation {
+ public:
+  using Output = ServerOutput;
+  virtual ~Conversation() = default;
+  // What the projector sends as soon as the connection is made.
+  virtual std::vector<Output> Start() { return {}; }
+  // Takes what the client sent; returns what goes back, in order.
+  virtual std::vector<Output> Receive(std::span<const std::uint8_t> bytes) = 0;
+  // After a close: the connection is over and further bytes are ignored.
+  virtual bool Closed() const = 0;
+};
+
+struct ServerOptions;
+using ConversationFactory =
+    std::function<std::unique_ptr<Conversation>(std::shared_ptr<Projector> projector, const ServerOptions& options)>;
+
 struct ServerOptions {
   std::string password;                          // empty: no challenge
   std::function<void(const std::string&)> log;   // one line per exchange and per event; empty: silent
+  ConversationFactory protocol;                  // empty: our own protocol (Server)
 };
 
-class Server {
- public:
-  struct Output {
-    std::vector<std::uint8_t> bytes;
-    std::chrono::milliseconds delay{0};  // how long the projector takes to send them
-    bool close = false;                  // the projector closes the connection after them
-  };
+// A new connection's conversation in the protocol the options choose.
+std::unique_ptr<Conversation> OpenConversation(std::shared_ptr<Projector> projector, const ServerOptions& options);
 
+class Server : public Conversation {
+ public:
   Server(std::shared_ptr<Projector> projector, ServerOptions options);
 
-  // Takes what the client sent; returns what goes back, in order.
-  std::vector<Output> Receive(std::span<const std::uint8_t> bytes);
-  // After a close: the connection is over and further bytes are ignored.
-  bool Closed() const { return m_phase == Phase::Closed; }
+  std::vector<Output> Receive(std::span<const std::uint8_t> bytes) override;
+  bool Closed() const override { return m_phase == Phase::Closed; }
 
  private:
   enum class Phase { AwaitHello, AwaitAnswer, Ready, Closed };

@@ -64,7 +64,7 @@ struct Pending {
 struct Client {
   int fd = -1;
   int id = 0;
-  std::unique_ptr<Server> server;
+  std::unique_ptr<Conversation> server;
   std::deque<Pending> pending;
   bool gone = false;
 };
@@ -230,16 +230,23 @@ class Loop {
     client.fd = fd;
     client.id = id;
     client.server = NewServer(client.id);
+    Queue(client, client.server->Start());
     m_clients.push_back(std::move(client));
     return true;
   }
 
-  std::unique_ptr<Server> NewServer(int id) {
+  static void Queue(Client& client, std::vector<Server::Output> outputs) {
+    const auto now = Clock::now();
+    for (Server::Output& output : outputs)
+      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+  }
+
+  std::unique_ptr<Conversation> NewServer(int id) {
     ServerOptions options = m_options;
     const auto log = m_options.log;
     const std::string who = m_serial ? "serial: " : "client " + std::to_string(id) + ": ";
     if (log) options.log = [log, who](const std::string& line) { log(who + line); };
-    return std::make_unique<Server>(m_projector, std::move(options));
+    return OpenConversation(m_projector, options);
   }
 
   void Accept() {
@@ -266,16 +273,14 @@ class Loop {
       }
       return;
     }
-    const auto now = Clock::now();
-    for (Server::Output& output :
-         client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))))
-      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+    Queue(client, client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))));
     // A serial line stays when its session ends: what the client sent in
     // that session is dropped and the next session starts at once, before
     // the client has seen the last reply and can answer it with a new hello.
     if (m_serial && client.server->Closed()) {
       tcflush(client.fd, TCIFLUSH);
       client.server = NewServer(client.id);
+      Queue(client, client.server->Start());
     }
   }
 
