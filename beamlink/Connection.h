@@ -31,7 +31,7 @@ struct CallResult {
   bool ok = false;
   Reply reply;                              // when ok
   CallFailure failure = CallFailure::None;  // when not ok
-  std::string error;                        // when not ok: what went wrong, for people
+  std::string error;                        // when not ok, or with a refusal the reason, for people
 };
 
 // Failures that say the projector cannot be reached at all (no answer, no

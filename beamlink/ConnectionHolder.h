@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "beamlink/Connection.h"
+#include "beamlink/pjlink/Link.h"
 
 namespace beamlink {
 
@@ -27,12 +28,22 @@ class ConnectionHolder {
   // Calls over the open connection when it leads to `endpoint`; otherwise
   // (first use, settings changed) over a new one.
   CallResult Call(const Endpoint& endpoint, const TransportFactory& factory, const Request& request) {
-    if (!m_connection || !(m_connection->GetEndpoint() == endpoint)) {
-      m_connection = std::make_unique<Connection>(endpoint, factory);
-      m_heldUntil.reset();
+    const bool pjlink = endpoint.protocol == Protocol::PjLink;
+    if (pjlink) {
+      m_connection.reset();
+      if (!m_pjlink || !(m_pjlink->GetEndpoint() == endpoint)) {
+        m_pjlink = std::make_unique<pjlink::Link>(endpoint, factory);
+        m_heldUntil.reset();
+      }
+    } else {
+      m_pjlink.reset();
+      if (!m_connection || !(m_connection->GetEndpoint() == endpoint)) {
+        m_connection = std::make_unique<Connection>(endpoint, factory);
+        m_heldUntil.reset();
+      }
     }
     if (m_heldUntil && Clock::now() < *m_heldUntil) return m_held;
-    CallResult result = m_connection->Call(request);
+    CallResult result = pjlink ? m_pjlink->Call(request) : m_connection->Call(request);
     m_heldUntil.reset();
     if (!result.ok && MeansLinkDown(result.failure)) {
       m_held = result;
@@ -40,14 +51,16 @@ class ConnectionHolder {
     }
     return result;
   }
-  bool IsOpen() const { return m_connection && m_connection->IsOpen(); }
+  bool IsOpen() const { return (m_connection && m_connection->IsOpen()) || (m_pjlink && m_pjlink->IsOpen()); }
   void Reset() {
     m_connection.reset();
+    m_pjlink.reset();
     m_heldUntil.reset();
   }
 
  private:
   std::unique_ptr<Connection> m_connection;
+  std::unique_ptr<pjlink::Link> m_pjlink;
   std::optional<Deadline> m_heldUntil;  // calls fail with m_held until then
   CallResult m_held;
 };

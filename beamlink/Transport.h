@@ -17,6 +17,13 @@ namespace beamlink {
 using Clock = std::chrono::steady_clock;
 using Deadline = Clock::time_point;
 
+// Which protocol a connection speaks: the library's own, or PJLink.
+enum class Protocol { Native, PjLink };
+// The connection kind that reaches a network projector over PJLink; kind 1
+// reaches it over the library's own protocol.
+constexpr int kConnectPjLink = 2;
+inline bool IsNetworkKind(int kind) { return kind == 1 || kind == kConnectPjLink; }
+
 // Where and how to reach a projector, from the connection data the host hands
 // over (CPjtInterface::CopyData).
 struct Endpoint {
@@ -28,6 +35,7 @@ struct Endpoint {
   std::string password;        // empty: none
   std::string devicePath;      // serial only: a device to open in place of the port index's
   std::string peer;            // where the transports really go when not to the above (a test route); for messages
+  Protocol protocol = Protocol::Native;
   bool operator==(const Endpoint&) const = default;
 };
 

@@ -87,7 +87,7 @@ void CExpertDlg::CreatePage(int templateId) {
 
 void CExpertDlg::SetCaption() {
   char caption[kCatalogTextSize];
-  if (m_pjt.m_nConnectKind == 1)
+  if (beamlink::IsNetworkKind(m_pjt.m_nConnectKind))
     GetCatalogText(4, 155, caption, m_strProjectorName, m_pjt.m_szAddress);
   else  // serial ports are numbered from 1 for people
     GetCatalogText(4, 170, caption, m_strProjectorName, static_cast<long long>(m_pjt.m_nPortIndex) + 1);

@@ -42,6 +42,11 @@ std::chrono::milliseconds GuessThrottle::NextRejection() {
   return std::chrono::ceil<std::chrono::milliseconds>(m_next - now);
 }
 
+std::unique_ptr<Conversation> OpenConversation(std::shared_ptr<Projector> projector, const ServerOptions& options) {
+  if (options.protocol) return options.protocol(std::move(projector), options);
+  return std::make_unique<Server>(std::move(projector), options);
+}
+
 Server::Server(std::shared_ptr<Projector> projector, ServerOptions options)
     : m_projector(std::move(projector)), m_options(std::move(options)) {}
 

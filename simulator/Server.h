@@ -41,30 +41,52 @@ class GuessThrottle {
   std::chrono::steady_clock::time_point m_next{};
 };
 
+// What the projector sends back, in one piece.
+struct ServerOutput {
+  std::vector<std::uint8_t> bytes;
+  std::chrono::milliseconds delay{0};  // how long the projector takes to send them
+  bool close = false;                  // the projector closes the connection after them
+};
+
+// The projector's end of one connection in some protocol.
+class Conversation {
+ public:
+  using Output = ServerOutput;
+  virtual ~Conversation() = default;
+  // What the projector sends as soon as the connection is made.
+  virtual std::vector<Output> Start() { return {}; }
+  // Takes what the client sent; returns what goes back, in order.
+  virtual std::vector<Output> Receive(std::span<const std::uint8_t> bytes) = 0;
+  // After a close: the connection is over and further bytes are ignored.
+  virtual bool Closed() const = 0;
+  // The handshake is done: requests are served.
+  virtual bool Serving() const = 0;
+  // Part of a request has come and the rest is awaited.
+  virtual bool MidFrame() const = 0;
+};
+
+struct ServerOptions;
+using ConversationFactory =
+    std::function<std::unique_ptr<Conversation>(std::shared_ptr<Projector> projector, const ServerOptions& options)>;
+
 struct ServerOptions {
   std::string password;                          // empty: no challenge
   std::function<void(const std::string&)> log;   // one line per exchange and per event; empty: silent
   std::shared_ptr<GuessThrottle> throttle;       // shared by the connections of one projector; empty: none
+  ConversationFactory protocol;                  // empty: our own protocol (Server)
 };
 
-class Server {
- public:
-  struct Output {
-    std::vector<std::uint8_t> bytes;
-    std::chrono::milliseconds delay{0};  // how long the projector takes to send them
-    bool close = false;                  // the projector closes the connection after them
-  };
+// A new connection's conversation in the protocol the options choose.
+std::unique_ptr<Conversation> OpenConversation(std::shared_ptr<Projector> projector, const ServerOptions& options);
 
+class Server : public Conversation {
+ public:
   Server(std::shared_ptr<Projector> projector, ServerOptions options);
 
-  // Takes what the client sent; returns what goes back, in order.
-  std::vector<Output> Receive(std::span<const std::uint8_t> bytes);
-  // After a close: the connection is over and further bytes are ignored.
-  bool Closed() const { return m_phase == Phase::Closed; }
-  // The handshake is done: requests are served.
-  bool Serving() const { return m_phase == Phase::Ready; }
-  // Part of a frame has come and the rest is awaited.
-  bool MidFrame() const { return m_reader.MidFrame(); }
+  std::vector<Output> Receive(std::span<const std::uint8_t> bytes) override;
+  bool Closed() const override { return m_phase == Phase::Closed; }
+  bool Serving() const override { return m_phase == Phase::Ready; }
+  bool MidFrame() const override { return m_reader.MidFrame(); }
 
  private:
   enum class Phase { AwaitHello, AwaitAnswer, Ready, Closed };

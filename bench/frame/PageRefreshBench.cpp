@@ -16,6 +16,7 @@ namespace {
 struct PageCase {
   const char* model;
   int templateId;
+  bool pjlink = false;
 };
 
 void BM_InitDisp(benchmark::State& state, PageCase page) {
@@ -25,7 +26,7 @@ void BM_InitDisp(benchmark::State& state, PageCase page) {
     return;
   }
   const auto latency = std::chrono::milliseconds(state.range(0));
-  bench::SimulatedDialog simulated(*description, latency);
+  bench::SimulatedDialog simulated(*description, latency, page.pjlink);
   long calls = 0;
   simulated.RunOpen([&](CExpertDlg& dialog) {
     auto* target = dynamic_cast<expert::pages::CSettingPage*>(dialog.PageForTemplate(page.templateId));
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control/type1_model3", {"1/3", 22152});
   Register("BM_InitDisp/control_type4/type4_model9", {"4/9", 20041});
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
+  Register("BM_InitDisp/status_pjlink/type4_model9", {"4/9", 20000, true});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -5,11 +5,14 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "host/app/HostText.h"
+#include "host/core/IdentityQuery.h"
+#include "host/core/LoopbackGuard.h"
 
 namespace host {
 namespace {
@@ -51,11 +54,24 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_tcpPort = new QSpinBox;
   m_tcpPort->setRange(1, 65535);
   m_tcpPort->setValue(start.tcpPort);
+  m_protocol = new QComboBox;
+  m_protocol->addItem(HostText(Msg(7, 69)));
+  m_protocol->addItem(HostText(Msg(7, 70)));
+  m_protocol->setCurrentIndex(start.pjlink ? 1 : 0);
+  auto* query = new QPushButton(HostText(Msg(7, 71)));
+  query->setEnabled(start.pjlink);
+  connect(m_protocol, &QComboBox::currentIndexChanged, query, [query](int index) { query->setEnabled(index == 1); });
+  connect(query, &QPushButton::clicked, this, &EntryDialog::QueryProjector);
+  m_identity = new QLabel;
+  m_identity->setWordWrap(true);
+  m_identity->hide();
   auto* network = new QWidget;
   auto* networkForm = new QFormLayout(network);
   networkForm->setContentsMargins(0, 0, 0, 0);
   networkForm->addRow(HostText(Msg(7, 18)), m_address);
+  networkForm->addRow(HostText(Msg(7, 68)), m_protocol);
   networkForm->addRow(HostText(Msg(7, 19)), m_tcpPort);
+  networkForm->addRow(query, m_identity);
 
   // Numbered from 1 as the dialog's caption numbers serial ports.
   m_serialPort = new QSpinBox;
@@ -90,6 +106,9 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_link->setObjectName("link");
   m_address->setObjectName("address");
   m_tcpPort->setObjectName("tcpPort");
+  m_protocol->setObjectName("protocol");
+  query->setObjectName("query");
+  m_identity->setObjectName("identity");
   m_serialPort->setObjectName("serialPort");
   m_baudRate->setObjectName("baudRate");
   m_password->setObjectName("password");
@@ -132,6 +151,7 @@ ProjectorEntry EntryDialog::Entry() const {
   if (entry.link == Link::Network) {
     entry.address = m_address->text().trimmed().toStdString();
     entry.tcpPort = m_tcpPort->value();
+    entry.pjlink = m_protocol->currentIndex() == 1;
   } else {
     entry.serialPort = m_serialPort->value() - 1;
     entry.baudRate = m_baudRate->currentData().toInt();
@@ -162,6 +182,27 @@ QWidget* EntryDialog::FieldWidget(EntryField field) const {
       return m_timeout;
   }
   return nullptr;
+}
+
+void EntryDialog::QueryProjector() {
+  ProjectorEntry entry = Entry();
+  // Only what the query needs is checked here; OK checks the rest.
+  for (const EntryProblem& problem : ValidateEntry(entry, m_rules)) {
+    if (problem.field != EntryField::Name && problem.field != EntryField::Model) {
+      m_identity->setText(QString::fromStdString(problem.text));
+      m_identity->show();
+      return;
+    }
+  }
+  std::string error;
+  const beamlink::TransportFactory transports = m_rules.loopbackOnly ? LoopbackOnlyTransports() : nullptr;
+  setCursor(Qt::WaitCursor);
+  const auto identity = QueryIdentity(entry, transports, error);
+  unsetCursor();
+  m_identity->setText(QString::fromStdString(identity ? IdentityText(*identity) : error));
+  m_identity->show();
+  if (identity && m_name->text().trimmed().isEmpty() && !identity->name.empty())
+    m_name->setText(QString::fromStdString(identity->name));  // OK says when it is too long
 }
 
 void EntryDialog::accept() {

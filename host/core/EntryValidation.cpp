@@ -59,8 +59,10 @@ std::vector<EntryProblem> ValidateEntry(const ProjectorEntry& entry, const Valid
       add(EntryField::BaudRate, CatalogText(Msg(7, 47), entry.baudRate));
   }
 
-  if (entry.password.size() > kMaxSlotText)
-    add(EntryField::Password, CatalogText(Msg(7, 48), static_cast<int>(kMaxSlotText)));
+  // PJLink passwords have at most 32 bytes.
+  const std::size_t maxPassword = entry.link == Link::Network && entry.pjlink ? 32 : kMaxSlotText;
+  if (entry.password.size() > maxPassword)
+    add(EntryField::Password, CatalogText(Msg(7, 48), static_cast<int>(maxPassword)));
   else if (HasControlCharacter(entry.password))
     add(EntryField::Password, CatalogText(Msg(7, 59)));
 

@@ -12,7 +12,7 @@ PowerStatus QueryPowerStatus(const ProjectorEntry& entry, const beamlink::Transp
   CPjtInterface pjt;
   if (transports) pjt.SetTransportFactory(transports);
   if (entry.link == Link::Network)
-    pjt.CopyData(1, 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
+    pjt.CopyData(ConnectKindOf(entry), 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
   else
     pjt.CopyData(0, entry.serialPort, entry.baudRate, "", entry.timeoutMs, entry.password.c_str());
   std::uint16_t value = 0;

@@ -24,7 +24,7 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
       error = CatalogText(Msg(7, 44));
       return std::nullopt;
     }
-    connection.kind = 1;
+    connection.kind = ConnectKindOf(entry);
     connection.address = *address;
     connection.third = entry.tcpPort;
   } else {
@@ -37,8 +37,16 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
   return models::ToProjectorItem(description);
 }
 
+int ConnectKindOf(const ProjectorEntry& entry) {
+  if (entry.link == Link::Serial) return 0;
+  return entry.pjlink ? beamlink::kConnectPjLink : 1;
+}
+
 std::string ConnectionText(const ProjectorEntry& entry) {
-  if (entry.link == Link::Network) return entry.address + ":" + std::to_string(entry.tcpPort);
+  if (entry.link == Link::Network) {
+    const std::string where = entry.address + ":" + std::to_string(entry.tcpPort);
+    return entry.pjlink ? CatalogText(Msg(7, 74), where) : where;
+  }
   return CatalogText(Msg(7, 27), entry.serialPort + 1, beamlink::SerialDevicePath(entry.serialPort), entry.baudRate);
 }
 

@@ -85,6 +85,10 @@ ProjectorEntry ReadEntry(const json& object, std::size_t index) {
     entry.link = Link::Network;
     entry.address = reader.Text("address", true);
     entry.tcpPort = reader.Integer("port", false, kDefaultTcpPort);
+    const std::string protocol = reader.Text("protocol", false);
+    if (!protocol.empty() && protocol != "beamlink" && protocol != "pjlink")
+      reader.Fail("protocol", "must be \"beamlink\" or \"pjlink\"");
+    entry.pjlink = protocol == "pjlink";
   } else if (link == "serial") {
     entry.link = Link::Serial;
     entry.serialPort = reader.Integer("serial_port", true);
@@ -112,6 +116,7 @@ json WriteEntry(const ProjectorEntry& entry) {
     object["connection"] = "network";
     object["address"] = entry.address;
     object["port"] = entry.tcpPort;
+    if (entry.pjlink) object["protocol"] = "pjlink";  // absent: our own, as lists written before PJLink say
   } else {
     object["connection"] = "serial";
     object["serial_port"] = entry.serialPort;

@@ -56,7 +56,7 @@ struct Pending {
 struct Client {
   int fd = -1;
   int id = 0;
-  std::unique_ptr<Server> server;
+  std::unique_ptr<Conversation> server;
   std::deque<Pending> pending;             // replies not yet due
   std::vector<std::uint8_t> out;           // due, not yet taken by the client
   bool closeAfterOut = false;
@@ -255,6 +255,7 @@ class Loop {
     client.id = id;
     client.server = NewServer(client.id);
     client.connected = Clock::now();
+    Queue(client, client.server->Start());
     m_clients.push_back(std::move(client));
     return true;
   }
@@ -274,14 +275,21 @@ class Loop {
     client.frameStarted.reset();
     WatchOutput(client, false);
     client.server = NewServer(client.id);
+    Queue(client, client.server->Start());
   }
 
-  std::unique_ptr<Server> NewServer(int id) {
+  static void Queue(Client& client, std::vector<Server::Output> outputs) {
+    const auto now = Clock::now();
+    for (Server::Output& output : outputs)
+      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+  }
+
+  std::unique_ptr<Conversation> NewServer(int id) {
     ServerOptions options = m_options;
     const auto log = m_options.log;
     const std::string who = m_serial ? "serial: " : "client " + std::to_string(id) + ": ";
     if (log) options.log = [log, who](const std::string& line) { log(who + line); };
-    return std::make_unique<Server>(m_projector, std::move(options));
+    return OpenConversation(m_projector, options);
   }
 
   void Accept() {
@@ -311,9 +319,7 @@ class Loop {
       return;
     }
     const auto now = Clock::now();
-    for (Server::Output& output :
-         client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))))
-      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+    Queue(client, client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))));
     if (!client.server->MidFrame())
       client.frameStarted.reset();
     else if (!client.frameStarted)
@@ -325,6 +331,7 @@ class Loop {
       tcflush(client.fd, TCIFLUSH);
       client.server = NewServer(client.id);
       client.frameStarted.reset();
+      Queue(client, client.server->Start());
     }
     if (client.pending.size() > kMaxPendingReplies) Drop(client, "too many requests waiting for their replies");
   }

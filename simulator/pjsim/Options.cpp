@@ -58,15 +58,33 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
         return std::nullopt;
       }
       listen = true;
-    } else if (arg == "--cooldown-ms") {
+    } else if (arg == "--cooldown-ms" || arg == "--warmup-ms") {
       const auto v = value();
       if (!v) return std::nullopt;
       unsigned ms = 0;
       if (!ParseNumber(*v, ms, 3'600'000u)) {
-        error = "--cooldown-ms takes milliseconds 0..3600000, got \"" + std::string(*v) + "\"";
+        error = std::string(arg) + " takes milliseconds 0..3600000, got \"" + std::string(*v) + "\"";
         return std::nullopt;
       }
-      options.cooldown = std::chrono::milliseconds(ms);
+      (arg == "--warmup-ms" ? options.warmup : options.cooldown) = std::chrono::milliseconds(ms);
+    } else if (arg == "--protocol") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      if (*v != "pjlink" && *v != "native") {
+        error = "--protocol takes native or pjlink, got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      options.pjlink = *v == "pjlink";
+    } else if (arg == "--class") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      if (*v != "1" && *v != "2") {
+        error = "--class takes 1 or 2, got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      options.pjlinkClass = *v == "1" ? 1 : 2;
+    } else if (arg == "--close-after-reply") {
+      options.closeAfterReply = true;
     } else if (arg == "--power") {
       const auto v = value();
       if (!v) return std::nullopt;
@@ -89,18 +107,27 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
     error = "give exactly one of --listen 127.0.0.1:PORT and --serial";
     return std::nullopt;
   }
+  if (options.pjlink && options.serial) {
+    error = "PJLink is served over TCP only: use --listen";
+    return std::nullopt;
+  }
   return options;
 }
 
 const char* Usage() {
   return "usage: pjsim --model TYPE/MODEL (--listen 127.0.0.1:PORT | --serial)\n"
          "             [--password P] [--cooldown-ms N] [--power on|off]\n"
+         "             [--protocol native|pjlink] [--class 1|2] [--warmup-ms N]\n"
+         "             [--close-after-reply]\n"
          "\n"
          "A simulated projector of the model database. --listen serves TCP on a\n"
          "loopback address (PORT 0 picks a free port); --serial serves a new\n"
          "pseudo-terminal. The place to connect to is printed on stdout as\n"
          "\"listening 127.0.0.1:PORT\" or \"serial /dev/pts/N\"; the traffic is\n"
-         "logged on stderr. SIGINT or SIGTERM ends it (exit status 0).\n";
+         "logged on stderr. SIGINT or SIGTERM ends it (exit status 0).\n"
+         "--protocol pjlink speaks PJLink (class 2 unless --class 1): ERR3 while\n"
+         "the lamp warms up or cools down; --close-after-reply closes each\n"
+         "connection after its first response.\n";
 }
 
 }  // namespace sim::pjsim

@@ -20,6 +20,12 @@ struct Options {
   std::string password;     // empty: none
   std::chrono::milliseconds cooldown{3000};
   Power power = Power::On;  // at start
+  // PJLink in place of our own protocol (TCP only), its class, warm-up and
+  // whether each connection carries one command only.
+  bool pjlink = false;
+  int pjlinkClass = 2;
+  std::chrono::milliseconds warmup{0};
+  bool closeAfterReply = false;
 };
 
 // Parses the arguments after the program name; nullopt with `error` when

@@ -12,6 +12,7 @@ namespace driver::testing {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 CPjtInterface& Pjt(Session& session) {
   CExpertDlg* dialog = session.OpenDialog();
@@ -64,7 +65,8 @@ TEST(DriverProjector, EventsReportTheCallsOnTheSimulatedProjectorInTheirShape) {
   EXPECT_EQ(calls[0].dump(), R"({"op":"Get","code":"0x2003","result":1,"out":130})");
   EXPECT_EQ(calls[1].dump(), R"({"op":"Inc","code":"0x2003","value":0,"result":1})");
   EXPECT_EQ(calls[2].dump(), R"({"op":"SetWhisper","args":[1],"result":true})");
-  EXPECT_EQ(calls[3].dump(), R"({"op":"SetWhisper","args":[2],"result":false})");
+  EXPECT_EQ(calls[3].dump(),
+            R"j({"op":"SetWhisper","args":[2],"result":false,"error":"SetWhisper: refused (out of range)"})j");
   EXPECT_EQ(calls[4].dump(), R"({"op":"GetInputSrcVolume","args":[4],"result":true,"out":20})");
   EXPECT_EQ(calls[5].dump(), R"({"op":"GetColorTempGainR","args":[],"result":140})");
   EXPECT_EQ(calls[6].dump(), R"({"op":"SetPowerOff","args":[]})");  // returns nothing: no result
@@ -122,8 +124,9 @@ TEST(DriverProjector, FailedCodesAndOperationsFailUntilCleared) {
   EXPECT_EQ(gets, (std::vector<int>{0, 1, 1}));
   EXPECT_EQ(whispers, (std::vector<bool>{false, true}));
   EXPECT_EQ(value, 128);
-  // A failed call writes nothing: no "out".
-  EXPECT_EQ(Reply(output, "2")["calls"][0].dump(), R"({"op":"Get","code":"0x2003","result":0})");
+  // A failed call writes nothing: no "out", but why it failed.
+  EXPECT_THAT(Reply(output, "2")["calls"][0].dump(),
+              StartsWith(R"({"op":"Get","code":"0x2003","result":0,"error":")"));
 }
 
 TEST(DriverProjector, LatencyDelaysEveryReply) {
@@ -178,7 +181,7 @@ TEST(DriverProjector, ConnectNoneOrAMissingSerialDeviceFailsEveryCallAndHasNoSim
   EXPECT_EQ(result, 0);
   EXPECT_THAT(error, HasSubstr("no projector connected"));
   EXPECT_THAT(ErrorOf(output, "1"), HasSubstr("\"connect\":\"none\""));
-  EXPECT_EQ(Reply(output, "2")["calls"].back().dump(), R"({"op":"Get","code":"0x2003","result":0})");
+  EXPECT_THAT(Reply(output, "2")["calls"].back().dump(), HasSubstr(R"("result":0,"error":"Get: cannot reach)"));
 
   RunSession({Line(R"({"cmd":"open","model":"5/30","connect":"serial:/nonexistent/tty0"})"),
               GetBrightness(result, &error), Line(R"({"cmd":"close"})")});

@@ -137,10 +137,10 @@ TEST(DriverEvents, ReportsMessageBoxesOnceAndNoInventedCalls) {
 TEST(DriverEvents, ProjectorCallsAreReportedInOrderInTheirShape) {
   const auto output = RunSession({
       Do([](Session& session) {
-        session.Calls().Append({"Get", 0x2003, std::nullopt, std::nullopt, 1LL, 130LL});
-        session.Calls().Append({"Inc", 0x0A1, 0, std::nullopt, 1LL, std::nullopt});
+        session.Calls().Append({"Get", 0x2003, std::nullopt, std::nullopt, 1LL, 130LL, {}});
+        session.Calls().Append({"Inc", 0x0A1, 0, std::nullopt, 1LL, std::nullopt, {}});
         session.Calls().Append({"SetWhisper", std::nullopt, std::nullopt, std::vector<CallValue>{2LL, true, "x"}, true,
-                                std::nullopt});
+                                std::nullopt, {}});
       }),
       Line(R"({"cmd":"events","seq":1})"),
   });

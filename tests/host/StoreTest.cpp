@@ -24,6 +24,8 @@ std::vector<ProjectorEntry> SampleEntries() {
   hall.tcpPort = 10000;
   hall.password = "se\"cret\\";
   hall.timeoutMs = 3500;
+  ProjectorEntry pjlink = hall;
+  pjlink.pjlink = true;
   ProjectorEntry lab;
   lab.name = "Lab";
   lab.modelType = 2;
@@ -31,7 +33,7 @@ std::vector<ProjectorEntry> SampleEntries() {
   lab.link = Link::Serial;
   lab.serialPort = 3;
   lab.baudRate = 9600;
-  return {hall, lab};
+  return {hall, pjlink, lab};
 }
 
 std::vector<fs::path> FilesIn(const fs::path& dir) {

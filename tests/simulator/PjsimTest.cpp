@@ -57,6 +57,12 @@ TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
   EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "127.0.0.1:70000"}));
   EXPECT_FALSE(Parse({"--model", "5/30"}));                                         // nowhere to serve
   EXPECT_FALSE(Parse({"--model", "5/30", "--serial", "--listen", "127.0.0.1:1"}));  // two places
+  const auto pjlink = Parse({"--model", "4/9", "--protocol", "pjlink", "--class", "1", "--warmup-ms", "40",
+                             "--close-after-reply", "--listen", "127.0.0.1:0"});
+  ASSERT_TRUE(pjlink);
+  EXPECT_TRUE(pjlink->pjlink && pjlink->closeAfterReply && pjlink->pjlinkClass == 1 && pjlink->warmup == 40ms);
+  EXPECT_FALSE(Parse({"--model", "4/9", "--protocol", "pjlink", "--serial"}));  // PJLink is TCP only
+  EXPECT_FALSE(Parse({"--model", "4/9", "--class", "3", "--listen", "127.0.0.1:0"}));
 }
 
 // pjsim as a child process: stdout on a pipe, stderr discarded.

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kTcpScheme = "tcp://";
 constexpr std::string_view kSerialScheme = "serial:";
+constexpr std::string_view kPjLinkScheme = "pjlink://";
 
 // A decimal number of at most `maxDigits` digits, nothing else.
 bool ParseDecimal(std::string_view text, std::size_t maxDigits, int& value) {
@@ -20,11 +21,11 @@ bool ParseDecimal(std::string_view text, std::size_t maxDigits, int& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-ConnectTarget ParseTcp(std::string_view text) {
-  const std::string_view rest = text.substr(kTcpScheme.size());
+ConnectTarget ParseTcp(std::string_view text, std::string_view scheme) {
+  const std::string_view rest = text.substr(scheme.size());
   const std::size_t colon = rest.rfind(':');
   if (colon == std::string_view::npos)
-    throw CommandError("connect \"" + std::string(text) + "\": expected tcp://127.x.x.x:PORT");
+    throw CommandError("connect \"" + std::string(text) + "\": expected " + std::string(scheme) + "127.x.x.x:PORT");
   const std::string_view host = rest.substr(0, colon);
   if (!beamlink::IsLoopbackAddress(host))
     throw CommandError("connect \"" + std::string(text) +
@@ -33,7 +34,7 @@ ConnectTarget ParseTcp(std::string_view text) {
   if (!ParseDecimal(rest.substr(colon + 1), 5, port) || port < 1 || port > 65535)
     throw CommandError("connect \"" + std::string(text) + "\": the port must be a number from 1 to 65535");
   ConnectTarget target;
-  target.kind = ConnectTarget::Kind::Tcp;
+  target.kind = scheme == kPjLinkScheme ? ConnectTarget::Kind::PjLink : ConnectTarget::Kind::Tcp;
   target.host = std::string(host);
   target.port = port;
   return target;
@@ -47,12 +48,13 @@ std::string ConnectTarget::Text() const {
     case Kind::None: return "none";
     case Kind::Tcp: return std::string(kTcpScheme) + host + ":" + std::to_string(port);
     case Kind::Serial: return std::string(kSerialScheme) + path;
+    case Kind::PjLink: return std::string(kPjLinkScheme) + host + ":" + std::to_string(port);
   }
   return {};
 }
 
 std::string ConnectTarget::Peer() const {
-  if (kind == Kind::Tcp) return host + ":" + std::to_string(port);
+  if (kind == Kind::Tcp || kind == Kind::PjLink) return host + ":" + std::to_string(port);
   return kind == Kind::Serial ? path : std::string();
 }
 
@@ -63,7 +65,8 @@ ConnectTarget ParseConnectTarget(std::string_view text) {
     target.kind = ConnectTarget::Kind::None;
     return target;
   }
-  if (text.starts_with(kTcpScheme)) return ParseTcp(text);
+  if (text.starts_with(kTcpScheme)) return ParseTcp(text, kTcpScheme);
+  if (text.starts_with(kPjLinkScheme)) return ParseTcp(text, kPjLinkScheme);
   if (text.starts_with(kSerialScheme)) {
     target.kind = ConnectTarget::Kind::Serial;
     target.path = std::string(text.substr(kSerialScheme.size()));
@@ -72,7 +75,7 @@ ConnectTarget ParseConnectTarget(std::string_view text) {
     return target;
   }
   throw CommandError("connect \"" + std::string(text) +
-                     "\": expected \"sim\", \"none\", \"tcp://127.0.0.1:PORT\" or \"serial:PATH\"");
+                     "\": expected \"sim\", \"none\", \"tcp://127.0.0.1:PORT\", \"serial:PATH\" or \"pjlink://127.0.0.1:PORT\"");
 }
 
 }  // namespace driver

@@ -147,6 +147,8 @@ OrderedJson Session::Open(const nlohmann::json& command) {
       throw CommandError(std::string("the simulated projector could not be built: ") + error.what());
     }
   }
+  // A PJLink target is reached in PJLink whatever kind of connection the hand-off named.
+  if (request.connect.kind == ConnectTarget::Kind::PjLink) dialog.m_pjt.m_nConnectKind = beamlink::kConnectPjLink;
   dialog.m_pjt.SetTransportFactory(MakeTransportFactory(request.connect, m_projector, password),
                                    request.connect.Peer());
   dialog.m_pjt.SetCallObserver([this](const beamlink::CallTrace& trace) { m_calls.Append(ToProjectorCall(trace)); });
