@@ -22,6 +22,9 @@ struct Channel {
   // One step up or down; true with the new raw value when the operation
   // reports it, true without one when it must be read back.
   bool (*step)(CPjtInterface&, bool up, std::optional<std::uint16_t>& raw) = nullptr;
+  // Steps that take the value as shown and give back the new one; the same
+  // value back means the step was not taken. Used instead of `step`.
+  std::int16_t (*stepFrom)(CPjtInterface&, bool up, std::int16_t shown) = nullptr;
 };
 
 // The projector calls of a channel; all fail without a projector.
@@ -60,6 +63,14 @@ bool Stepper(CPjtInterface& pjt, bool up, std::optional<std::uint16_t>& raw) {
   if (!(up ? (pjt.*Increment)(&value) : (pjt.*Decrement)(&value))) return false;
   raw = static_cast<std::uint16_t>(value);
   return true;
+}
+
+// Named steps that take leading arguments, then the value as shown, and
+// return the new value, as a channel's `stepFrom`:
+//   StepFrom<&CPjtInterface::IncrementColorTempGain, &CPjtInterface::DecrementColorTempGain, 0>
+template <auto Increment, auto Decrement, auto... Leading>
+std::int16_t StepFrom(CPjtInterface& pjt, bool up, std::int16_t shown) {
+  return up ? (pjt.*Increment)(Leading..., shown) : (pjt.*Decrement)(Leading..., shown);
 }
 
 }  // namespace expert::pages

@@ -76,6 +76,16 @@ bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool
 
 void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   if (!WithinBound(row, cached, up)) return;
+  if (row.io.stepFrom) {
+    const std::int16_t next = Pjt() ? row.io.stepFrom(*Pjt(), up, cached) : cached;
+    if (next == cached) {
+      Report(row.onStepRefused);
+      return;
+    }
+    cached = next;
+    ShowSliderValue(row, cached);
+    return;
+  }
   bool stepped = false;
   const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped);
   if (!stepped) {
