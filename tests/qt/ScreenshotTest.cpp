@@ -3,13 +3,16 @@
 // overlapping its visible siblings. The pictures are kept for people.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QSet>
+#include <QTest>
 #include <QWidget>
 
 #include "display/qt/TabStrip.h"
+#include "projector/CommandCodes.h"
 #include "tests/qt/QtTestSupport.h"
 
 namespace qtdisplay::testing {
@@ -95,6 +98,50 @@ INSTANTIATE_TEST_SUITE_P(OnePerType, QtScreenshots, ::testing::Values("1/3", "2/
                            std::replace(name.begin(), name.end(), '/', '_');
                            return name;
                          });
+
+// The custom dialogs of the picture pages, in the form of each page type:
+// modal, centred over the Expert Control dialog, laid out inside, and closed
+// by Escape.
+TEST(QtCustomDialogs, OpenCentredInTheirFormAndCloseOnEscape) {
+  struct Case {
+    const char* model;
+    int page, opener, colorTemp;
+    const char* name;
+  };
+  for (const Case& c : {Case{"5/30", 107, 20133, 17, "gamma-type5"}, Case{"5/30", 107, 20143, 17, "colortemp-type5"},
+                        Case{"4/21", 22160, 20133, 4, "gamma-type4"}, Case{"4/21", 22160, 20143, 4, "colortemp-type4"}}) {
+    ScopedQtDisplay qt;
+    QtDisplay& display = qt.display();
+    SimulatedDialog open(c.model);
+    open.projector->SetValue(pjcode::kColourTemperature, 0, static_cast<std::uint16_t>(c.colorTemp));
+    QDir().mkpath(EXPERT_QT_SCREENS_DIR);
+    bool seen = false;
+    RunModal(display, open.dialog, [&] {
+      QWidget* main = display.WidgetFor(open.dialog.GetSafeHwnd());
+      ClickTab(display.WidgetFor(open.dialog.m_tab.GetSafeHwnd()), 1);
+      CWnd* opener = open.dialog.PageForTemplate(c.page)->GetDlgItem(c.opener);
+      QTimer::singleShot(0, [&] {
+        ASSERT_EQ(ModalDialogs().size(), 2u);
+        CDialog& nested = *ModalDialogs().back();
+        QWidget* window = display.WidgetFor(nested.GetSafeHwnd());
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), window) << c.name;
+        EXPECT_LE((window->geometry().center() - main->geometry().center()).manhattanLength(), 4) << c.name;  // rounding
+        QCoreApplication::processEvents();
+        const QImage image = window->grab().toImage();
+        EXPECT_GE(DistinctColours(image), 4) << c.name << " looks blank";
+        image.save(QString::fromStdString(std::string(EXPERT_QT_SCREENS_DIR) + "/" + c.name + ".png"));
+        CheckLayout(display, *nested.GetSafeHwnd(), window, c.name);
+        seen = true;
+        QTest::keyClick(window, Qt::Key_Escape);
+      });
+      Click(display.WidgetFor(opener->GetSafeHwnd()));  // returns once the nested dialog has ended
+      EXPECT_EQ(QApplication::activeModalWidget(), main);
+      Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
+    });
+    EXPECT_TRUE(seen) << c.name;
+  }
+}
 
 }  // namespace
 }  // namespace qtdisplay::testing
