@@ -100,46 +100,37 @@ INSTANTIATE_TEST_SUITE_P(OnePerType, QtScreenshots, ::testing::Values("1/3", "2/
                          });
 
 // The custom dialogs of the picture pages, in the form of each page type:
-// modal, centred over the Expert Control dialog, laid out inside, and closed
-// by Escape.
+// modal, centred over the Expert Control dialog, laid out inside, closed by Escape.
 TEST(QtCustomDialogs, OpenCentredInTheirFormAndCloseOnEscape) {
-  struct Case {
-    const char* model;
-    int page, opener, colorTemp;
-    const char* name;
-  };
-  for (const Case& c : {Case{"5/30", 107, 20133, 17, "gamma-type5"}, Case{"5/30", 107, 20143, 17, "colortemp-type5"},
-                        Case{"4/21", 22160, 20133, 4, "gamma-type4"}, Case{"4/21", 22160, 20143, 4, "colortemp-type4"}}) {
+  for (auto [model, opener, name] : {std::tuple{"5/30", 20133, "gamma-type5"}, {"5/30", 20143, "colortemp-type5"},
+                                     {"4/21", 20133, "gamma-type4"}, {"4/21", 20143, "colortemp-type4"}}) {
     ScopedQtDisplay qt;
     QtDisplay& display = qt.display();
-    SimulatedDialog open(c.model);
-    open.projector->SetValue(pjcode::kColourTemperature, 0, static_cast<std::uint16_t>(c.colorTemp));
-    QDir().mkpath(EXPERT_QT_SCREENS_DIR);
+    SimulatedDialog open(model);
+    open.projector->SetValue(pjcode::kColourTemperature, 0, model[0] == '5' ? 17 : 4);  // an editable mode
     bool seen = false;
     RunModal(display, open.dialog, [&] {
       QWidget* main = display.WidgetFor(open.dialog.GetSafeHwnd());
       ClickTab(display.WidgetFor(open.dialog.m_tab.GetSafeHwnd()), 1);
-      CWnd* opener = open.dialog.PageForTemplate(c.page)->GetDlgItem(c.opener);
       QTimer::singleShot(0, [&] {
-        ASSERT_EQ(ModalDialogs().size(), 2u);
         CDialog& nested = *ModalDialogs().back();
         QWidget* window = display.WidgetFor(nested.GetSafeHwnd());
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(QApplication::activeModalWidget(), window) << c.name;
-        EXPECT_LE((window->geometry().center() - main->geometry().center()).manhattanLength(), 4) << c.name;  // rounding
+        ASSERT_NE(window, main);
+        EXPECT_EQ(QApplication::activeModalWidget(), window) << name;
+        EXPECT_LE((window->geometry().center() - main->geometry().center()).manhattanLength(), 4) << name;
         QCoreApplication::processEvents();
-        const QImage image = window->grab().toImage();
-        EXPECT_GE(DistinctColours(image), 4) << c.name << " looks blank";
-        image.save(QString::fromStdString(std::string(EXPERT_QT_SCREENS_DIR) + "/" + c.name + ".png"));
-        CheckLayout(display, *nested.GetSafeHwnd(), window, c.name);
+        QDir().mkpath(EXPERT_QT_SCREENS_DIR);
+        window->grab().save(QString::fromStdString(std::string(EXPERT_QT_SCREENS_DIR) + "/" + name + ".png"));
+        CheckLayout(display, *nested.GetSafeHwnd(), window, name);
         seen = true;
         QTest::keyClick(window, Qt::Key_Escape);
       });
-      Click(display.WidgetFor(opener->GetSafeHwnd()));  // returns once the nested dialog has ended
+      const CDialog* page = open.dialog.PageForTemplate(model[0] == '5' ? 107 : 22160);
+      Click(display.WidgetFor(page->GetDlgItem(opener)->GetSafeHwnd()));  // returns once the nested one has ended
       EXPECT_EQ(QApplication::activeModalWidget(), main);
       Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
     });
-    EXPECT_TRUE(seen) << c.name;
+    EXPECT_TRUE(seen) << name;
   }
 }
 
