@@ -46,11 +46,34 @@ struct SliderGroup {
   int rangeText = -1;    // the m_strRange entry of the slider range; -1: none
   Range defaultRange{};  // when the range text gives none
   int tick = 1;
+  int pageSize = 0;  // the slider's page move; 0: the slider's own
+  // A released slider sends its position cut down to a multiple of this
+  // (never below the slider's minimum) and shows what it sent.
+  int multiple = 1;
   Refusal onStepRefused;                // "-" and "+"
   std::optional<Refusal> onSlideRefused;  // the slider; empty: as the buttons
   bool snapBack = true;  // a refused slide puts the slider back on the cached value
   int preset = 0;        // cached value and box text before each read
   std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
+};
+
+// The auto power off group of every model type: Get and Set 0x3110 with no
+// offset, range text 0 (default 0..99). Its buttons hand the cached value to
+// the projector and show what comes back (the same value: nothing changes,
+// nothing is reported); a refused slide shows 2201/37. `ids` gives the
+// control ids and the tick. A failed read disables the buttons and the slider.
+SliderGroup AutoPowerOffGroup(const SliderGroup& ids);
+
+// Two bitmap arrow buttons and a value box (picture or menu position): every
+// click steps, with no bound, and the value is read back into the box. Which
+// arrow raises the value differs between pages.
+enum class Arrow { Up, Down, Left, Right };
+struct ArrowPair {
+  int raise = 0, lower = 0;  // the buttons that send Inc and Dec
+  Arrow raiseArrow = Arrow::Up, lowerArrow = Arrow::Down;  // their images
+  int box = 0;
+  Channel io;
+  Refusal onRefused;
 };
 
 // The dialog's host code tables: a count and up to 32 codes each.
@@ -124,5 +147,17 @@ extern const ListMap kPositionIsValue;
 extern const ListMap kSelectableInputs;
 // The item data of the items.
 extern const ListMap kItemData;
+
+// A list item that carries a projector code as its item data.
+struct CodedItem {
+  CatMsg text;
+  int code;
+};
+// Blank colours: each item carries its colour code; the code is sent. An
+// item without a code sends nothing.
+extern const ListMap kBlankColour;
+// Start-up screen: the projector's 0, 1 and 32 are positions 0, 1 and 2;
+// the position is sent.
+extern const ListMap kStartup;
 
 }  // namespace expert::pages
