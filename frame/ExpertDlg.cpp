@@ -22,6 +22,8 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
   RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+  RegisterPage(resources::kPictureType4Page, SlotOf(m_dlgPictureType4));
+  RegisterPage(resources::kPictureType5Page, SlotOf(m_dlgPictureType5));
 }
 
 CExpertDlg::~CExpertDlg() = default;

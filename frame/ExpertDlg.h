@@ -13,6 +13,8 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type4/PictureTabType4Dlg.h"
+#include "pages/type5/PictureTabType5Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -89,6 +91,8 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CPictureTabType4Dlg m_dlgPictureType4;
+  CPictureTabType5Dlg m_dlgPictureType5;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

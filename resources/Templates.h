@@ -8,9 +8,18 @@ constexpr int kExpertDialogTemplate = 22151;
 constexpr int kStatusPage = 20000;
 constexpr int kControlPage = 22152;       // types 1 to 3
 constexpr int kControlType4Page = 20041;  // types 4 and 5
+constexpr int kPictureType4Page = 22160;
+constexpr int kPictureType5Page = 107;
+// Modal dialogs the picture pages of types 4 and 5 open.
+constexpr int kGammaCustomDialog = 20026;
+constexpr int kColorTempCustomDialog = 20028;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
 DialogTemplate ControlPageTemplate();
 DialogTemplate ControlType4PageTemplate();
+DialogTemplate PictureType4PageTemplate();
+DialogTemplate PictureType5PageTemplate();
+DialogTemplate GammaCustomDialogTemplate();
+DialogTemplate ColorTempCustomDialogTemplate();
 }  // namespace expert::resources

@@ -9,6 +9,8 @@
 #include <chrono>
 
 #include "bench/frame/BenchSupport.h"
+#include "dialogs/ColorTempCustomDlg.h"
+#include "dialogs/GammaCustomDlg.h"
 #include "pages/common/SettingPage.h"
 
 namespace {
@@ -46,14 +48,47 @@ void BM_InitDisp(benchmark::State& state, PageCase page) {
   if (latency.count() > 0) state.counters["budget_ms"] = budgetMs;
 }
 
-void Register(const char* name, PageCase page) {
-  benchmark::RegisterBenchmark(name, BM_InitDisp, page)->Arg(0)->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark(name, BM_InitDisp, page)
+// A custom dialog opened over the Expert Control dialog: its OnInitDialog,
+// which reads every value, until its modal run starts (ended there at once).
+template <class Dialog>
+void BM_CustomDialog(benchmark::State& state, PageCase page) {
+  const models::ModelDescription* description = bench::Database().Find(page.model);
+  if (!description) {
+    state.SkipWithError("model not in the model database");
+    return;
+  }
+  const auto latency = std::chrono::milliseconds(state.range(0));
+  bench::SimulatedDialog simulated(*description, latency);
+  long calls = 0;
+  TheHeadlessDisplay().SetPump([&](CDialog& top) {
+    if (&top == &simulated.dialog) {
+      Dialog(page.templateId == 22160).DoModal();  // the connection is open from here on
+      simulated.dialog.m_pjt.SetCallObserver([&](const beamlink::CallTrace&) { ++calls; });
+      for (auto _ : state) Dialog(page.templateId == 22160).DoModal();
+      simulated.dialog.m_pjt.SetCallObserver(nullptr);
+    }
+    top.EndDialog(IDOK);
+    return true;
+  });
+  simulated.dialog.DoModal();
+  TheHeadlessDisplay().SetPump(nullptr);
+  if (state.iterations() == 0) return;
+  const double callsPerOpen = static_cast<double>(calls) / static_cast<double>(state.iterations());
+  state.counters["calls"] = callsPerOpen;
+  if (latency.count() > 0) state.counters["budget_ms"] = callsPerOpen * static_cast<double>(latency.count()) + 2.0;
+}
+
+template <class Function>
+void Register(const char* name, Function function, PageCase page) {
+  benchmark::RegisterBenchmark(name, function, page)->Arg(0)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark(name, function, page)
       ->Arg(10)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(20)
       ->UseRealTime();
 }
+
+void Register(const char* name, PageCase page) { Register(name, BM_InitDisp, page); }
 
 }  // namespace
 
@@ -65,6 +100,12 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control_type4/type4_model9", {"4/9", 20041});
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
   Register("BM_InitDisp/status_pjlink/type4_model9", {"4/9", 20000, true});
+  Register("BM_InitDisp/picture_type4/type4_model21", {"4/21", 22160});
+  Register("BM_InitDisp/picture_type4/type4_model9", {"4/9", 22160});
+  Register("BM_InitDisp/picture_type5/type5_model31", {"5/31", 107});
+  // Opened from the picture page of type 4 (22160) or 5 (107): the form differs, the reads do not.
+  Register("BM_OnInitDialog/gamma_custom/type5_model30", BM_CustomDialog<CGammaCustomDlg>, {"5/30", 107});
+  Register("BM_OnInitDialog/color_temp_custom/type4_model21", BM_CustomDialog<CColorTempCustomDlg>, {"4/21", 22160});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

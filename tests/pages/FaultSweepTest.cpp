@@ -24,6 +24,8 @@ struct SweptPage {
   int tab;
   std::string openFields;
   std::vector<Fault> faults;
+  std::set<int> opensDialog = {};  // buttons that open a modal dialog: not clicked
+  int dialogOpener = 0;            // sweeps the modal dialog this button opens instead of the page
 };
 
 const std::vector<SweptPage> kPages = {
@@ -75,9 +77,34 @@ const std::vector<SweptPage> kPages = {
       {"ExecKeyStoneVReset", {}},
       {"ExecKeyStoneHReset", {}}}},
     {"5/44", 7, "", {{"0x2400", {}, {Msg(2201, 71)}}, {"0x3500", {20288}, {Msg(2201, 80)}}}},
+    {"5/30", 1, "",
+     {{"0x2003", {20134, 20136, 20135, 20329}, {Msg(2201, 58)}}, {"SetBrightness", {}},
+      {"0x2004", {20137, 20138, 20139, 20330}, {Msg(2201, 59)}}, {"SetContrast", {}},
+      {"0x30A1", {20142, 20133}}, {"SetGamma", {}}, {"0x30B0", {20144, 20143}, {Msg(2201, 61)}},
+      {"0x2202", {20147, 20151, 20149, 20331}, {Msg(2201, 60)}}, {"SetColor", {}},
+      {"0x2203", {21061, 21062, 21063, 20332}, {Msg(2201, 15)}}, {"SetTint", {}},
+      {"0x2201", {20148, 20152, 20150, 20333}, {Msg(2201, 17)}}, {"SetSharpness", {}},
+      {"0x3304", {20293}, {Msg(2201, 78)}}, {"SetMyMemory", {}}, {"ExecBrightnessReset", {}}},
+     {20133, 20143}},
+    {"4/21", 1, "",
+     {{"0x2004", {20137, 20138, 20139, 20141}, {Msg(2201, 59)}}, {"0x30B0", {20144, 20143}, {Msg(2201, 61)}},
+      {"0x2207", {20145}}, {"SetProgressive", {}}, {"0x2201", {20148, 20152, 20150, 20155}, {Msg(2201, 17)}},
+      {"ExecTintReset", {}}},
+     {20133, 20143}},
+    {"5/30", 1, "",
+     {{"0x3080", {20158}, {Msg(2201, 52)}}, {"0x3090", {20160, 20181, 20161, 20162}, {Msg(2201, 44)}},
+      {"0x3097", {20182, 21030, 20183, 20184}, {Msg(2201, 51)}}, {"ExecUserGammaPReset", {}}},
+     {}, 20133},
+    {"5/30", 1, R"("host":{"colorTemp":[{"code":17,"name":"Custom 1"}]})",
+     {{"0x3080", {20158}, {Msg(2201, 52)}}, {"0x30B1", {20182, 20181, 20188, 20194}, {Msg(2201, 38)}},
+      {"IncrementColorTempGain", {}}, {"0x30B7", {20187, 21028, 20193, 20199}, {Msg(2201, 43)}},
+      {"ExecColorTempGainRReset", {}}},
+     {}, 20143},
 };
 
+// The visible page's controls, or those of a modal dialog without pages.
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
+  if (!dump.contains("pages") || dump["pages"].empty()) return dump["controls"];
   for (const OrderedJson& page : dump["pages"])
     if (page["visible"].get<bool>()) return page["controls"];
   return {};
@@ -85,11 +112,12 @@ std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
 
 // One use of every handler a user can reach: each button clicked, each list
 // choosing the item it shows (so power stays as it is), each slider let go
-// where it is.
-void UseEveryHandler(Script& script, const OrderedJson& dump) {
+// where it is. Close (1) and buttons that open a dialog are left alone.
+void UseEveryHandler(Script& script, const OrderedJson& dump, const std::set<int>& opensDialog) {
   for (const OrderedJson& control : VisibleControls(dump)) {
     if (!Usable(control)) continue;
     const int id = control["id"];
+    if (id == 1 || opensDialog.count(id)) continue;
     const std::string kind = control["kind"];
     if (kind == "button" || kind == "bitmap" || kind == "check") script.Click(id);
     if (kind == "list" && !control["items"].empty()) script.Select(id, std::max(0, control["sel"].get<int>()));
@@ -103,9 +131,17 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       SCOPED_TRACE(page.model + " tab " + std::to_string(page.tab) + " failing " + fault.failing);
       const std::string failing = R"("fail":[")" + fault.failing + "\"]";
 
+      // A modal dialog reads its values when it opens: it is opened again with the fault.
+      const auto reload = [&](Script& script) {
+        if (page.dialogOpener == 0) return script.Reload(failing);
+        script.Add(R"({"cmd":"close"})");
+        script.Sim(failing);
+        return script.Click(page.dialogOpener);
+      };
       Script refresh(page.model, page.tab, page.openFields);
+      if (page.dialogOpener) refresh.Click(page.dialogOpener);
       const std::string before = refresh.Dump();
-      refresh.Reload(failing);
+      reload(refresh);
       const std::string after = refresh.Dump();
       const auto refreshed = refresh.Run();
       const auto beforeControls = VisibleControls(Reply(refreshed, before));
@@ -124,9 +160,10 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       }
 
       Script use(page.model, page.tab, page.openFields);
-      use.Reload(failing);
+      if (page.dialogOpener) use.Click(page.dialogOpener);
+      reload(use);
       use.Events();
-      UseEveryHandler(use, Reply(refreshed, after));
+      UseEveryHandler(use, Reply(refreshed, after), page.opensDialog);
       const std::string events = use.Events();
       const auto used = use.Run();
       std::vector<std::string> allowed;
