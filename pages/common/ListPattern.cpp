@@ -18,6 +18,12 @@ void CSettingPage::FillList(int listId, std::span<const CodedItem> items) {
     list.SetItemData(list.AddString(CatalogText(item.text)), static_cast<DWORD_PTR>(item.code));
 }
 
+void CSettingPage::ReplaceFirstItem(int listId, CatMsg text) {
+  ControlView<CComboBox> list(ChildWindow(*this, listId));
+  list.DeleteString(0);
+  list.InsertString(0, CatalogText(text));
+}
+
 void CSettingPage::FillList(const ListRow& row) {
   if (!row.items.empty()) FillList(row.list, row.items);
 }
