@@ -93,6 +93,8 @@ class CSettingPage : public CDialog {
   // Puts a catalog text in place of a list's first template item (such as
   // "Auto" or "All"); the other template items stay as they are.
   void ReplaceFirstItem(int listId, CatMsg text);
+  // Items with their codes as item data.
+  void FillList(int listId, std::span<const CodedItem> items);
   // Reads the value and selects its position; a failed read disables the list.
   // Returns the value read.
   std::optional<int> ReadList(const ListRow& row);
