@@ -88,8 +88,6 @@ class CSettingPage : public CDialog {
   // ---- lists
   void FillList(const ListRow& row);
   void FillList(int listId, std::span<const CatMsg> items);
-  // Items with their codes as item data.
-  void FillList(int listId, std::span<const CodedItem> items);
   // Puts a catalog text in place of a list's first template item (such as
   // "Auto" or "All"); the other template items stay as they are.
   void ReplaceFirstItem(int listId, CatMsg text);
