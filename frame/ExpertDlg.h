@@ -12,6 +12,12 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type4/ImageTabType4Dlg.h"
+#include "pages/type4/InputTabType4Dlg.h"
+#include "pages/type4/OptionTabType4Dlg.h"
+#include "pages/type4/SetupTabType4Dlg.h"
+#include "pages/type4/SignalTabType4Dlg.h"
+#include "pages/type4/ScreenTabType4Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -88,6 +94,12 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CImageTabType4Dlg m_dlgImageType4;
+  CScreenTabType4Dlg m_dlgScreenType4;
+  CInputTabType4Dlg m_dlgInputType4;
+  COptionTabType4Dlg m_dlgOptionType4;
+  CSignalTabType4Dlg m_dlgSignalType4;
+  CSetupTabType4Dlg m_dlgSetupType4;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

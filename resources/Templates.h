@@ -8,9 +8,22 @@ constexpr int kExpertDialogTemplate = 22151;
 constexpr int kStatusPage = 20000;
 constexpr int kControlPage = 22152;       // types 1 to 3
 constexpr int kControlType4Page = 20041;  // types 4 and 5
+// Pages of types 4 and 5, and of type 4 only.
+constexpr int kImagePage = 20029;        // types 4 and 5
+constexpr int kInputType4Page = 20031;
+constexpr int kSignalType4Page = 20033;
+constexpr int kScreenPage = 20035;       // types 4 and 5
+constexpr int kSetupType4Page = 20037;
+constexpr int kOptionType4Page = 20039;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
 DialogTemplate ControlPageTemplate();
 DialogTemplate ControlType4PageTemplate();
+DialogTemplate ImagePageTemplate();
+DialogTemplate ScreenPageTemplate();
+DialogTemplate InputType4PageTemplate();
+DialogTemplate SignalType4PageTemplate();
+DialogTemplate SetupType4PageTemplate();
+DialogTemplate OptionType4PageTemplate();
 }  // namespace expert::resources

@@ -63,6 +63,15 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control/type1_model3", {"1/3", 22152});
   Register("BM_InitDisp/control_type4/type4_model9", {"4/9", 20041});
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
+  Register("BM_InitDisp/image/type4_model9", {"4/9", 20029});
+  Register("BM_InitDisp/image/type5_model30", {"5/30", 20029});
+  Register("BM_InitDisp/screen/type4_model9", {"4/9", 20035});
+  Register("BM_InitDisp/screen/type5_model30", {"5/30", 20035});
+  Register("BM_InitDisp/input_type4/type4_model9", {"4/9", 20031});
+  Register("BM_InitDisp/option_type4/type4_model9", {"4/9", 20039});
+  Register("BM_InitDisp/signal_type4/type4_model9", {"4/9", 20033});
+  Register("BM_InitDisp/setup_type4/type4_model9", {"4/9", 20037});
+  Register("BM_InitDisp/setup_type4/type4_model21", {"4/21", 20037});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
