@@ -24,6 +24,12 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
   RegisterPage(resources::kPictureType4Page, SlotOf(m_dlgPictureType4));
   RegisterPage(resources::kPictureType5Page, SlotOf(m_dlgPictureType5));
+  RegisterPage(resources::kImagePage, SlotOf(m_dlgImageType4));
+  RegisterPage(resources::kScreenPage, SlotOf(m_dlgScreenType4));
+  RegisterPage(resources::kInputType4Page, SlotOf(m_dlgInputType4));
+  RegisterPage(resources::kOptionType4Page, SlotOf(m_dlgOptionType4));
+  RegisterPage(resources::kSignalType4Page, SlotOf(m_dlgSignalType4));
+  RegisterPage(resources::kSetupType4Page, SlotOf(m_dlgSetupType4));
 }
 
 CExpertDlg::~CExpertDlg() = default;

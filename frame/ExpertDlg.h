@@ -15,6 +15,12 @@
 #include "pages/type4/ControlTabType4Dlg.h"
 #include "pages/type4/PictureTabType4Dlg.h"
 #include "pages/type5/PictureTabType5Dlg.h"
+#include "pages/type4/ImageTabType4Dlg.h"
+#include "pages/type4/InputTabType4Dlg.h"
+#include "pages/type4/OptionTabType4Dlg.h"
+#include "pages/type4/SetupTabType4Dlg.h"
+#include "pages/type4/SignalTabType4Dlg.h"
+#include "pages/type4/ScreenTabType4Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -93,6 +99,12 @@ class CExpertDlg : public CDialog {
   CControlTabType4Dlg m_dlgControlType4;
   CPictureTabType4Dlg m_dlgPictureType4;
   CPictureTabType5Dlg m_dlgPictureType5;
+  CImageTabType4Dlg m_dlgImageType4;
+  CScreenTabType4Dlg m_dlgScreenType4;
+  CInputTabType4Dlg m_dlgInputType4;
+  COptionTabType4Dlg m_dlgOptionType4;
+  CSignalTabType4Dlg m_dlgSignalType4;
+  CSetupTabType4Dlg m_dlgSetupType4;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

@@ -13,6 +13,13 @@ constexpr int kPictureType5Page = 107;
 // Modal dialogs the picture pages of types 4 and 5 open.
 constexpr int kGammaCustomDialog = 20026;
 constexpr int kColorTempCustomDialog = 20028;
+// Pages of types 4 and 5, and of type 4 only.
+constexpr int kImagePage = 20029;        // types 4 and 5
+constexpr int kInputType4Page = 20031;
+constexpr int kSignalType4Page = 20033;
+constexpr int kScreenPage = 20035;       // types 4 and 5
+constexpr int kSetupType4Page = 20037;
+constexpr int kOptionType4Page = 20039;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
@@ -22,4 +29,10 @@ DialogTemplate PictureType4PageTemplate();
 DialogTemplate PictureType5PageTemplate();
 DialogTemplate GammaCustomDialogTemplate();
 DialogTemplate ColorTempCustomDialogTemplate();
+DialogTemplate ImagePageTemplate();
+DialogTemplate ScreenPageTemplate();
+DialogTemplate InputType4PageTemplate();
+DialogTemplate SignalType4PageTemplate();
+DialogTemplate SetupType4PageTemplate();
+DialogTemplate OptionType4PageTemplate();
 }  // namespace expert::resources

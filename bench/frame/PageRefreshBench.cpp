@@ -106,6 +106,15 @@ int main(int argc, char** argv) {
   // Opened from the picture page of type 4 (22160) or 5 (107): the form differs, the reads do not.
   Register("BM_OnInitDialog/gamma_custom/type5_model30", BM_CustomDialog<CGammaCustomDlg>, {"5/30", 107});
   Register("BM_OnInitDialog/color_temp_custom/type4_model21", BM_CustomDialog<CColorTempCustomDlg>, {"4/21", 22160});
+  Register("BM_InitDisp/image/type4_model9", {"4/9", 20029});
+  Register("BM_InitDisp/image/type5_model30", {"5/30", 20029});
+  Register("BM_InitDisp/screen/type4_model9", {"4/9", 20035});
+  Register("BM_InitDisp/screen/type5_model30", {"5/30", 20035});
+  Register("BM_InitDisp/input_type4/type4_model9", {"4/9", 20031});
+  Register("BM_InitDisp/option_type4/type4_model9", {"4/9", 20039});
+  Register("BM_InitDisp/signal_type4/type4_model9", {"4/9", 20033});
+  Register("BM_InitDisp/setup_type4/type4_model9", {"4/9", 20037});
+  Register("BM_InitDisp/setup_type4/type4_model21", {"4/21", 20037});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
