@@ -21,6 +21,7 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
   RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+  RegisterPage(resources::kInputType5Page, SlotOf(m_dlgInputType5));
 }
 
 CExpertDlg::~CExpertDlg() = default;

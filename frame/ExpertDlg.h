@@ -12,6 +12,7 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type5/InputType5Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -88,6 +89,7 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CInputType5Dlg m_dlgInputType5;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

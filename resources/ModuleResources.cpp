@@ -11,7 +11,8 @@ HINSTANCE ModuleInstance() {
   static ResourceModule* module = [] {
     auto* m = new ResourceModule;
     m->name = "expert";
-    for (DialogTemplate t : {ExpertDialogTemplate(), StatusPageTemplate(), ControlPageTemplate(), ControlType4PageTemplate()}) m->templates.emplace(t.id, std::move(t));
+    for (DialogTemplate t : {ExpertDialogTemplate(), StatusPageTemplate(), ControlPageTemplate(), ControlType4PageTemplate(),
+                           InputType5PageTemplate()}) m->templates.emplace(t.id, std::move(t));
     AddArrowBitmaps(*m);
     for (std::size_t i = 0; i < kStringTableSize; ++i) m->strings.emplace(kStringTable[i].id, kStringTable[i].text);
     return m;

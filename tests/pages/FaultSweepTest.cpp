@@ -75,6 +75,12 @@ const std::vector<SweptPage> kPages = {
       {"ExecKeyStoneVReset", {}},
       {"ExecKeyStoneHReset", {}}}},
     {"5/44", 7, "", {{"0x2400", {}, {Msg(2201, 71)}}, {"0x3500", {20288}, {Msg(2201, 80)}}}},
+    {"5/42", 3, "",
+     {{"GetProgressive", {20294}}, {"GetVideoNrVal", {20295}}, {"Get3dycs", {20296}}, {"GetColorSpace", {20297}},
+      {"GetComponent", {20298}}, {"GetVideoFormat", {20299, 20300}}, {"GetM1d", {20301}}, {"GetRgbIn", {20303, 20304}},
+      {"GetFrameLockComp1", {20305}}, {"GetFrameLockComp2", {20306}}, {"GetHDMI", {20307}},
+      {"GetFrameLockHDMI", {20308}}, {"SetVideoNR", {}}, {"SetRgbIn1", {}}}},
+    {"5/36", 3, "", {{"GetFrameLock", {20302}}}},
 };
 
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
