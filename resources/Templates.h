@@ -9,10 +9,12 @@ constexpr int kStatusPage = 20000;
 constexpr int kControlPage = 22152;       // types 1 to 3
 constexpr int kControlType4Page = 20041;  // types 4 and 5
 constexpr int kInputType5Page = 20046;
+constexpr int kSetupType5Page = 20048;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
 DialogTemplate ControlPageTemplate();
 DialogTemplate ControlType4PageTemplate();
 DialogTemplate InputType5PageTemplate();
+DialogTemplate SetupType5PageTemplate();
 }  // namespace expert::resources

@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control_type4/type4_model9", {"4/9", 20041});
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
   Register("BM_InitDisp/input_type5/type5_model42", {"5/42", 20046});
+  Register("BM_InitDisp/setup_type5/type5_model44", {"5/44", 20048});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

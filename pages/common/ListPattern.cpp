@@ -58,6 +58,7 @@ void CSettingPage::ListChanged(const ListRow& row) {
   if (position < 0 || position >= list.GetCount()) return;
   const std::optional<int> value = row.map.value ? row.map.value(Host(), list, position) : position;
   if (!value) return;
+  if (row.passItemText && Pjt()) list.GetLBText(position, Pjt()->m_strSelItemText);
   if (WriteRaw(Pjt(), row.io, *value)) return;
   if (row.rereadWhenRefused) {
     std::uint16_t raw = 0;

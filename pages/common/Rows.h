@@ -69,6 +69,7 @@ struct ArrowPair {
   int box = 0;
   Channel io;
   Refusal onRefused;
+  int offset = 0;  // raw value = shown value + offset
 };
 
 // Drop-down list: how list positions and projector values correspond.
@@ -87,6 +88,9 @@ struct ListRow {
   Refusal onRefused;
   bool rereadWhenRefused = false;      // a refused choice shows the projector's value again
   bool unknownKeepsSelection = false;  // a value with no position leaves the list as it was
+  // The chosen item's text goes to the projector object's m_strSelItemText
+  // before the setter runs.
+  bool passItemText = false;
 };
 
 // Automatic check box: ticked = 1.

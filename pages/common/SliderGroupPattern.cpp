@@ -44,17 +44,18 @@ void CSettingPage::ShowSliderValue(const SliderGroup& row, int shown) {
   ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(shown);
 }
 
-void CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
+bool CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
   cached = static_cast<std::int16_t>(row.preset);
   SetText(row.box, BoxText(row, cached));
   std::uint16_t raw = 0;
   if (!ReadRaw(Pjt(), row.io, raw)) {
     EnableGroup(row, false);
     SetText(row.box, "");
-    return;
+    return false;
   }
   cached = Decode(raw, row.offset);
   ShowSliderValue(row, cached);
+  return true;
 }
 
 bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const {

@@ -81,6 +81,17 @@ const std::vector<SweptPage> kPages = {
       {"GetFrameLockComp1", {20305}}, {"GetFrameLockComp2", {20306}}, {"GetHDMI", {20307}},
       {"GetFrameLockHDMI", {20308}}, {"SetVideoNR", {}}, {"SetRgbIn1", {}}}},
     {"5/36", 3, "", {{"GetFrameLock", {20302}}}},
+    {"5/42", 4, "",
+     {{"GetKeystoneV", {20308, 20310, 20309, 20314}}, {"GetKeystoneH", {20312, 20311, 20313, 20141}},
+      {"GetWhisper", {20315}}, {"GetMirror", {20316}}, {"GetInputSource", {20318, 20317, 20319, 20142}},
+      {"GetInputSrcVolume", {20318, 20317, 20319, 20142}}, {"GetSpeaker", {20321}}, {"GetAudioRGB1", {20320}},
+      {"GetAudioRGB2", {20322}}, {"GetAudioVideo", {20323}}, {"GetAudioSVideo", {20324}},
+      {"GetAudioComponent", {20325}}, {"GetAudioMIU", {20326}}, {"GetAudioM1D", {20329}}, {"GetHDMIAudio", {20330}},
+      {"SetKeystoneV", {}}, {"IncrementKeystoneV", {}}, {"SetVolumeEachSrc", {}}, {"SetAudioMIU", {}},
+      {"ExecKeyStoneHReset", {}}, {"ExecAutoKeyStone", {}}}},
+    {"5/44", 4, "",
+     {{"0x300A", {20331, 20332, 20333, 20143}, {Msg(2201, 314)}}, {"0x300B", {20335, 20336, 20144}, {Msg(2201, 315)}},
+      {"0x300C", {20334, 20350, 20145}, {Msg(2201, 315)}}, {"ExecDZoomReset", {}}}},
 };
 
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
