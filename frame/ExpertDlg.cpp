@@ -23,6 +23,7 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
   RegisterPage(resources::kInputType5Page, SlotOf(m_dlgInputType5));
   RegisterPage(resources::kSetupType5Page, SlotOf(m_dlgSetupType5));
+  RegisterPage(resources::kOptionType5Page, SlotOf(m_dlgOptionType5));
 }
 
 CExpertDlg::~CExpertDlg() = default;

@@ -14,6 +14,7 @@
 #include "pages/type4/ControlTabType4Dlg.h"
 #include "pages/type5/InputType5Dlg.h"
 #include "pages/type5/SetupType5TabDlg.h"
+#include "pages/type5/Option5TabDlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -92,6 +93,7 @@ class CExpertDlg : public CDialog {
   CControlTabType4Dlg m_dlgControlType4;
   CInputType5Dlg m_dlgInputType5;
   CSetupType5TabDlg m_dlgSetupType5;
+  COption5TabDlg m_dlgOptionType5;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

@@ -12,7 +12,8 @@ HINSTANCE ModuleInstance() {
     auto* m = new ResourceModule;
     m->name = "expert";
     for (DialogTemplate t : {ExpertDialogTemplate(), StatusPageTemplate(), ControlPageTemplate(), ControlType4PageTemplate(),
-                           InputType5PageTemplate(), SetupType5PageTemplate()}) m->templates.emplace(t.id, std::move(t));
+                           InputType5PageTemplate(), SetupType5PageTemplate(),
+                           OptionType5PageTemplate(), ServiceDialogTemplate()}) m->templates.emplace(t.id, std::move(t));
     AddArrowBitmaps(*m);
     for (std::size_t i = 0; i < kStringTableSize; ++i) m->strings.emplace(kStringTable[i].id, kStringTable[i].text);
     return m;

@@ -10,6 +10,7 @@
 
 #include "bench/frame/BenchSupport.h"
 #include "pages/common/SettingPage.h"
+#include "pages/type5/ServiceDlg.h"
 
 namespace {
 
@@ -45,6 +46,29 @@ void BM_InitDisp(benchmark::State& state, PageCase page) {
   if (latency.count() > 0) state.counters["budget_ms"] = budgetMs;
 }
 
+// The service dialog reads every value as it opens: OnInitDialog, by
+// creating and destroying the dialog.
+void BM_ServiceOnInitDialog(benchmark::State& state) {
+  const auto latency = std::chrono::milliseconds(state.range(0));
+  bench::SimulatedDialog simulated(*bench::Database().Find("5/44"), latency);
+  long calls = 0;
+  simulated.RunOpen([&](CExpertDlg& dialog) {
+    CServiceDlg service;
+    service.m_pPjt = &dialog.m_pjt;
+    service.m_nModelNo = 44;
+    dialog.m_pjt.SetCallObserver([&](const beamlink::CallTrace&) { ++calls; });
+    for (auto _ : state) {
+      service.Create(20054, nullptr);
+      service.DestroyWindow();
+    }
+    dialog.m_pjt.SetCallObserver(nullptr);
+  });
+  if (state.iterations() == 0) return;
+  const double callsPerOpen = static_cast<double>(calls) / static_cast<double>(state.iterations());
+  state.counters["calls"] = callsPerOpen;
+  if (latency.count() > 0) state.counters["budget_ms"] = callsPerOpen * static_cast<double>(latency.count()) + 2.0;
+}
+
 void Register(const char* name, PageCase page) {
   benchmark::RegisterBenchmark(name, BM_InitDisp, page)->Arg(0)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark(name, BM_InitDisp, page)
@@ -65,6 +89,11 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
   Register("BM_InitDisp/input_type5/type5_model42", {"5/42", 20046});
   Register("BM_InitDisp/setup_type5/type5_model44", {"5/44", 20048});
+  Register("BM_InitDisp/option_type5/type5_model44", {"5/44", 20052});
+  benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)
+      ->Arg(0)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)
+      ->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

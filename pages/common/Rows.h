@@ -49,6 +49,7 @@ struct SliderGroup {
   std::optional<Refusal> onSlideRefused;  // the slider; empty: as the buttons
   bool snapBack = true;  // a refused slide puts the slider back on the cached value
   int preset = 0;        // cached value and box text before each read
+  bool readBeforeStep = false;  // "-" and "+" step only when the projector answers a read first
   std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
 };
 

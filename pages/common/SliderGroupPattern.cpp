@@ -77,6 +77,8 @@ bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool
 
 void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   if (!WithinBound(row, cached, up)) return;
+  std::uint16_t answered = 0;
+  if (row.readBeforeStep && !ReadRaw(Pjt(), row.io, answered)) return;
   bool stepped = false;
   const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped, static_cast<std::uint16_t>(cached + row.offset));
   if (!stepped) {

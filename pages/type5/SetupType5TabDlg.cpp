@@ -37,13 +37,13 @@ const SliderGroup kKeystoneV{.minus = 20308, .slider = 20310, .plus = 20309, .bo
                                     .set = Setter<&CPjtInterface::SetKeystoneV>,
                                     .step = Stepper<&CPjtInterface::IncrementKeystoneV,
                                                     &CPjtInterface::DecrementKeystoneV>},
-                             .offset = 128, .rangeText = 19, .defaultRange = {-128, 127}};
+                             .offset = 128, .rangeText = 19, .defaultRange = {-128, 127}, .readBeforeStep = true};
 const SliderGroup kKeystoneH{.minus = 20312, .slider = 20311, .plus = 20313, .box = 20141,
                              .io = {.get = Getter<&CPjtInterface::GetKeystoneH>,
                                     .set = Setter<&CPjtInterface::SetKeystoneH>,
                                     .step = Stepper<&CPjtInterface::IncrementKeystoneH,
                                                     &CPjtInterface::DecrementKeystoneH>},
-                             .offset = 128, .rangeText = 20, .defaultRange = {-128, 127}};
+                             .offset = 128, .rangeText = 20, .defaultRange = {-128, 127}, .readBeforeStep = true};
 const SourceGroup kVolume{.controls = {.minus = 20318, .slider = 20317, .plus = 20319, .box = 20142,
                                        .rangeText = 21, .defaultRange = {0, 32}},
                           .io = SourceChannelOf<&CPjtInterface::GetInputSrcVolume, &CPjtInterface::SetVolumeEachSrc,
@@ -310,13 +310,6 @@ void CSetupType5TabDlg::InitDisp() {
   SelectFirstReset(Resets());
 }
 
-// The keystone steps only when the projector answers a read first; they
-// report nothing.
-void CSetupType5TabDlg::StepKeystone(const SliderGroup& row, std::int16_t& cached, bool up) {
-  std::uint16_t raw = 0;
-  if (ReadRaw(Pjt(), row.io, raw)) up ? StepUp(row, cached) : StepDown(row, cached);
-}
-
 // A reset that is done shows the new value of its setting only; the cached
 // value follows it, so bounds and snap-backs act on the projector's state.
 void CSetupType5TabDlg::OnBnClickedStu5Btreset() {
@@ -335,10 +328,10 @@ void CSetupType5TabDlg::OnBnClickedStu5Btreset() {
 void CSetupType5TabDlg::OnBnClickedStu5Btnatks() {
   if (Pjt()) Pjt()->ExecAutoKeyStone();
 }
-void CSetupType5TabDlg::OnBnClickedStu5Btksvneg() { StepKeystone(kKeystoneV, m_nKeystoneV, false); }
-void CSetupType5TabDlg::OnBnClickedStu5Btksvpos() { StepKeystone(kKeystoneV, m_nKeystoneV, true); }
-void CSetupType5TabDlg::OnBnClickedStu5Btkshneg() { StepKeystone(kKeystoneH, m_nKeystoneH, false); }
-void CSetupType5TabDlg::OnBnClickedStu5Btkshpos() { StepKeystone(kKeystoneH, m_nKeystoneH, true); }
+void CSetupType5TabDlg::OnBnClickedStu5Btksvneg() { StepDown(kKeystoneV, m_nKeystoneV); }
+void CSetupType5TabDlg::OnBnClickedStu5Btksvpos() { StepUp(kKeystoneV, m_nKeystoneV); }
+void CSetupType5TabDlg::OnBnClickedStu5Btkshneg() { StepDown(kKeystoneH, m_nKeystoneH); }
+void CSetupType5TabDlg::OnBnClickedStu5Btkshpos() { StepUp(kKeystoneH, m_nKeystoneH); }
 void CSetupType5TabDlg::OnCbnSelchangeStu5Wspcomb() { ListChanged(kWhisper); }
 void CSetupType5TabDlg::OnCbnSelchangeStu5Mircomb() { ListChanged(kMirror); }
 void CSetupType5TabDlg::OnBnClickedStu5Btvolneg() { StepSource(kVolume, m_nVolume, false); }

@@ -90,6 +90,5 @@ class CSetupType5TabDlg : public expert::pages::CSettingPage {
 
  private:
   int Model() const;
-  void StepKeystone(const expert::pages::SliderGroup& row, std::int16_t& cached, bool up);
   const expert::pages::ResetList& Resets() const;
 };

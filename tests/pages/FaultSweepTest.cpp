@@ -92,6 +92,11 @@ const std::vector<SweptPage> kPages = {
     {"5/44", 4, "",
      {{"0x300A", {20331, 20332, 20333, 20143}, {Msg(2201, 314)}}, {"0x300B", {20335, 20336, 20144}, {Msg(2201, 315)}},
       {"0x300C", {20334, 20350, 20145}, {Msg(2201, 315)}}, {"ExecDZoomReset", {}}}},
+    {"5/44", 6, "",
+     {{"GetAutoSearch", {20364}}, {"GetAutoKeystone", {20365}}, {"GetAutoOn", {20366}},
+      {"GetAutoOff", {20367, 20369, 20368, 20370}}, {"GetMyButton1", {20371}}, {"GetMyButton2", {20372}},
+      {"GetCCDisplay", {20292}}, {"GetCCMode", {20293}}, {"GetCCChannel", {20294}}, {"SetMyButton1", {}},
+      {"IncrementAutoPowerOff", {}}, {"SetAutoPowerOff", {}}}},
 };
 
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
