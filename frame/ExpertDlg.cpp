@@ -24,6 +24,7 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kInputType5Page, SlotOf(m_dlgInputType5));
   RegisterPage(resources::kSetupType5Page, SlotOf(m_dlgSetupType5));
   RegisterPage(resources::kOptionType5Page, SlotOf(m_dlgOptionType5));
+  RegisterPage(resources::kAudioType5Page, SlotOf(m_dlgAudioType5));
 }
 
 CExpertDlg::~CExpertDlg() = default;

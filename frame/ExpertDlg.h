@@ -15,6 +15,7 @@
 #include "pages/type5/InputType5Dlg.h"
 #include "pages/type5/SetupType5TabDlg.h"
 #include "pages/type5/Option5TabDlg.h"
+#include "pages/type5/AudioType5Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -94,6 +95,7 @@ class CExpertDlg : public CDialog {
   CInputType5Dlg m_dlgInputType5;
   CSetupType5TabDlg m_dlgSetupType5;
   COption5TabDlg m_dlgOptionType5;
+  CAudioType5Dlg m_dlgAudioType5;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

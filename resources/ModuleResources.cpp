@@ -13,7 +13,7 @@ HINSTANCE ModuleInstance() {
     m->name = "expert";
     for (DialogTemplate t : {ExpertDialogTemplate(), StatusPageTemplate(), ControlPageTemplate(), ControlType4PageTemplate(),
                            InputType5PageTemplate(), SetupType5PageTemplate(),
-                           OptionType5PageTemplate(), ServiceDialogTemplate()}) m->templates.emplace(t.id, std::move(t));
+                           OptionType5PageTemplate(), ServiceDialogTemplate(), AudioType5PageTemplate()}) m->templates.emplace(t.id, std::move(t));
     AddArrowBitmaps(*m);
     for (std::size_t i = 0; i < kStringTableSize; ++i) m->strings.emplace(kStringTable[i].id, kStringTable[i].text);
     return m;

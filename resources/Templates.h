@@ -10,6 +10,7 @@ constexpr int kControlPage = 22152;       // types 1 to 3
 constexpr int kControlType4Page = 20041;  // types 4 and 5
 constexpr int kInputType5Page = 20046;
 constexpr int kSetupType5Page = 20048;
+constexpr int kAudioType5Page = 20050;
 constexpr int kOptionType5Page = 20052;
 constexpr int kServiceDialog = 20054;  // opened from the type-5 option page
 
@@ -19,6 +20,7 @@ DialogTemplate ControlPageTemplate();
 DialogTemplate ControlType4PageTemplate();
 DialogTemplate InputType5PageTemplate();
 DialogTemplate SetupType5PageTemplate();
+DialogTemplate AudioType5PageTemplate();
 DialogTemplate OptionType5PageTemplate();
 DialogTemplate ServiceDialogTemplate();
 }  // namespace expert::resources

@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/input_type5/type5_model42", {"5/42", 20046});
   Register("BM_InitDisp/setup_type5/type5_model44", {"5/44", 20048});
   Register("BM_InitDisp/option_type5/type5_model44", {"5/44", 20052});
+  Register("BM_InitDisp/audio_type5/type5_model41", {"5/41", 20050});
   benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)
       ->Arg(0)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)

@@ -127,6 +127,9 @@ extern const ListMap kPositionIsValue;
 extern const ListMap kSelectableInputs;
 // The item data of the items.
 extern const ListMap kItemData;
+// HDMI audio: the projector's 1 and 2 are positions 0 and 1; another value
+// has no position, another position sends nothing.
+extern const ListMap kHdmiAudioMap;
 
 // A list item that carries a projector code as its item data.
 struct CodedItem {

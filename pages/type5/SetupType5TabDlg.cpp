@@ -105,14 +105,9 @@ const ListRow kAudioHdmi{
             }},
     .items = {Msg(5, 30), Msg(5, 40), Msg(5, 41), Msg(5, 42), Msg(5, 45)},
     .rereadWhenRefused = true, .passItemText = true};
-// HDMI audio 1 and 2 are items "1" and "2"; another value leaves the list as it was.
+// Another HDMI audio value leaves the list as it was.
 const ListRow kHdmiAudio{
-    .list = 20330, .io = Named<&CPjtInterface::GetHDMIAudio, &CPjtInterface::SetHDMIAudio>(),
-    .map = {[](const CExpertDlg&, const CComboBox&, int value) { return value == 1 || value == 2 ? value - 1 : -1; },
-            [](const CExpertDlg&, const CComboBox&, int position) -> std::optional<int> {
-              if (position != 0 && position != 1) return std::nullopt;
-              return position + 1;
-            }},
+    .list = 20330, .io = Named<&CPjtInterface::GetHDMIAudio, &CPjtInterface::SetHDMIAudio>(), .map = kHdmiAudioMap,
     .rereadWhenRefused = true, .unknownKeepsSelection = true};
 
 const ResetItem kResetKeystoneV{Msg(5, 334), &CPjtInterface::ExecKeyStoneVReset};

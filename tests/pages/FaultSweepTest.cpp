@@ -97,6 +97,13 @@ const std::vector<SweptPage> kPages = {
       {"GetAutoOff", {20367, 20369, 20368, 20370}}, {"GetMyButton1", {20371}}, {"GetMyButton2", {20372}},
       {"GetCCDisplay", {20292}}, {"GetCCMode", {20293}}, {"GetCCChannel", {20294}}, {"SetMyButton1", {}},
       {"IncrementAutoPowerOff", {}}, {"SetAutoPowerOff", {}}}},
+    {"5/41", 5, "",
+     {{"GetInputSource", {20345, 20347, 20346, 20355, 20348, 20350, 20349, 20315, 20351, 20353, 20352, 20316, 20381}},
+      {"GetInputSrcVolume", {20345, 20347, 20346, 20355}}, {"GetInputSrcTreble", {20348, 20350, 20349, 20315}},
+      {"GetInputSrcBass", {20351, 20353, 20352, 20316}}, {"GetSRSWOW", {20381}}, {"GetSpeaker", {20354}},
+      {"GetAudioRGB1", {20356}}, {"GetAudioRGB2", {20358}}, {"GetAudioM1D", {20359}}, {"GetAudioVideo", {20360}},
+      {"GetAudioSVideo", {20361}}, {"GetAudioComponent", {20362}}, {"GetAudioMIU", {20363}},
+      {"GetHDMIAudio", {20364}}, {"SetSRSWOW", {}}, {"IncrementInputSrcVol", {}}, {"SetInputSrcTreble", {}}}},
 };
 
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
