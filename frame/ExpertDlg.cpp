@@ -30,6 +30,10 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kOptionType4Page, SlotOf(m_dlgOptionType4));
   RegisterPage(resources::kSignalType4Page, SlotOf(m_dlgSignalType4));
   RegisterPage(resources::kSetupType4Page, SlotOf(m_dlgSetupType4));
+  RegisterPage(resources::kInputType5Page, SlotOf(m_dlgInputType5));
+  RegisterPage(resources::kSetupType5Page, SlotOf(m_dlgSetupType5));
+  RegisterPage(resources::kOptionType5Page, SlotOf(m_dlgOptionType5));
+  RegisterPage(resources::kAudioType5Page, SlotOf(m_dlgAudioType5));
 }
 
 CExpertDlg::~CExpertDlg() = default;

@@ -21,6 +21,10 @@
 #include "pages/type4/SetupTabType4Dlg.h"
 #include "pages/type4/SignalTabType4Dlg.h"
 #include "pages/type4/ScreenTabType4Dlg.h"
+#include "pages/type5/InputType5Dlg.h"
+#include "pages/type5/SetupType5TabDlg.h"
+#include "pages/type5/Option5TabDlg.h"
+#include "pages/type5/AudioType5Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -105,6 +109,10 @@ class CExpertDlg : public CDialog {
   COptionTabType4Dlg m_dlgOptionType4;
   CSignalTabType4Dlg m_dlgSignalType4;
   CSetupTabType4Dlg m_dlgSetupType4;
+  CInputType5Dlg m_dlgInputType5;
+  CSetupType5TabDlg m_dlgSetupType5;
+  COption5TabDlg m_dlgOptionType5;
+  CAudioType5Dlg m_dlgAudioType5;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

@@ -20,6 +20,11 @@ constexpr int kSignalType4Page = 20033;
 constexpr int kScreenPage = 20035;       // types 4 and 5
 constexpr int kSetupType4Page = 20037;
 constexpr int kOptionType4Page = 20039;
+constexpr int kInputType5Page = 20046;
+constexpr int kSetupType5Page = 20048;
+constexpr int kAudioType5Page = 20050;
+constexpr int kOptionType5Page = 20052;
+constexpr int kServiceDialog = 20054;  // opened from the type-5 option page
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
@@ -35,4 +40,9 @@ DialogTemplate InputType4PageTemplate();
 DialogTemplate SignalType4PageTemplate();
 DialogTemplate SetupType4PageTemplate();
 DialogTemplate OptionType4PageTemplate();
+DialogTemplate InputType5PageTemplate();
+DialogTemplate SetupType5PageTemplate();
+DialogTemplate AudioType5PageTemplate();
+DialogTemplate OptionType5PageTemplate();
+DialogTemplate ServiceDialogTemplate();
 }  // namespace expert::resources

@@ -261,6 +261,7 @@ void AddSetupAndScreen(Builder& b, const models::ModelDescription& m) {
     b.Positions(kLensType, "lens type", 6);
     b.Switch(kLensLock, "lens lock");
   }
+  if (t == 5) b.Switch(kAutoPowerOn, "auto power on");
   if (t == 3) b.Positions(kMenuColour, "menu colour", 7);
   if (t == 4) b.Switch(kOneTouch, "one touch");
 

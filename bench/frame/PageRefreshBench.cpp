@@ -12,6 +12,7 @@
 #include "dialogs/ColorTempCustomDlg.h"
 #include "dialogs/GammaCustomDlg.h"
 #include "pages/common/SettingPage.h"
+#include "pages/type5/ServiceDlg.h"
 
 namespace {
 
@@ -72,6 +73,23 @@ void BM_CustomDialog(benchmark::State& state, PageCase page) {
   });
   simulated.dialog.DoModal();
   TheHeadlessDisplay().SetPump(nullptr);
+// The service dialog reads every value as it opens: OnInitDialog, by
+// creating and destroying the dialog.
+void BM_ServiceOnInitDialog(benchmark::State& state) {
+  const auto latency = std::chrono::milliseconds(state.range(0));
+  bench::SimulatedDialog simulated(*bench::Database().Find("5/44"), latency);
+  long calls = 0;
+  simulated.RunOpen([&](CExpertDlg& dialog) {
+    CServiceDlg service;
+    service.m_pPjt = &dialog.m_pjt;
+    service.m_nModelNo = 44;
+    dialog.m_pjt.SetCallObserver([&](const beamlink::CallTrace&) { ++calls; });
+    for (auto _ : state) {
+      service.Create(20054, nullptr);
+      service.DestroyWindow();
+    }
+    dialog.m_pjt.SetCallObserver(nullptr);
+  });
   if (state.iterations() == 0) return;
   const double callsPerOpen = static_cast<double>(calls) / static_cast<double>(state.iterations());
   state.counters["calls"] = callsPerOpen;
@@ -82,6 +100,9 @@ template <class Function>
 void Register(const char* name, Function function, PageCase page) {
   benchmark::RegisterBenchmark(name, function, page)->Arg(0)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark(name, function, page)
+void Register(const char* name, PageCase page) {
+  benchmark::RegisterBenchmark(name, BM_InitDisp, page)->Arg(0)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark(name, BM_InitDisp, page)
       ->Arg(10)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(20)
@@ -115,6 +136,14 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/signal_type4/type4_model9", {"4/9", 20033});
   Register("BM_InitDisp/setup_type4/type4_model9", {"4/9", 20037});
   Register("BM_InitDisp/setup_type4/type4_model21", {"4/21", 20037});
+  Register("BM_InitDisp/input_type5/type5_model42", {"5/42", 20046});
+  Register("BM_InitDisp/setup_type5/type5_model44", {"5/44", 20048});
+  Register("BM_InitDisp/option_type5/type5_model44", {"5/44", 20052});
+  Register("BM_InitDisp/audio_type5/type5_model41", {"5/41", 20050});
+  benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)
+      ->Arg(0)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)
+      ->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

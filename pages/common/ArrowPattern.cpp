@@ -18,7 +18,8 @@ UINT BitmapId(Arrow arrow) {
 
 // An arrow pair steps like a slider group without a slider or bounds.
 SliderGroup AsGroup(const ArrowPair& row) {
-  return {.minus = row.lower, .plus = row.raise, .box = row.box, .io = row.io, .onStepRefused = row.onRefused};
+  return {.minus = row.lower, .plus = row.raise, .box = row.box, .io = row.io, .offset = row.offset,
+          .onStepRefused = row.onRefused};
 }
 
 }  // namespace

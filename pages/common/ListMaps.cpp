@@ -52,6 +52,12 @@ int StartupPosition(const CExpertDlg&, const CComboBox&, int value) {
 const ListMap kPositionIsValue{};
 const ListMap kSelectableInputs{InputPosition, SelectableInputCode};
 const ListMap kItemData{ItemPosition, ItemValue};
+const ListMap kHdmiAudioMap{
+    [](const CExpertDlg&, const CComboBox&, int value) { return value == 1 || value == 2 ? value - 1 : -1; },
+    [](const CExpertDlg&, const CComboBox&, int position) -> std::optional<int> {
+      if (position != 0 && position != 1) return std::nullopt;
+      return position + 1;
+    }};
 const ListMap kBlankColour{ItemPosition, BlankColourCode};
 const ListMap kStartup{StartupPosition, nullptr};
 

@@ -69,6 +69,7 @@ void CSettingPage::ListChanged(const ListRow& row) {
     value = row.map.value(Host(), list, position);
   }
   if (!value) return;
+  if (row.passItemText && Pjt()) list.GetLBText(position, Pjt()->m_strSelItemText);
   if (WriteRaw(Pjt(), row.io, *value)) return;
   if (row.rereadWhenRefused) {
     std::uint16_t raw = 0;

@@ -54,6 +54,7 @@ struct SliderGroup {
   std::optional<Refusal> onSlideRefused;  // the slider; empty: as the buttons
   bool snapBack = true;  // a refused slide puts the slider back on the cached value
   int preset = 0;        // cached value and box text before each read
+  bool readBeforeStep = false;  // "-" and "+" step only when the projector answers a read first
   std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
   // A step that changes nothing, or a refused slide, empties the value box:
   // the box then vouches for no value until the next good read or change.
@@ -77,6 +78,7 @@ struct ArrowPair {
   int box = 0;
   Channel io;
   Refusal onRefused;
+  int offset = 0;  // raw value = shown value + offset
 };
 
 // The dialog's host code tables: a count and up to 32 codes each.
@@ -115,6 +117,9 @@ struct ListRow {
   bool rereadWhenRefused = false;      // a refused choice shows the projector's value again
   bool unknownKeepsSelection = false;  // a value with no position leaves the list as it was
   std::optional<CodeTable> codes;      // filled from a host code table; `map` is then unused
+  // The chosen item's text goes to the projector object's m_strSelItemText
+  // before the setter runs.
+  bool passItemText = false;
 };
 
 // Automatic check box: ticked = 1.
@@ -150,6 +155,9 @@ extern const ListMap kPositionIsValue;
 extern const ListMap kSelectableInputs;
 // The item data of the items.
 extern const ListMap kItemData;
+// HDMI audio: the projector's 1 and 2 are positions 0 and 1; another value
+// has no position, another position sends nothing.
+extern const ListMap kHdmiAudioMap;
 
 // A list item that carries a projector code as its item data.
 struct CodedItem {

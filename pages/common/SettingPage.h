@@ -17,6 +17,7 @@
 #include "catalog/Catalog.h"
 #include "framework/Dialog.h"
 #include "pages/common/Rows.h"
+#include "pages/common/SourceRows.h"
 
 class CExpertDlg;
 
@@ -36,6 +37,12 @@ class ArrowBitmaps {
 
  private:
   CBitmap m_bitmaps[4];
+};
+
+// A slider group bound to the current input source, and its cached value.
+struct SourceBinding {
+  const SourceGroup& row;
+  std::int16_t& cached;
 };
 
 class CSettingPage : public CDialog {
@@ -65,8 +72,8 @@ class CSettingPage : public CDialog {
   void EnableGroup(const SliderGroup& row, bool enable = true);
   void HideGroup(const SliderGroup& row);
   // Presets the cached value, reads it and shows it; a failed read disables
-  // the group and empties its box.
-  void ReadSlider(const SliderGroup& row, std::int16_t& cached);
+  // the group and empties its box. True when the value was read.
+  bool ReadSlider(const SliderGroup& row, std::int16_t& cached);
   void StepDown(const SliderGroup& row, std::int16_t& cached) { Step(row, cached, false); }
   void StepUp(const SliderGroup& row, std::int16_t& cached) { Step(row, cached, true); }
   // OnHScroll: on the end of a scroll, sends the position of the slider
@@ -84,6 +91,18 @@ class CSettingPage : public CDialog {
   void ReadArrows(const ArrowPair& row, std::int16_t& cached);
   // A click: Inc (raise) or Dec, then the value read back into the box.
   void ArrowClicked(const ArrowPair& row, std::int16_t& cached, bool raise);
+
+  // ---- slider groups bound to the current input source
+  // The projector's current input source; empty when it cannot be read.
+  std::optional<int> CurrentSource();
+  // Reads the value of `source` and shows it, enabling the group; without a
+  // source, or when the read fails, the group is disabled and its box emptied.
+  void ReadSourceSlider(const SourceGroup& row, std::optional<int> source, std::int16_t& cached);
+  // "-" and "+": no bounds; the projector answers with the new value.
+  void StepSource(const SourceGroup& row, std::int16_t& cached, bool up);
+  // OnHScroll: the released position for the current source; the slider
+  // ends on the cached value (a refused or unsent position snaps back).
+  void ReleaseSourceSlider(UINT code, CWnd* scrollBar, std::initializer_list<SourceBinding> groups);
 
   // ---- lists
   void FillList(const ListRow& row);

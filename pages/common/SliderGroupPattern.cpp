@@ -55,17 +55,18 @@ void CSettingPage::ShowSliderValue(const SliderGroup& row, int shown) {
   ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(shown);
 }
 
-void CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
+bool CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
   cached = static_cast<std::int16_t>(row.preset);
   SetText(row.box, BoxText(row, cached));
   std::uint16_t raw = 0;
   if (!ReadRaw(Pjt(), row.io, raw)) {
     EnableGroup(row, false);
     SetText(row.box, "");
-    return;
+    return false;
   }
   cached = Decode(raw, row.offset);
   ShowSliderValue(row, cached);
+  return true;
 }
 
 bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const {
@@ -87,6 +88,8 @@ bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool
 
 void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   if (!WithinBound(row, cached, up)) return;
+  std::uint16_t answered = 0;
+  if (row.readBeforeStep && !ReadRaw(Pjt(), row.io, answered)) return;
   if (row.io.stepFrom) {  // the value as shown goes in, the new one comes back
     const std::int16_t next = Pjt() ? row.io.stepFrom(*Pjt(), up, cached) : cached;
     if (next == cached) {

@@ -1,0 +1,72 @@
+// Slider groups bound to the current input source.
+#include <algorithm>
+#include <limits>
+
+#include "pages/common/ControlView.h"
+#include "pages/common/SettingPage.h"
+
+namespace expert::pages {
+namespace {
+std::int16_t Shown(std::uint16_t raw, int offset) {
+  return static_cast<std::int16_t>(std::clamp(static_cast<int>(raw) - offset,
+                                              static_cast<int>(std::numeric_limits<std::int16_t>::min()),
+                                              static_cast<int>(std::numeric_limits<std::int16_t>::max())));
+}
+}  // namespace
+
+std::optional<int> CSettingPage::CurrentSource() {
+  std::int16_t source = 0;
+  if (!Pjt() || !Pjt()->GetInputSource(&source)) return std::nullopt;
+  return source;
+}
+
+void CSettingPage::ReadSourceSlider(const SourceGroup& row, std::optional<int> source, std::int16_t& cached) {
+  const SliderGroup& group = row.controls;
+  std::uint16_t raw = 0;
+  if (!source || !Pjt() || !row.io.get(*Pjt(), *source, raw)) {
+    EnableGroup(group, false);
+    SetText(group.box, "");
+    return;
+  }
+  EnableGroup(group);
+  cached = Shown(raw, group.offset);
+  ShowSliderValue(group, cached);
+}
+
+void CSettingPage::StepSource(const SourceGroup& row, std::int16_t& cached, bool up) {
+  const std::optional<int> source = CurrentSource();
+  if (!source) {
+    SetText(row.controls.box, "");
+    return;
+  }
+  if (row.sourceBox) SetText(row.sourceBox, std::to_string(*source));
+  std::uint16_t raw = 0;
+  if (!row.io.step(*Pjt(), *source, up, raw)) {
+    if (row.emptyBoxWhenRefused) SetText(row.controls.box, "");
+    return;
+  }
+  cached = Shown(raw, row.controls.offset);
+  ShowSliderValue(row.controls, cached);
+}
+
+void CSettingPage::ReleaseSourceSlider(UINT code, CWnd* scrollBar, std::initializer_list<SourceBinding> groups) {
+  if (code != SB_ENDSCROLL || !scrollBar) return;
+  const int id = scrollBar->GetDlgCtrlID();
+  for (const SourceBinding& binding : groups) {
+    const SliderGroup& group = binding.row.controls;
+    if (group.slider == 0 || group.slider != id) continue;
+    ControlView<CSliderCtrl> slider(ChildWindow(*this, group.slider));
+    const int position = slider.GetPos();
+    const std::optional<int> source = CurrentSource();
+    if (source && binding.row.io.set(*Pjt(), *source, position + group.offset)) {
+      binding.cached = static_cast<std::int16_t>(position);
+      SetText(group.box, std::to_string(position));
+    } else if (binding.row.emptyBoxWhenRefused) {
+      SetText(group.box, "");
+    }
+    slider.SetPos(binding.cached);
+    return;
+  }
+}
+
+}  // namespace expert::pages
