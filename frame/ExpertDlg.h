@@ -12,6 +12,8 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type1/PositionTabType1Dlg.h"
+#include "pages/type2/PositionTabType2Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -88,6 +90,8 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CPositionTabType1Dlg m_dlgPositionType1;
+  CPositionTabType2Dlg m_dlgPositionType2;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

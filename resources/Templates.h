@@ -8,9 +8,13 @@ constexpr int kExpertDialogTemplate = 22151;
 constexpr int kStatusPage = 20000;
 constexpr int kControlPage = 22152;       // types 1 to 3
 constexpr int kControlType4Page = 20041;  // types 4 and 5
+constexpr int kPositionType1Page = 22155;
+constexpr int kPositionType2Page = 20009;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
 DialogTemplate ControlPageTemplate();
 DialogTemplate ControlType4PageTemplate();
+DialogTemplate PositionType1PageTemplate();
+DialogTemplate PositionType2PageTemplate();
 }  // namespace expert::resources

@@ -1,0 +1,88 @@
+// The picture, image and position pages of types 1 and 2 through the driver,
+// one row per behaviour: the projector's state before the actions, the
+// actions, the projector calls they make, the boxes they show, and what some
+// controls show afterwards.
+#include "tests/pages/PageTestSupport.h"
+
+namespace pages::testing {
+namespace {
+
+using driver::testing::Reply;
+
+struct Row {
+  const char* model;
+  int tab;
+  std::string open, state;  // "open" fields; the projector's state, then a refresh ("" none)
+  // "click ID", "slide ID POS", "select ID INDEX", "tab" (a refresh), or sim fields ("fail":[...])
+  std::vector<std::string> actions;
+  std::vector<std::string> calls;
+  std::vector<int> boxes;  // 2201/n
+  // "ID=text", "ID@pos", "ID#sel", "ID*items", "ID[min,max]", "ID!" disabled, "ID~" hidden
+  std::vector<std::string> shows;
+};
+
+std::string Shown(const OrderedJson& c, char how) {
+  switch (how) {
+    case '=': return c["text"];
+    case '@': return c["pos"].dump();
+    case '#': return c["sel"].dump();
+    case '*': return std::to_string(c["items"].size());
+    case '[': return c["min"].dump() + "," + c["max"].dump() + "]";
+    case '!': return c["enabled"].get<bool>() ? "enabled" : "";
+    default: return c["visible"].get<bool>() ? "visible" : "";
+  }
+}
+
+void Check(const Row& row) {
+  SCOPED_TRACE(std::string(row.model) + " tab " + std::to_string(row.tab) + " " + row.state + " " +
+               (row.actions.empty() ? "" : row.actions.front()));
+  Script script(row.model, row.tab, row.open);
+  if (!row.state.empty()) script.Reload(row.state);
+  script.Events();
+  for (const std::string& action : row.actions) {
+    int id = 0, value = 0;
+    if (std::sscanf(action.c_str(), "click %d", &id) == 1) script.Click(id);
+    else if (std::sscanf(action.c_str(), "slide %d %d", &id, &value) == 2) script.Slide(id, value);
+    else if (std::sscanf(action.c_str(), "select %d %d", &id, &value) == 2) script.Select(id, value);
+    else if (action == "tab") script.Add(R"({"cmd":"tab","index":)" + std::to_string(row.tab) + "}");
+    else script.Sim(action);
+  }
+  const std::string events = script.Events(), dump = script.Dump();
+  const auto output = script.Run();
+  EXPECT_EQ(Calls(Reply(output, events)), row.calls);
+  std::vector<std::string> boxes;
+  for (int n : row.boxes) boxes.push_back(StopBox(Msg(2201, n)));
+  EXPECT_EQ(Messages(Reply(output, events)), boxes);
+  for (const std::string& show : row.shows) {
+    const std::size_t at = show.find_first_of("=@#*[!~");
+    const OrderedJson control = Control(Reply(output, dump), std::stoi(show.substr(0, at)));
+    ASSERT_FALSE(control.is_null()) << show;
+    EXPECT_EQ(Shown(control, show[at]), show.substr(at + 1)) << show;
+  }
+}
+
+const std::string kNoRanges = R"("host":{"ranges":{}})";
+
+TEST(Type12Pages, PositionPages) {
+  for (const Row& row : std::vector<Row>{
+           // Left raises the horizontal position, up the vertical one; no bounds.
+           {"1/3", 3, "", R"("set":{"0x2101":0})", {"click 21052", "click 21053", "click 21054"},
+            {"Inc 0x2101", "Get 0x2101", "Dec 0x2101", "Get 0x2101", "Inc 0x2100", "Get 0x2100"}, {}, {"20022=0"}},
+           {"1/3", 3, kNoRanges, R"("set":{"0x2103":31})", {"click 21072", "click 21074", R"("fail":["0x2102"])", "click 21075"},
+            {"Dec 0x2102", "Get 0x2102", "Inc 0x2102"}, {56}, {"21071[0,31]", "21050[90,100]"}},
+           // Over scan starts at 90: a failed read leaves "-" at its bound.
+           {"1/3", 3, "", R"("fail":["0x2209"])", {"click 21049", "select 21073 3", "click 21078"}, {"ExecOverScanReset()"},
+            {}, {"21115=", "21049!", "21073*4"}},
+           // Type 2: the phase goes in steps of 8, never below the slider's minimum.
+           {"2/6", 3, kNoRanges, "", {"slide 20036 13", "slide 20036 248"}, {"Set 0x2103=8", "Set 0x2103=248"}, {},
+            {"20036[0,248]", "20038=248"}},
+           {"2/6", 3, R"("host":{"ranges":{"16":"3,248"}})", "", {"slide 20036 5", R"("fail":["0x2209"])", "select 20030 2"},
+            {"Set 0x2103=8", "Set 0x2209=2"}, {53}, {"20036@8", "20042*3"}},
+           {"2/6", 3, "", R"("set":{"0x2209":1})", {"click 20034", "click 20033"}, {"Inc 0x2101", "Get 0x2101", "Dec 0x2100", "Get 0x2100"},
+            {}, {"20030#1"}},
+       })
+    Check(row);
+}
+
+}  // namespace
+}  // namespace pages::testing
