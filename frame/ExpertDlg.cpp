@@ -21,6 +21,8 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
   RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+  RegisterPage(resources::kPictureType1Page, SlotOf(m_dlgPictureType1));
+  RegisterPage(resources::kPictureType2Page, SlotOf(m_dlgPictureType2));
   RegisterPage(resources::kPositionType1Page, SlotOf(m_dlgPositionType1));
   RegisterPage(resources::kPositionType2Page, SlotOf(m_dlgPositionType2));
 }

@@ -12,7 +12,9 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type1/PictureTabType1Dlg.h"
 #include "pages/type1/PositionTabType1Dlg.h"
+#include "pages/type2/PictureTabType2Dlg.h"
 #include "pages/type2/PositionTabType2Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
@@ -90,6 +92,8 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CPictureTabType1Dlg m_dlgPictureType1;
+  CPictureTabType2Dlg m_dlgPictureType2;
   CPositionTabType1Dlg m_dlgPositionType1;
   CPositionTabType2Dlg m_dlgPositionType2;
   BYTE m_bAudioTab = 0;

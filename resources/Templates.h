@@ -8,6 +8,8 @@ constexpr int kExpertDialogTemplate = 22151;
 constexpr int kStatusPage = 20000;
 constexpr int kControlPage = 22152;       // types 1 to 3
 constexpr int kControlType4Page = 20041;  // types 4 and 5
+constexpr int kPictureType1Page = 22153;
+constexpr int kPictureType2Page = 20003;
 constexpr int kPositionType1Page = 22155;
 constexpr int kPositionType2Page = 20009;
 
@@ -15,6 +17,8 @@ DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
 DialogTemplate ControlPageTemplate();
 DialogTemplate ControlType4PageTemplate();
+DialogTemplate PictureType1PageTemplate();
+DialogTemplate PictureType2PageTemplate();
 DialogTemplate PositionType1PageTemplate();
 DialogTemplate PositionType2PageTemplate();
 }  // namespace expert::resources

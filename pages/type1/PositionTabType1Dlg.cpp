@@ -69,6 +69,6 @@ void CPositionTabType1Dlg::OnBnClickedOverScanMinus() { StepDown(kOverScan, m_nO
 void CPositionTabType1Dlg::OnBnClickedOverScanPlus() { StepUp(kOverScan, m_nOverScan); }
 
 void CPositionTabType1Dlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
-  ReleaseSlider(nSBCode, pScrollBar, {{kRows.hPhase, m_nHPhase}, {kOverScan, m_nOverScan}});
-  CSettingPage::OnHScroll(nSBCode, nPos, pScrollBar);
+  ReleaseSlider(nSBCode, pScrollBar, {{kOverScan, m_nOverScan}});
+  CPositionTwinDlg::OnHScroll(nSBCode, nPos, pScrollBar);
 }

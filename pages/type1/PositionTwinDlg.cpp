@@ -33,3 +33,8 @@ void CPositionTwinDlg::OnBnClickedHSizePlus() { StepUp(m_rows.hSize, m_nHSize); 
 void CPositionTwinDlg::OnBnClickedHPhaseMinus() { StepDown(m_rows.hPhase, m_nHPhase); }
 void CPositionTwinDlg::OnBnClickedHPhasePlus() { StepUp(m_rows.hPhase, m_nHPhase); }
 void CPositionTwinDlg::OnBnClickedResetExecute() { ExecuteReset(m_rows.resets); }
+
+void CPositionTwinDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
+  ReleaseSlider(nSBCode, pScrollBar, {{m_rows.hPhase, m_nHPhase}});
+  CSettingPage::OnHScroll(nSBCode, nPos, pScrollBar);
+}

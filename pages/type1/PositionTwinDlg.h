@@ -23,6 +23,7 @@ class CPositionTwinDlg : public expert::pages::CSettingPage {
   void OnBnClickedHPhaseMinus();
   void OnBnClickedHPhasePlus();
   void OnBnClickedResetExecute();
+  void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) override;
 
   struct PositionRows {
     expert::pages::ArrowPair vertical;    // up raises, down lowers

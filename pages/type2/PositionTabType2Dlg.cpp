@@ -15,7 +15,7 @@ const CPositionTwinDlg::PositionRows kRows{
               .onStepRefused = ErrorBox(Msg(2201, 56))},
     .hPhase = {.minus = 20035, .slider = 20036, .plus = 20037, .box = 20038, .io = {pjcode::kHorizontalPhase},
                .lower = StopAt(0), .upper = StopAt(248), .rangeText = 16, .defaultRange = {0, 248}, .tick = 32,
-               .onStepRefused = ErrorBox(Msg(2201, 55))},
+               .pageSize = 8, .multiple = 8, .onStepRefused = ErrorBox(Msg(2201, 55))},
     .resets = {20042, 20043,
                {{Msg(5, 299), &CPjtInterface::ExecVPosReset},
                 {Msg(5, 300), &CPjtInterface::ExecHPosReset},
@@ -23,8 +23,6 @@ const CPositionTwinDlg::PositionRows kRows{
 
 const ListRow kOverScan{.list = 20030, .io = {pjcode::kOverScan}, .items = {Msg(5, 361), Msg(5, 362), Msg(5, 363)},
                         .onRefused = ErrorBox(Msg(2201, 53))};
-
-constexpr int FloorToEight(int value) { return value >= 0 ? value / 8 * 8 : -((-value + 7) / 8 * 8); }
 
 }  // namespace
 
@@ -64,16 +62,3 @@ void CPositionTabType2Dlg::InitDisp() {
 }
 
 void CPositionTabType2Dlg::OnCbnSelchangeOverScan() { ListChanged(kOverScan); }
-
-// The projector takes the horizontal phase in steps of 8: the released
-// position is cut down to a multiple of 8 before it is sent, or raised to
-// the first one within the slider's range when that would fall below it.
-void CPositionTabType2Dlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
-  if (nSBCode == SB_ENDSCROLL && pScrollBar && pScrollBar->GetDlgCtrlID() == kRows.hPhase.slider) {
-    int phase = FloorToEight(m_slHPhase.GetPos());
-    if (phase < m_slHPhase.GetRangeMin()) phase += 8;
-    m_slHPhase.SetPos(phase);
-  }
-  ReleaseSlider(nSBCode, pScrollBar, {{kRows.hPhase, m_nHPhase}});
-  CSettingPage::OnHScroll(nSBCode, nPos, pScrollBar);
-}

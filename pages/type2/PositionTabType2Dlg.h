@@ -16,7 +16,6 @@ class CPositionTabType2Dlg : public CPositionTwinDlg {
   void InitDisp() override;
 
   void OnCbnSelchangeOverScan();
-  void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) override;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -17,7 +17,7 @@ struct Row {
   std::vector<std::string> actions;
   std::vector<std::string> calls;
   std::vector<int> boxes;  // 2201/n
-  // "ID=text", "ID@pos", "ID#sel", "ID*items", "ID[min,max]", "ID!" disabled, "ID~" hidden
+  // "ID=text", "ID@pos", "ID#sel", "ID*items", "ID^a|b|c" (items), "ID[min,max]", "ID!" disabled, "ID~" hidden
   std::vector<std::string> shows;
 };
 
@@ -27,6 +27,11 @@ std::string Shown(const OrderedJson& c, char how) {
     case '@': return c["pos"].dump();
     case '#': return c["sel"].dump();
     case '*': return std::to_string(c["items"].size());
+    case '^': {
+      std::string items;
+      for (const auto& item : c["items"]) items += (items.empty() ? "" : "|") + item.get<std::string>();
+      return items;
+    }
     case '[': return c["min"].dump() + "," + c["max"].dump() + "]";
     case '!': return c["enabled"].get<bool>() ? "enabled" : "";
     default: return c["visible"].get<bool>() ? "visible" : "";
@@ -54,7 +59,7 @@ void Check(const Row& row) {
   for (int n : row.boxes) boxes.push_back(StopBox(Msg(2201, n)));
   EXPECT_EQ(Messages(Reply(output, events)), boxes);
   for (const std::string& show : row.shows) {
-    const std::size_t at = show.find_first_of("=@#*[!~");
+    const std::size_t at = show.find_first_of("=@#*^[!~");
     const OrderedJson control = Control(Reply(output, dump), std::stoi(show.substr(0, at)));
     ASSERT_FALSE(control.is_null()) << show;
     EXPECT_EQ(Shown(control, show[at]), show.substr(at + 1)) << show;
@@ -62,6 +67,36 @@ void Check(const Row& row) {
 }
 
 const std::string kNoRanges = R"("host":{"ranges":{}})";
+
+TEST(Type12Pages, PicturePages) {
+  const std::vector<std::string> refresh = {"Get 0x2003", "Get 0x2004", "Get 0x2008", "Get 0x3300", "Get 0x3001", "Get 0x3005"};
+  for (const Row& row : std::vector<Row>{
+           {"1/3", 1, kNoRanges, "", {"tab"}, refresh, {}, {"21045~", "20020~", "21034*17", "21043*2", "21038[-32,32]"}},
+           {"1/16", 1, "", "", {"tab"}, {"Get 0x2003", "Get 0x2004", "Get 0x2007", "Get 0x2008", "Get 0x3300", "Get 0x3001",
+                                         "Get 0x3005"}, {}, {"21034*15", "21043*3", "21045[-128,127]"}},
+           // The buttons stop at ±32 whatever the slider's range; a step shows the value read back.
+           {"1/16", 1, "", R"("set":{"0x2003":96,"0x2004":160})", {"click 21035", "click 21040", "click 21036"},
+            {"Inc 0x2003", "Get 0x2003"}, {}, {"21116=-31", "21038@-31"}},
+           {"1/16", 1, "", "", {"slide 21045 -20", R"("fail":["0x2003"])", "slide 21038 10"},
+            {"Set 0x2007=108", "Set 0x2003=138"}, {58}, {"21117=-20", "21038@0", "21116=0"}},
+           // An unknown whisper name adds no item and shifts no code; no whisper table, no read.
+           {"1/3", 1, R"("host":{"whisper":[{"code":0,"name":"Normal"},{"code":5,"name":"Eco"},{"code":7,"name":"Whisper"}]})",
+            "", {"select 21042 1"}, {"SetWhisper(7)"}, {}, {"21042*2"}},
+           {"1/3", 1, R"("host":{"whisper":[]})", "", {"tab"}, {refresh[0], refresh[1], refresh[2], refresh[4], refresh[5]}, {},
+            {"21042!"}},
+           {"1/3", 1, "", R"("set":{"0x2008":9})", {"select 21043 1", "click 21044", "select 21041 2", "select 21033 3",
+            "select 21034 14"}, {"ExecContrastReset()", refresh[0], refresh[1], refresh[2], refresh[3], refresh[4], refresh[5],
+            "SetAspect(2)", "SetMirror(3)", "SetLanguage(14)"}, {}, {"21043#0"}},
+           {"1/3", 1, "", R"("set":{"0x2008":9})", {}, {}, {}, {"21041#-1"}},
+           // Type 2: code 2's own aspect text; the gamma code read selects the item holding it.
+           {"2/6", 1, R"("host":{"gamma":[{"code":0,"name":"A"},{"code":2,"name":"B"},{"code":5,"name":"C"}]})",
+            R"("set":{"0x30A1":5})", {"select 21045 1", "select 20027 2"}, {"SetGamma(1)", "SetPicturePosition(2)"}, {},
+            {"21034*11", "21043*2", "21041^Normal|Full|Wide (16:9)|Zoom", "21045*3"}},
+           {"2/6", 1, R"("host":{"gamma":[{"code":0,"name":"A"},{"code":2,"name":"B"},{"code":5,"name":"C"}]})",
+            R"("set":{"0x30A1":5})", {}, {}, {}, {"21045#2"}},
+       })
+    Check(row);
+}
 
 TEST(Type12Pages, PositionPages) {
   for (const Row& row : std::vector<Row>{
