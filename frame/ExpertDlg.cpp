@@ -23,6 +23,8 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
   RegisterPage(resources::kPictureType1Page, SlotOf(m_dlgPictureType1));
   RegisterPage(resources::kPictureType2Page, SlotOf(m_dlgPictureType2));
+  RegisterPage(resources::kImageType1Page, SlotOf(m_dlgImageType1));
+  RegisterPage(resources::kImageType2Page, SlotOf(m_dlgImageType2));
   RegisterPage(resources::kPositionType1Page, SlotOf(m_dlgPositionType1));
   RegisterPage(resources::kPositionType2Page, SlotOf(m_dlgPositionType2));
 }

@@ -12,8 +12,10 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type1/ImageTabType1Dlg.h"
 #include "pages/type1/PictureTabType1Dlg.h"
 #include "pages/type1/PositionTabType1Dlg.h"
+#include "pages/type2/ImageTabType2Dlg.h"
 #include "pages/type2/PictureTabType2Dlg.h"
 #include "pages/type2/PositionTabType2Dlg.h"
 
@@ -94,6 +96,8 @@ class CExpertDlg : public CDialog {
   CControlTabType4Dlg m_dlgControlType4;
   CPictureTabType1Dlg m_dlgPictureType1;
   CPictureTabType2Dlg m_dlgPictureType2;
+  CImageTabType1Dlg m_dlgImageType1;
+  CImageTabType2Dlg m_dlgImageType2;
   CPositionTabType1Dlg m_dlgPositionType1;
   CPositionTabType2Dlg m_dlgPositionType2;
   BYTE m_bAudioTab = 0;

@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
   Register("BM_InitDisp/picture/type1_model16", {"1/16", 22153});
   Register("BM_InitDisp/picture/type2_model6", {"2/6", 20003});
+  Register("BM_InitDisp/image/type1_model3", {"1/3", 22154});
+  Register("BM_InitDisp/image/type2_model6", {"2/6", 20005});
   Register("BM_InitDisp/position/type1_model3", {"1/3", 22155});
   Register("BM_InitDisp/position/type2_model6", {"2/6", 20009});
   benchmark::Initialize(&argc, argv);

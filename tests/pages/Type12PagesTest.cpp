@@ -98,6 +98,37 @@ TEST(Type12Pages, PicturePages) {
     Check(row);
 }
 
+std::vector<std::string> Then(std::vector<std::string> first, const std::vector<std::string>& rest) {
+  first.insert(first.end(), rest.begin(), rest.end());
+  return first;
+}
+
+TEST(Type12Pages, ImagePages) {
+  const std::vector<std::string> refresh1 = {"Get 0x30A1", "Get 0x30B0", "Get 0x30B1", "Get 0x30B2", "Get 0x30B3",
+                                             "Get 0x30A0", "Get 0x2005", "Get 0x2012", "Get 0x2006", "Get 0x2201",
+                                             "Get 0x2202", "Get 0x2203"};
+  const std::vector<std::string> refresh2 = {"Get 0x2005", "Get 0x2006", "Get 0x2201", "Get 0x2202", "Get 0x2203"};
+  for (const Row& row : std::vector<Row>{
+           // Model 3 has its own colour and tint ranges and bounds.
+           {"1/3", 2, kNoRanges, R"("set":{"0x2202":160,"0x2203":160})", {"click 21059", "click 21062"}, {}, {},
+            {"21058[-32,32]", "21061[-32,32]"}},
+           {"1/5", 2, kNoRanges, R"("set":{"0x2202":191,"0x2203":142})", {"click 21059", "click 21062", "click 21057"},
+            {"Dec 0x2202", "Get 0x2202"}, {}, {"21058[-63,63]", "21061[-14,14]", "21126=62", "21055[1,5]"}},
+           // Custom gamma in tenths, stopping at 3.2; sharpness shown less 125.
+           {"1/5", 2, "", R"("set":{"0x30A0":32,"0x2201":126})", {"click 21048", "click 21046", "slide 21055 3"},
+            {"Dec 0x30A0", "Get 0x30A0", "Set 0x2201=128"}, {}, {"21121=3.1", "21125=3"}},
+           {"1/16", 2, "", "", {"select 21049 1", "select 21050 3", "select 21045 2", R"("fail":["0x30B0","0x30B2"])",
+            "select 21049 0", "select 21051 0"}, {"Set 0x30B0=2", "Set 0x30B1=3", "SetGamma(2)", "Set 0x30B0=3",
+            "Set 0x30B2=0"}, {61, 75}, {"21050^100|90|80|70|60|50"}},
+           {"1/3", 2, "", "", {"select 21063 5", "click 21064", "select 21068 5", "click 21069"},
+            Then(Then({"SetMyMemory(5)"}, refresh1), Then({"ExecTintReset()"}, refresh1)), {}, {"21068*6", "21063#0"}},
+           // Type 2: sharpness around zero; five resets, the second for blue.
+           {"2/6", 2, kNoRanges, R"("set":{"0x2201":134})", {"click 21056", "select 20029 1", "click 21069"},
+            Then({"ExecColorBalBReset()"}, refresh2), {}, {"21055[-6,6]", "21125=6", "21058[-63,63]", "21061[-14,14]"}},
+       })
+    Check(row);
+}
+
 TEST(Type12Pages, PositionPages) {
   for (const Row& row : std::vector<Row>{
            // Left raises the horizontal position, up the vertical one; no bounds.
