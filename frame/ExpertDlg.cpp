@@ -34,6 +34,12 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kSetupType5Page, SlotOf(m_dlgSetupType5));
   RegisterPage(resources::kOptionType5Page, SlotOf(m_dlgOptionType5));
   RegisterPage(resources::kAudioType5Page, SlotOf(m_dlgAudioType5));
+  RegisterPage(resources::kPictureType1Page, SlotOf(m_dlgPictureType1));
+  RegisterPage(resources::kPictureType2Page, SlotOf(m_dlgPictureType2));
+  RegisterPage(resources::kImageType1Page, SlotOf(m_dlgImageType1));
+  RegisterPage(resources::kImageType2Page, SlotOf(m_dlgImageType2));
+  RegisterPage(resources::kPositionType1Page, SlotOf(m_dlgPositionType1));
+  RegisterPage(resources::kPositionType2Page, SlotOf(m_dlgPositionType2));
 }
 
 CExpertDlg::~CExpertDlg() = default;

@@ -25,6 +25,12 @@
 #include "pages/type5/SetupType5TabDlg.h"
 #include "pages/type5/Option5TabDlg.h"
 #include "pages/type5/AudioType5Dlg.h"
+#include "pages/type1/ImageTabType1Dlg.h"
+#include "pages/type1/PictureTabType1Dlg.h"
+#include "pages/type1/PositionTabType1Dlg.h"
+#include "pages/type2/ImageTabType2Dlg.h"
+#include "pages/type2/PictureTabType2Dlg.h"
+#include "pages/type2/PositionTabType2Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -113,6 +119,12 @@ class CExpertDlg : public CDialog {
   CSetupType5TabDlg m_dlgSetupType5;
   COption5TabDlg m_dlgOptionType5;
   CAudioType5Dlg m_dlgAudioType5;
+  CPictureTabType1Dlg m_dlgPictureType1;
+  CPictureTabType2Dlg m_dlgPictureType2;
+  CImageTabType1Dlg m_dlgImageType1;
+  CImageTabType2Dlg m_dlgImageType2;
+  CPositionTabType1Dlg m_dlgPositionType1;
+  CPositionTabType2Dlg m_dlgPositionType2;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

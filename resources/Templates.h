@@ -25,6 +25,12 @@ constexpr int kSetupType5Page = 20048;
 constexpr int kAudioType5Page = 20050;
 constexpr int kOptionType5Page = 20052;
 constexpr int kServiceDialog = 20054;  // opened from the type-5 option page
+constexpr int kPictureType1Page = 22153;
+constexpr int kPictureType2Page = 20003;
+constexpr int kImageType1Page = 22154;
+constexpr int kImageType2Page = 20005;
+constexpr int kPositionType1Page = 22155;
+constexpr int kPositionType2Page = 20009;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
@@ -45,4 +51,10 @@ DialogTemplate SetupType5PageTemplate();
 DialogTemplate AudioType5PageTemplate();
 DialogTemplate OptionType5PageTemplate();
 DialogTemplate ServiceDialogTemplate();
+DialogTemplate PictureType1PageTemplate();
+DialogTemplate PictureType2PageTemplate();
+DialogTemplate ImageType1PageTemplate();
+DialogTemplate ImageType2PageTemplate();
+DialogTemplate PositionType1PageTemplate();
+DialogTemplate PositionType2PageTemplate();
 }  // namespace expert::resources

@@ -144,6 +144,12 @@ int main(int argc, char** argv) {
       ->Arg(0)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("BM_OnInitDialog/service/type5_model44", BM_ServiceOnInitDialog)
       ->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
+  Register("BM_InitDisp/picture/type1_model16", {"1/16", 22153});
+  Register("BM_InitDisp/picture/type2_model6", {"2/6", 20003});
+  Register("BM_InitDisp/image/type1_model3", {"1/3", 22154});
+  Register("BM_InitDisp/image/type2_model6", {"2/6", 20005});
+  Register("BM_InitDisp/position/type1_model3", {"1/3", 22155});
+  Register("BM_InitDisp/position/type2_model6", {"2/6", 20009});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
