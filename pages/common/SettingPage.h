@@ -68,6 +68,9 @@ class CSettingPage : public CDialog {
   // ---- lists
   void FillList(const ListRow& row);
   void FillList(int listId, std::span<const CatMsg> items);
+  // Puts a catalog text in place of a list's first template item (such as
+  // "Auto" or "All"); the other template items stay as they are.
+  void ReplaceFirstItem(int listId, CatMsg text);
   // Reads the value and selects its position; a failed read disables the list.
   // Returns the value read.
   std::optional<int> ReadList(const ListRow& row);
