@@ -21,6 +21,7 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
   RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+  RegisterPage(resources::kSetupType1Page, SlotOf(m_dlgSetupType1));
 }
 
 CExpertDlg::~CExpertDlg() = default;

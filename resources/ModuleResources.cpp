@@ -12,6 +12,9 @@ HINSTANCE ModuleInstance() {
     auto* m = new ResourceModule;
     m->name = "expert";
     for (DialogTemplate t : {ExpertDialogTemplate(), StatusPageTemplate(), ControlPageTemplate(), ControlType4PageTemplate()}) m->templates.emplace(t.id, std::move(t));
+    for (DialogTemplate t : {ScreenPageTemplate(), InputType1PageTemplate(), AutoType1PageTemplate(), SetupType1PageTemplate(),
+                             InputType2PageTemplate(), AutoType2PageTemplate(), SetupType2PageTemplate()})
+      m->templates.emplace(t.id, std::move(t));
     AddArrowBitmaps(*m);
     for (std::size_t i = 0; i < kStringTableSize; ++i) m->strings.emplace(kStringTable[i].id, kStringTable[i].text);
     return m;
