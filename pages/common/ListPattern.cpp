@@ -17,6 +17,13 @@ void CSettingPage::ReplaceFirstItem(int listId, CatMsg text) {
   list.InsertString(0, CatalogText(text));
 }
 
+void CSettingPage::FillList(int listId, std::span<const CodedItem> items) {
+  ControlView<CComboBox> list(ChildWindow(*this, listId));
+  list.ResetContent();
+  for (const CodedItem& item : items)
+    list.SetItemData(list.AddString(CatalogText(item.text)), static_cast<DWORD_PTR>(item.code));
+}
+
 void CSettingPage::FillList(const ListRow& row) {
   if (!row.items.empty()) FillList(row.list, row.items);
 }
