@@ -80,6 +80,7 @@ void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped, static_cast<std::uint16_t>(cached + row.offset));
   if (!stepped) {
     ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
+    if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
     Report(row.onStepRefused);
     return;
   }
@@ -100,6 +101,7 @@ void CSettingPage::ReleaseSlider(UINT code, CWnd* scrollBar, std::initializer_li
       group.cached = static_cast<std::int16_t>(position);
       SetText(row.box, BoxText(row, position));
     } else {
+      if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
       Report(row.onSlideRefused.value_or(row.onStepRefused));
     }
     slider.SetPos(row.snapBack ? group.cached : position);
