@@ -21,7 +21,13 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
   RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+  RegisterPage(resources::kInputType1Page, SlotOf(m_dlgInputType1));
+  RegisterPage(resources::kInputType2Page, SlotOf(m_dlgInputType2));
+  RegisterPage(resources::kAutoType1Page, SlotOf(m_dlgAutoType1));
+  RegisterPage(resources::kAutoType2Page, SlotOf(m_dlgAutoType2));
+  RegisterPage(resources::kScreenPage, SlotOf(m_dlgScreen));
   RegisterPage(resources::kSetupType1Page, SlotOf(m_dlgSetupType1));
+  RegisterPage(resources::kSetupType2Page, SlotOf(m_dlgSetupType2));
 }
 
 CExpertDlg::~CExpertDlg() = default;

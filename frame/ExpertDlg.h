@@ -11,7 +11,13 @@
 #include "framework/Dialog.h"
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
+#include "pages/common/ScreenTabDlg.h"
+#include "pages/type1/AutoTabType1Dlg.h"
+#include "pages/type1/InputTabType1Dlg.h"
 #include "pages/type1/SetupTabType1Dlg.h"
+#include "pages/type2/AutoTabType2Dlg.h"
+#include "pages/type2/InputTabType2Dlg.h"
+#include "pages/type2/SetupTabType2Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
@@ -89,7 +95,13 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CInputTabType1Dlg m_dlgInputType1;
+  CInputTabType2Dlg m_dlgInputType2;
+  CAutoTabType1Dlg m_dlgAutoType1;
+  CAutoTabType2Dlg m_dlgAutoType2;
+  CScreenTabDlg m_dlgScreen;
   CSetupTabType1Dlg m_dlgSetupType1;
+  CSetupTabType2Dlg m_dlgSetupType2;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

@@ -1,8 +1,14 @@
 #include "pages/type1/TwinRows.h"
 
+#include "pages/common/VideoFormat.h"
 #include "projector/CommandCodes.h"
 
 namespace expert::pages::twin {
+
+ListRow VideoFormat(int list) {
+  return {.list = list, .io = {.code = pjcode::kVideoFormat, .set = Setter<&CPjtInterface::SetVideoFormat>},
+          .map = {.position = kVideoFormats.position}};
+}
 
 ListRow PinPInput(int list, std::vector<CatMsg> items) {
   return {.list = list, .io = {.code = pjcode::kPictureInPictureInput, .set = Setter<&CPjtInterface::SetPinPInput>},
@@ -39,6 +45,15 @@ CheckRow IRRear(int box) {
 }
 CheckRow IRTop(int box) {
   return {.box = box, .io = {.code = pjcode::kIRRemoteSensorTop, .set = Setter<&CPjtInterface::SetIRTop>}};
+}
+
+SliderGroup AutoPowerOff(int minus, int slider, int plus, int box) {
+  return AutoPowerOffGroup(
+      {.minus = minus, .slider = slider, .plus = plus, .box = box, .tick = 8, .emptyBoxWhenUnchanged = true});
+}
+
+void AutoAdjust(CPjtInterface* pjt) {
+  if (pjt) pjt->ExecAutoAdjust();
 }
 
 }  // namespace expert::pages::twin

@@ -11,6 +11,10 @@ namespace expert::pages::twin {
 inline constexpr ListMap kValueLessOne{
     .position = [](const CExpertDlg&, const CComboBox&, int value) { return value - 1; }};
 
+// The video format, read through the format table; the library turns the
+// position sent into the format value.
+ListRow VideoFormat(int list);
+
 // Picture-in-picture: the lists of the input pages. Input and audio items
 // are the template's on type 1 (`items` empty) and catalog texts on type 2.
 ListRow PinPInput(int list, std::vector<CatMsg> items);
@@ -24,5 +28,12 @@ SliderGroup Volume(int minus, int slider, int plus, int box);
 CheckRow IRFront(int box);
 CheckRow IRRear(int box);
 CheckRow IRTop(int box);
+
+// The auto pages' auto power off group (a tick every 8): a step that changes
+// nothing and a refused slide empty the value box.
+SliderGroup AutoPowerOff(int minus, int slider, int plus, int box);
+
+// Starts the automatic picture adjustment; no page reports its result.
+void AutoAdjust(CPjtInterface* pjt);
 
 }  // namespace expert::pages::twin
