@@ -64,6 +64,12 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control_type4/type4_model9", {"4/9", 20041});
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
   Register("BM_InitDisp/setup_type1/type1_model3", {"1/3", 22159});
+  Register("BM_InitDisp/setup_type2/type2_model12", {"2/12", 20014});
+  Register("BM_InitDisp/screen/type1_model3", {"1/3", 22158});
+  Register("BM_InitDisp/input_type1/type1_model3", {"1/3", 22156});
+  Register("BM_InitDisp/input_type2/type2_model12", {"2/12", 20011});
+  Register("BM_InitDisp/auto_type1/type1_model3", {"1/3", 22157});
+  Register("BM_InitDisp/auto_type2/type2_model6", {"2/6", 20013});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

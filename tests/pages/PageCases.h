@@ -12,6 +12,7 @@ struct PageCase {
   std::string what;
   std::string model;
   int tab = 0;
+  std::string openFields = "";  // more fields of "open", such as host overrides
   std::vector<std::string> before;  // actions whose calls and boxes are not looked at
   // "click ID", "select ID INDEX", "slide ID POS", "check ID STATE",
   // "sim FIELDS" (the simulator's fields, without braces), "reload FIELDS"
@@ -20,7 +21,6 @@ struct PageCase {
   std::vector<std::string> calls;  // every projector call of the actions, in order; {"any"}: not checked
   std::vector<std::string> boxes;  // every message box of the actions
   std::string controls = "{}";     // {"ID":{"field":value}}: what the dump shows afterwards
-  std::string openFields = "";
 };
 
 inline void RunCase(const PageCase& c) {
