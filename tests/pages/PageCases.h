@@ -12,7 +12,7 @@ struct PageCase {
   std::string what;
   std::string model;
   int tab = 0;
-  std::string openFields = "";  // more fields of "open", such as host overrides
+  std::string openFields = "";      // more fields of "open", such as host overrides
   std::vector<std::string> before;  // actions whose calls and boxes are not looked at
   // "click ID", "select ID INDEX", "slide ID POS", "check ID STATE",
   // "sim FIELDS" (the simulator's fields, without braces), "reload FIELDS"
@@ -32,45 +32,27 @@ inline void RunCase(const PageCase& c) {
   for (const std::string& action : actions) {
     std::istringstream in(action);
     std::string verb, rest;
-    in >> verb;
-    std::getline(in >> std::ws, rest);
-    if (verb == "events") {
-      script.Events();
-      continue;
-    }
-    if (verb == "sim") {
-      script.Sim(rest);
-      continue;
-    }
-    if (verb == "reload") {
-      if (!rest.empty()) script.Sim(rest);
-      script.Add(R"({"cmd":"tab","index":)" + std::to_string(c.tab) + "}");
-      continue;
-    }
+    in >> verb >> std::ws;
+    std::getline(in, rest);
     int id = 0, value = 0;
     std::istringstream(rest) >> id >> value;
-    if (verb == "click") {
-      script.Click(id);
-    } else if (verb == "select") {
-      script.Select(id, value);
-    } else if (verb == "slide") {
-      script.Slide(id, value);
-    } else if (verb == "check") {
-      script.Add(R"({"cmd":"check","id":)" + std::to_string(id) + R"(,"state":)" + std::to_string(value) + "}");
-    } else {
-      ADD_FAILURE() << "unknown action " << action;
-    }
+    const std::string control = R"(,"id":)" + std::to_string(id);
+    if (verb == "events") script.Events();
+    if (verb == "sim" || (verb == "reload" && !rest.empty())) script.Sim(rest);
+    if (verb == "reload") script.Add(R"({"cmd":"tab","index":)" + std::to_string(c.tab) + "}");
+    if (verb == "click") script.Click(id);
+    if (verb == "select") script.Select(id, value);
+    if (verb == "slide") script.Slide(id, value);
+    if (verb == "check") script.Add(R"({"cmd":"check")" + control + R"(,"state":)" + std::to_string(value) + "}");
   }
-  const std::string events = script.Events();
-  const std::string dump = script.Dump();
+  const std::string events = script.Events(), dump = script.Dump();
   const auto output = script.Run();
   const OrderedJson happened = driver::testing::Reply(output, events);
   if (c.calls != std::vector<std::string>{"any"}) {
     EXPECT_EQ(Calls(happened), c.calls);
   }
   EXPECT_EQ(Messages(happened), c.boxes);
-  const OrderedJson page = driver::testing::Reply(output, dump);
-  const OrderedJson expected = OrderedJson::parse(c.controls);
+  const OrderedJson page = driver::testing::Reply(output, dump), expected = OrderedJson::parse(c.controls);
   for (const auto& [id, fields] : expected.items()) {
     const OrderedJson control = Control(page, std::stoi(id));
     ASSERT_FALSE(control.is_null()) << "no control " << id;
