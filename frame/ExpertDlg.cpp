@@ -40,6 +40,13 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kImageType2Page, SlotOf(m_dlgImageType2));
   RegisterPage(resources::kPositionType1Page, SlotOf(m_dlgPositionType1));
   RegisterPage(resources::kPositionType2Page, SlotOf(m_dlgPositionType2));
+  RegisterPage(resources::kInputType1Page, SlotOf(m_dlgInputType1));
+  RegisterPage(resources::kInputType2Page, SlotOf(m_dlgInputType2));
+  RegisterPage(resources::kAutoType1Page, SlotOf(m_dlgAutoType1));
+  RegisterPage(resources::kAutoType2Page, SlotOf(m_dlgAutoType2));
+  RegisterPage(resources::kScreenType12Page, SlotOf(m_dlgScreen));
+  RegisterPage(resources::kSetupType1Page, SlotOf(m_dlgSetupType1));
+  RegisterPage(resources::kSetupType2Page, SlotOf(m_dlgSetupType2));
 }
 
 CExpertDlg::~CExpertDlg() = default;

@@ -12,6 +12,13 @@
 #include "framework/Dialog.h"
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
+#include "pages/common/ScreenTabDlg.h"
+#include "pages/type1/AutoTabType1Dlg.h"
+#include "pages/type1/InputTabType1Dlg.h"
+#include "pages/type1/SetupTabType1Dlg.h"
+#include "pages/type2/AutoTabType2Dlg.h"
+#include "pages/type2/InputTabType2Dlg.h"
+#include "pages/type2/SetupTabType2Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
 #include "pages/type4/PictureTabType4Dlg.h"
 #include "pages/type5/PictureTabType5Dlg.h"
@@ -125,6 +132,13 @@ class CExpertDlg : public CDialog {
   CImageTabType2Dlg m_dlgImageType2;
   CPositionTabType1Dlg m_dlgPositionType1;
   CPositionTabType2Dlg m_dlgPositionType2;
+  CInputTabType1Dlg m_dlgInputType1;
+  CInputTabType2Dlg m_dlgInputType2;
+  CAutoTabType1Dlg m_dlgAutoType1;
+  CAutoTabType2Dlg m_dlgAutoType2;
+  CScreenTabDlg m_dlgScreen;
+  CSetupTabType1Dlg m_dlgSetupType1;
+  CSetupTabType2Dlg m_dlgSetupType2;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

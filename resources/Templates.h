@@ -31,6 +31,13 @@ constexpr int kImageType1Page = 22154;
 constexpr int kImageType2Page = 20005;
 constexpr int kPositionType1Page = 22155;
 constexpr int kPositionType2Page = 20009;
+constexpr int kScreenType12Page = 22158;  // types 1 and 2
+constexpr int kInputType1Page = 22156;
+constexpr int kAutoType1Page = 22157;
+constexpr int kSetupType1Page = 22159;
+constexpr int kInputType2Page = 20011;
+constexpr int kAutoType2Page = 20013;
+constexpr int kSetupType2Page = 20014;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
@@ -57,4 +64,11 @@ DialogTemplate ImageType1PageTemplate();
 DialogTemplate ImageType2PageTemplate();
 DialogTemplate PositionType1PageTemplate();
 DialogTemplate PositionType2PageTemplate();
+DialogTemplate ScreenType12PageTemplate();
+DialogTemplate InputType1PageTemplate();
+DialogTemplate AutoType1PageTemplate();
+DialogTemplate SetupType1PageTemplate();
+DialogTemplate InputType2PageTemplate();
+DialogTemplate AutoType2PageTemplate();
+DialogTemplate SetupType2PageTemplate();
 }  // namespace expert::resources

@@ -150,6 +150,13 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/image/type2_model6", {"2/6", 20005});
   Register("BM_InitDisp/position/type1_model3", {"1/3", 22155});
   Register("BM_InitDisp/position/type2_model6", {"2/6", 20009});
+  Register("BM_InitDisp/setup_type1/type1_model3", {"1/3", 22159});
+  Register("BM_InitDisp/setup_type2/type2_model12", {"2/12", 20014});
+  Register("BM_InitDisp/screen/type1_model3", {"1/3", 22158});
+  Register("BM_InitDisp/input_type1/type1_model3", {"1/3", 22156});
+  Register("BM_InitDisp/input_type2/type2_model12", {"2/12", 20011});
+  Register("BM_InitDisp/auto_type1/type1_model3", {"1/3", 22157});
+  Register("BM_InitDisp/auto_type2/type2_model6", {"2/6", 20013});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
