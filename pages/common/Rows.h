@@ -45,6 +45,10 @@ struct SliderGroup {
   int rangeText = -1;    // the m_strRange entry of the slider range; -1: none
   Range defaultRange{};  // when the range text gives none
   int tick = 1;
+  int pageSize = 0;  // the slider's page move; 0: the slider's own
+  // A released slider sends its position cut down to a multiple of this
+  // (never below the slider's minimum) and shows what it sent.
+  int multiple = 1;
   Refusal onStepRefused;                // "-" and "+"
   std::optional<Refusal> onSlideRefused;  // the slider; empty: as the buttons
   bool snapBack = true;  // a refused slide puts the slider back on the cached value
