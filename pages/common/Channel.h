@@ -22,6 +22,9 @@ struct Channel {
   // One step up or down; true with the new raw value when the operation
   // reports it, true without one when it must be read back.
   bool (*step)(CPjtInterface&, bool up, std::optional<std::uint16_t>& raw) = nullptr;
+  // A step that takes the current raw value and returns the new one; the
+  // same value back means nothing changed (at an end, or refused).
+  std::int16_t (*stepFrom)(CPjtInterface&, bool up, std::int16_t current) = nullptr;
 };
 
 // The projector calls of a channel; all fail without a projector.
@@ -30,7 +33,9 @@ bool WriteRaw(CPjtInterface* pjt, const Channel& channel, int raw);
 // A step, then its new value: from the step itself or read back. `stepped`
 // says whether the step was taken; the result is empty when the value
 // could not be had.
-std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped);
+// `current` is the raw value a `stepFrom` step starts from.
+std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped,
+                                     std::uint16_t current = 0);
 
 // A named getter that writes a signed 16-bit value, as a channel's `get`.
 template <auto Get>
@@ -60,6 +65,13 @@ bool Stepper(CPjtInterface& pjt, bool up, std::optional<std::uint16_t>& raw) {
   if (!(up ? (pjt.*Increment)(&value) : (pjt.*Decrement)(&value))) return false;
   raw = static_cast<std::uint16_t>(value);
   return true;
+}
+
+// Named steps that take the current value and return the new one, as a
+// channel's `stepFrom`.
+template <std::int16_t (CPjtInterface::*Increment)(std::int16_t), std::int16_t (CPjtInterface::*Decrement)(std::int16_t)>
+std::int16_t ValueStepper(CPjtInterface& pjt, bool up, std::int16_t current) {
+  return up ? (pjt.*Increment)(current) : (pjt.*Decrement)(current);
 }
 
 }  // namespace expert::pages

@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "frame/ExpertDlg.h"
 #include "pages/common/Rows.h"
 
@@ -30,10 +32,27 @@ std::optional<int> ItemValue(const CExpertDlg&, const CComboBox& list, int posit
   return static_cast<int>(list.GetItemData(position));
 }
 
+// An item whose data could not be had reads as CB_ERR: never a colour.
+std::optional<int> BlankColourCode(const CExpertDlg& host, const CComboBox& list, int position) {
+  const std::optional<int> code = ItemValue(host, list, position);
+  if (!code || list.GetItemData(position) == static_cast<DWORD_PTR>(CB_ERR)) return std::nullopt;
+  return code;
+}
+
+constexpr int kStartupValues[] = {0, 1, 32};
+
+int StartupPosition(const CExpertDlg&, const CComboBox&, int value) {
+  for (int i = 0; i < static_cast<int>(std::size(kStartupValues)); ++i)
+    if (kStartupValues[i] == value) return i;
+  return -1;
+}
+
 }  // namespace
 
 const ListMap kPositionIsValue{};
 const ListMap kSelectableInputs{InputPosition, SelectableInputCode};
 const ListMap kItemData{ItemPosition, ItemValue};
+const ListMap kBlankColour{ItemPosition, BlankColourCode};
+const ListMap kStartup{StartupPosition, nullptr};
 
 }  // namespace expert::pages

@@ -11,6 +11,19 @@ void CSettingPage::FillList(int listId, std::span<const CatMsg> items) {
   for (const CatMsg& item : items) list.AddString(CatalogText(item));
 }
 
+void CSettingPage::ReplaceFirstItem(int listId, CatMsg text) {
+  ControlView<CComboBox> list(ChildWindow(*this, listId));
+  list.DeleteString(0);
+  list.InsertString(0, CatalogText(text));
+}
+
+void CSettingPage::FillList(int listId, std::span<const CodedItem> items) {
+  ControlView<CComboBox> list(ChildWindow(*this, listId));
+  list.ResetContent();
+  for (const CodedItem& item : items)
+    list.SetItemData(list.AddString(CatalogText(item.text)), static_cast<DWORD_PTR>(item.code));
+}
+
 void CSettingPage::FillList(const ListRow& row) {
   if (!row.items.empty()) FillList(row.list, row.items);
 }

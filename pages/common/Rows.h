@@ -56,6 +56,25 @@ struct SliderGroup {
   std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
 };
 
+// The auto power off group of every model type: Get and Set 0x3110 with no
+// offset, range text 0 (default 0..99). Its buttons hand the cached value to
+// the projector and show what comes back (the same value: nothing changes,
+// nothing is reported); a refused slide shows 2201/37. `ids` gives the
+// control ids and the tick. A failed read disables the buttons and the slider.
+SliderGroup AutoPowerOffGroup(const SliderGroup& ids);
+
+// Two bitmap arrow buttons and a value box (picture or menu position): every
+// click steps, with no bound, and the value is read back into the box. Which
+// arrow raises the value differs between pages.
+enum class Arrow { Up, Down, Left, Right };
+struct ArrowPair {
+  int raise = 0, lower = 0;  // the buttons that send Inc and Dec
+  Arrow raiseArrow = Arrow::Up, lowerArrow = Arrow::Down;  // their images
+  int box = 0;
+  Channel io;
+  Refusal onRefused;
+};
+
 // Drop-down list: how list positions and projector values correspond.
 struct ListMap {
   // The position showing `value`; -1: none.
@@ -107,5 +126,17 @@ extern const ListMap kPositionIsValue;
 extern const ListMap kSelectableInputs;
 // The item data of the items.
 extern const ListMap kItemData;
+
+// A list item that carries a projector code as its item data.
+struct CodedItem {
+  CatMsg text;
+  int code;
+};
+// Blank colours: each item carries its colour code; the code is sent. An
+// item without a code sends nothing.
+extern const ListMap kBlankColour;
+// Start-up screen: the projector's 0, 1 and 32 are positions 0, 1 and 2;
+// the position is sent.
+extern const ListMap kStartup;
 
 }  // namespace expert::pages

@@ -28,6 +28,16 @@ struct SliderBinding {
   std::int16_t& cached;
 };
 
+// The four arrow images of a page, loaded from the module's bitmaps and
+// owned by the page.
+class ArrowBitmaps {
+ public:
+  CBitmap& operator[](Arrow arrow) { return m_bitmaps[static_cast<int>(arrow)]; }
+
+ private:
+  CBitmap m_bitmaps[4];
+};
+
 class CSettingPage : public CDialog {
  public:
   // Re-reads every value from the projector and shows it.
@@ -65,9 +75,24 @@ class CSettingPage : public CDialog {
   // The value in the box and on the slider.
   void ShowSliderValue(const SliderGroup& row, int shown);
 
+  // ---- arrow pairs
+  // Loads the row's two images into `bitmaps` and sets them on its buttons.
+  void SetArrowImages(const ArrowPair& row, ArrowBitmaps& bitmaps);
+  void EnableArrows(const ArrowPair& row, bool enable = true);
+  // Reads the value into the box; a failed read disables both buttons and
+  // empties the box.
+  void ReadArrows(const ArrowPair& row, std::int16_t& cached);
+  // A click: Inc (raise) or Dec, then the value read back into the box.
+  void ArrowClicked(const ArrowPair& row, std::int16_t& cached, bool raise);
+
   // ---- lists
   void FillList(const ListRow& row);
   void FillList(int listId, std::span<const CatMsg> items);
+  // Puts a catalog text in place of a list's first template item (such as
+  // "Auto" or "All"); the other template items stay as they are.
+  void ReplaceFirstItem(int listId, CatMsg text);
+  // Items with their codes as item data.
+  void FillList(int listId, std::span<const CodedItem> items);
   // Reads the value and selects its position; a failed read disables the list.
   // Returns the value read.
   std::optional<int> ReadList(const ListRow& row);

@@ -88,7 +88,7 @@ bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool
 void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   if (!WithinBound(row, cached, up)) return;
   bool stepped = false;
-  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped);
+  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped, static_cast<std::uint16_t>(cached + row.offset));
   if (!stepped) {
     ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
     Report(row.onStepRefused);
