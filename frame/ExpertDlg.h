@@ -11,6 +11,8 @@
 #include "framework/Dialog.h"
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
+#include "pages/type3/InputTabType3Dlg.h"
+#include "pages/type3/SetupTabType3Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
@@ -88,6 +90,8 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CInputTabType3Dlg m_dlgInputType3;
+  CSetupTabType3Dlg m_dlgSetupType3;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

@@ -75,6 +75,16 @@ const std::vector<SweptPage> kPages = {
       {"ExecKeyStoneVReset", {}},
       {"ExecKeyStoneHReset", {}}}},
     {"5/44", 7, "", {{"0x2400", {}, {Msg(2201, 71)}}, {"0x3500", {20288}, {Msg(2201, 80)}}}},
+    {"3/15", 2, "",
+     {{"0x2200", {20109}}, {"SetVideoFormat", {}}, {"0x2206", {20110}}, {"SetVideoNR", {}}, {"0x2207", {21054}},
+      {"SetProgressive", {}}, {"0x2208", {21055}}, {"SetBlack", {}}, {"0x2205", {20111}}, {"SetHDTV", {}},
+      {"ExecAutoAdjust", {}}}},
+    {"3/10", 4, "",
+     {{"0x2001", {20120, 20121, 20122, 20123}, {Msg(2201, 65)}}, {"0x3003", {20124}}, {"SetMenuColor", {}},
+      {"0x3005", {20125}}, {"SetLanguage", {}}, {"0x3110", {20126, 20127, 20128, 20129}, {Msg(2201, 37)}},
+      {"IncrementAutoPowerOff", {}}, {"DecrementAutoPowerOff", {}}, {"0x3008", {20130}}, {"SetSyncOnG", {}},
+      {"0x3300", {20072}}, {"SetWhisper", {}}, {"0x2600", {20073}}, {"SetIRFront", {}}, {"0x2601", {20074}},
+      {"SetIRRear", {}}, {"0x2602", {20076}}, {"SetIRTop", {}}}},
 };
 
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {

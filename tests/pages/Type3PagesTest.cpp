@@ -1,0 +1,132 @@
+// The pages of type 3: picture, input, screen and setup.
+#include "tests/pages/PageTestSupport.h"
+
+namespace pages::testing {
+namespace {
+
+using driver::testing::Reply;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr int kInputTab = 2, kSetupTab = 4;
+
+std::vector<std::string> Texts(std::initializer_list<int> numbers) {
+  std::vector<std::string> texts;
+  for (int number : numbers) texts.push_back(CatalogText(Msg(5, number)));
+  return texts;
+}
+
+bool Has(const std::vector<std::string>& calls, const std::string& call) {
+  return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+TEST(InputType3Page, ListsShowTheProjectorsValuesAndSendPositions) {
+  Script script("3/15", kInputTab);
+  script.Reload(R"("set":{"0x2200":9,"0x2206":1,"0x2207":2,"0x2208":1,"0x2205":1})");
+  const std::string shown = script.Dump();
+  script.Reload(R"("set":{"0x2200":3})");  // no format of the table
+  const std::string unknown = script.Dump();
+  script.Events();
+  script.Click(20108);
+  script.Select(20109, 3);
+  script.Select(20110, 1);
+  script.Select(21054, 2);
+  script.Select(21055, 0);
+  script.Select(20111, 1);
+  const std::string sent = script.Events();
+  const auto output = script.Run();
+  const OrderedJson page = Reply(output, shown);
+  EXPECT_EQ(Control(page, 20109)["items"][0], CatalogText(Msg(5, 98)));
+  EXPECT_EQ(Control(page, 21054)["items"], (std::vector<std::string>{CatalogText(Msg(5, 30)), "TV", CatalogText(Msg(5, 326))}));
+  for (const auto& [id, sel] : {std::pair{20109, 3}, {20110, 1}, {21054, 2}, {21055, 1}, {20111, 1}})
+    EXPECT_EQ(Control(page, id)["sel"], sel) << id;
+  EXPECT_EQ(Control(Reply(output, unknown), 20109)["sel"], -1);
+  EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("ExecAutoAdjust()", "SetVideoFormat(3)", "SetVideoNR(1,0)",
+                                                      "SetProgressive(2)", "SetBlack(0)", "SetHDTV(1)"));
+}
+
+TEST(SetupType3Page, InfraRedReceiversOnlyOnModels10To48AndEnabledAgainAfterAFailedRead) {
+  for (const auto& [model, ir] : {std::pair{"3/10", true}, {"3/47", true}, {"3/48", true}, {"3/8", false}, {"3/15", false}}) {
+    Script script(model, kSetupTab);
+    script.Reload(R"("fail":["0x2601"],"set":{"0x2600":0})");
+    const std::string failed = script.Dump();
+    const std::string events = script.Events();
+    script.Reload(R"("clear":true)");
+    const std::string recovered = script.Dump();
+    script.Events();
+    script.Click(20073);
+    const std::string clicked = script.Events();
+    const auto output = script.Run();
+    const auto calls = Calls(Reply(output, events));
+    EXPECT_EQ(Has(calls, "Get 0x2600") && Has(calls, "Get 0x2602"), ir) << model;
+    for (int id : {20131, 20392, 20073, 20074, 20076}) EXPECT_EQ(Control(Reply(output, failed), id)["visible"], ir) << model;
+    if (!ir) continue;
+    EXPECT_EQ(Control(Reply(output, failed), 20073)["check"], 0);
+    EXPECT_FALSE(Usable(Control(Reply(output, failed), 20074)));
+    EXPECT_TRUE(Usable(Control(Reply(output, recovered), 20074)));
+    EXPECT_THAT(Calls(Reply(output, clicked)), ElementsAre("SetIRFront(1)"));
+  }
+}
+
+TEST(SetupType3Page, WhisperItemsFollowTheHostNamesAndSendTheirCodes) {
+  struct Case {
+    const char* host;
+    std::vector<std::string> items;
+    int value, shownAt, chosen;
+    const char* sent;
+  };
+  const std::vector<Case> cases = {
+      {R"({"whisper":[{"code":0,"name":"Normal"},{"code":2,"name":"Bright"}]})", Texts({25, 27}), 2, 1, 0, "SetWhisper(0)"},
+      {R"({"whisper":[{"code":4,"name":"Eco"},{"code":7,"name":"Whisper"}]})", Texts({26}), 7, 0, 0, "SetWhisper(7)"},
+      {R"({"whisper":[]})", {}, 0, -1, 0, nullptr},
+  };
+  for (const Case& c : cases) {
+    Script script("3/47", kSetupTab, std::string(R"("host":)") + c.host);
+    script.Reload(R"("set":{"0x3300":)" + std::to_string(c.value) + "}");
+    const std::string dump = script.Dump();
+    const std::string refresh = script.Events();
+    script.Select(20072, c.chosen);
+    const std::string sent = script.Events();
+    const auto output = script.Run();
+    const OrderedJson list = Control(Reply(output, dump), 20072);
+    EXPECT_EQ(list["items"], c.items) << c.host;
+    EXPECT_EQ(list["sel"], c.shownAt) << c.host;
+    EXPECT_EQ(list["enabled"], c.sent != nullptr) << c.host;
+    EXPECT_EQ(Has(Calls(Reply(output, refresh)), "Get 0x3300"), c.sent != nullptr) << c.host;
+    if (c.sent) {
+      EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre(c.sent)) << c.host;
+    }
+  }
+}
+
+TEST(SetupType3Page, VolumeAndAutoPowerOffStopRefuseAndRecover) {
+  // The range text lets the volume slider reach 48; the buttons still stop at 32.
+  Script script("3/15", kSetupTab, R"("host":{"ranges":{"21":"0,48"}})");
+  script.Reload(R"("set":{"0x2001":32,"0x3110":10})");
+  script.Events();
+  script.Click(20122);
+  script.Click(20128);
+  script.Sim(R"("fail":["0x2001","0x3110"])");
+  script.Slide(20121, 40);
+  script.Slide(20127, 20);
+  const std::string used = script.Events();
+  const std::string refused = script.Dump();
+  script.Reload(R"("fail":["0x3110"])");
+  const std::string unreadable = script.Dump();
+  script.Reload(R"("clear":true)");
+  const std::string recovered = script.Dump();
+  const auto output = script.Run();
+  EXPECT_THAT(Calls(Reply(output, used)),
+              ElementsAre("IncrementAutoPowerOff(10)", "Set 0x2001=40", "Set 0x3110=20"));
+  EXPECT_THAT(Messages(Reply(output, used)), ElementsAre(StopBox(Msg(2201, 65)), StopBox(Msg(2201, 37))));
+  EXPECT_EQ(Control(Reply(output, refused), 20121)["pos"], 32);
+  EXPECT_EQ(Control(Reply(output, refused), 20129)["text"], "11");
+  for (int id : {20126, 20127, 20128}) {
+    EXPECT_FALSE(Usable(Control(Reply(output, unreadable), id))) << id;
+    EXPECT_TRUE(Usable(Control(Reply(output, recovered), id))) << id;
+  }
+  EXPECT_EQ(Control(Reply(output, unreadable), 20129)["text"], "");
+}
+
+}  // namespace
+}  // namespace pages::testing
