@@ -25,7 +25,10 @@ void CSettingPage::FillList(int listId, std::span<const CodedItem> items) {
 }
 
 void CSettingPage::FillList(const ListRow& row) {
-  if (!row.items.empty()) FillList(row.list, row.items);
+  if (row.codes)
+    FillCodes(row);
+  else if (!row.items.empty())
+    FillList(row.list, row.items);
 }
 
 int CSettingPage::SelectedPosition(int listId) const {
@@ -34,7 +37,9 @@ int CSettingPage::SelectedPosition(int listId) const {
 
 void CSettingPage::SelectValue(const ListRow& row, int value) {
   ControlView<CComboBox> list(ChildWindow(*this, row.list));
-  const int position = row.map.position ? row.map.position(Host(), list, value) : value;
+  const int position = row.codes           ? CodePosition(*row.codes, value)
+                       : row.map.position ? row.map.position(Host(), list, value)
+                                          : value;
   if (position < 0 || position >= list.GetCount()) {
     if (!row.unknownKeepsSelection) list.SetCurSel(-1);
     return;
@@ -44,7 +49,7 @@ void CSettingPage::SelectValue(const ListRow& row, int value) {
 
 std::optional<int> CSettingPage::ReadList(const ListRow& row) {
   std::uint16_t raw = 0;
-  if (!ReadRaw(Pjt(), row.io, raw)) {
+  if ((row.codes && HostCodes(Host(), row.codes->table).empty()) || !ReadRaw(Pjt(), row.io, raw)) {
     Enable({row.list}, false);
     return std::nullopt;
   }
@@ -56,7 +61,13 @@ void CSettingPage::ListChanged(const ListRow& row) {
   ControlView<CComboBox> list(ChildWindow(*this, row.list));
   const int position = list.GetCurSel();
   if (position < 0 || position >= list.GetCount()) return;
-  const std::optional<int> value = row.map.value ? row.map.value(Host(), list, position) : position;
+  std::optional<int> value = position;
+  if (row.codes) {
+    value = CodeAt(row, position);  // a position beyond the table sends nothing
+    if (value && row.codes->sendsPosition) value = position;
+  } else if (row.map.value) {
+    value = row.map.value(Host(), list, position);
+  }
   if (!value) return;
   if (WriteRaw(Pjt(), row.io, *value)) return;
   if (row.rereadWhenRefused) {

@@ -4,6 +4,7 @@
 // does differently from the usual is a field of its declaration.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,25 @@ struct ArrowPair {
   Refusal onRefused;
 };
 
+// The dialog's host code tables: a count and up to 32 codes each.
+enum class HostTable { Aspect, Gamma, ColorTemp, MyButton };
+// The first `count` codes of a table, the count taken as 0 to 32 whatever
+// the host handed over.
+std::span<const int> HostCodes(const CExpertDlg& host, HostTable table);
+
+// A list filled from a host code table: one item per code in table order,
+// the code kept as the item's data. The value read selects the first item
+// whose code equals it (none when no code does); a chosen item sends its
+// code, or its position for setters that take one (SetAspect, SetGamma).
+// No selection sends nothing. An empty table disables the list unread.
+struct CodeTable {
+  HostTable table = HostTable::Aspect;
+  int textBase = 0;  // item text: catalog 5/(code + textBase)
+  // Another text for some codes (on some models); empty: the rule above.
+  std::optional<CatMsg> (*textFor)(const CExpertDlg& host, int code) = nullptr;
+  bool sendsPosition = false;
+};
+
 // Drop-down list: how list positions and projector values correspond.
 struct ListMap {
   // The position showing `value`; -1: none.
@@ -91,6 +111,7 @@ struct ListRow {
   Refusal onRefused;
   bool rereadWhenRefused = false;      // a refused choice shows the projector's value again
   bool unknownKeepsSelection = false;  // a value with no position leaves the list as it was
+  std::optional<CodeTable> codes;      // filled from a host code table; `map` is then unused
 };
 
 // Automatic check box: ticked = 1.

@@ -99,6 +99,10 @@ class CSettingPage : public CDialog {
   // The selection-change handler: sends the selected position's value.
   void ListChanged(const ListRow& row);
   int SelectedPosition(int listId) const;
+  // Lists filled from a host code table (ListRow::codes): the code of an
+  // item, or of the selected one; empty for none.
+  std::optional<int> CodeAt(const ListRow& row, int position) const;
+  std::optional<int> SelectedCode(const ListRow& row) const;
 
   // The power list: the projector's power state decides. While it cools
   // down nothing is sent and the one plain notice says why; choosing the
@@ -127,6 +131,8 @@ class CSettingPage : public CDialog {
   void Step(const SliderGroup& row, std::int16_t& cached, bool up);
   bool WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const;
   void SelectValue(const ListRow& row, int value);
+  void FillCodes(const ListRow& row);
+  int CodePosition(const CodeTable& table, int value) const;
 
   CPjtInterface* const& m_pjt;
   const CExpertDlg* m_host = nullptr;
