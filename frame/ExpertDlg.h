@@ -12,6 +12,7 @@
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type3/InputTabType3Dlg.h"
+#include "pages/type3/PictureTabType3Dlg.h"
 #include "pages/type3/SetupTabType3Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
 
@@ -90,6 +91,7 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CPictureTabType3Dlg m_dlgPictureType3;
   CInputTabType3Dlg m_dlgInputType3;
   CSetupTabType3Dlg m_dlgSetupType3;
   BYTE m_bAudioTab = 0;

@@ -8,7 +8,7 @@ using driver::testing::Reply;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr int kInputTab = 2, kSetupTab = 4;
+constexpr int kPictureTab = 1, kInputTab = 2, kSetupTab = 4;
 
 std::vector<std::string> Texts(std::initializer_list<int> numbers) {
   std::vector<std::string> texts;
@@ -18,6 +18,114 @@ std::vector<std::string> Texts(std::initializer_list<int> numbers) {
 
 bool Has(const std::vector<std::string>& calls, const std::string& call) {
   return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+std::vector<std::string> Texts(std::initializer_list<int> numbers);
+
+TEST(PictureType3Page, RangesAndAspectTextsFollowTheModel) {
+  struct Case {
+    const char* model;
+    const char* ranges;
+    int contrast[2], sharpness, colour, tint;
+    std::vector<std::string> aspects;
+  };
+  const std::vector<Case> cases = {
+      {"3/8", "{}", {-48, 48}, 8, 18, 18, Texts({350, 351, 352})},
+      {"3/10", "{}", {-32, 32}, 6, 63, 14, Texts({350, 351, 352, 353, 360})},
+      {"3/15", "{}", {-32, 32}, 8, 18, 18, Texts({1, 2, 3, 4})},
+      {"3/15", R"({"18":"100,160"})", {-28, 32}, 8, 18, 18, Texts({1, 2, 3, 4})},
+  };
+  for (const Case& c : cases) {
+    Script script(c.model, kPictureTab, std::string(R"("host":{"ranges":)") + c.ranges + "}");
+    const std::string dump = script.Dump();
+    const auto output = script.Run();
+    const OrderedJson page = Reply(output, dump);
+    const auto range = [&](int id) { return std::pair{Control(page, id)["min"].get<int>(), Control(page, id)["max"].get<int>()}; };
+    EXPECT_EQ(range(20083), std::pair(c.contrast[0], c.contrast[1])) << c.model << c.ranges;
+    EXPECT_EQ(range(21057), std::pair(-c.sharpness, c.sharpness)) << c.model;
+    EXPECT_EQ(range(21060), std::pair(-c.colour, c.colour)) << c.model;
+    EXPECT_EQ(range(21063), std::pair(-c.tint, c.tint)) << c.model;
+    EXPECT_EQ(range(20093), std::pair(0, 248)) << c.model;
+    EXPECT_EQ(Control(page, 20093)["page"], 8);
+    EXPECT_EQ(Control(page, 20099)["items"], c.aspects) << c.model;
+    EXPECT_EQ(Control(page, 21069)["items"].size(), 10u);
+    EXPECT_EQ(Control(page, 20087)["bitmap"], 22157);
+    EXPECT_EQ(Control(page, 20088)["bitmap"], 22154);
+  }
+}
+
+TEST(PictureType3Page, ButtonsStopAtTheirModelsBounds) {
+  struct Case {
+    const char* model;
+    const char* openFields;
+    const char* set;
+    int button;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {"3/15", "", R"({"0x2202":146})", 21061, {}},  // colour at 18
+      {"3/10", "", R"({"0x2202":146})", 21061, {"Inc 0x2202", "Get 0x2202"}},
+      {"3/10", "", R"({"0x2202":191})", 21061, {}},  // colour at 63
+      {"3/47", "", R"({"0x2201":122})", 21056, {}},  // sharpness at -6
+      {"3/8", R"("host":{"ranges":{}})", R"({"0x2004":175})", 20084, {"Inc 0x2004", "Get 0x2004"}},
+      {"3/8", R"("host":{"ranges":{}})", R"({"0x2004":176})", 20084, {}},  // contrast at 48
+      {"3/15", R"("host":{"ranges":{"18":"100,160"}})", R"({"0x2004":100})", 20082, {}},  // contrast at -28
+      {"3/15", "", R"({"0x2103":248})", 20094, {}},
+      {"3/15", "", R"({"0x2100":255})", 20087, {"Inc 0x2100"}},  // no bound: the projector refuses
+      {"3/15", "", R"({"0x2101":1})", 20088, {"Dec 0x2101", "Get 0x2101"}},
+      {"3/15", "", R"({})", 20086, {"Inc 0x2101", "Get 0x2101"}},
+      {"3/15", "", R"({})", 20098, {"Inc 0x2102", "Get 0x2102"}},
+  };
+  for (const Case& c : cases) {
+    Script script(c.model, kPictureTab, c.openFields);
+    script.Reload(std::string(R"("set":)") + c.set);
+    script.Events();
+    script.Click(c.button);
+    const std::string events = script.Events();
+    const auto output = script.Run();
+    EXPECT_EQ(Calls(Reply(output, events)), c.calls) << c.model << " " << c.set << " " << c.button;
+  }
+}
+
+TEST(PictureType3Page, SlidersArrowsAspectAndResets) {
+  Script script("3/15", kPictureTab, R"("host":{"aspect":[{"code":0,"name":"Normal"},{"code":3,"name":"Zoom"}]})");
+  script.Reload(R"("set":{"0x2008":3,"0x2102":100})");
+  script.Events();
+  script.Slide(20093, 77);  // H phase: a multiple of 8
+  script.Select(20099, 0);
+  script.Select(21069, 4);
+  script.Click(21073);  // H size reset
+  const std::string used = script.Events();
+  const std::string afterwards = script.Dump();
+  script.Sim(R"("fail":["0x2003","0x2100"])");
+  script.Slide(20079, 10);
+  script.Click(20089);
+  const std::string refused = script.Events();
+  const std::string snapped = script.Dump();
+  const auto output = script.Run();
+  const auto calls = Calls(Reply(output, used));
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_THAT(std::vector(calls.begin(), calls.begin() + 3),
+              ElementsAre("Set 0x2103=72", "SetAspect(0)", "ExecHSizeReset()"));
+  EXPECT_TRUE(Has(calls, "Get 0x2102"));  // the reset refreshed the page
+  const OrderedJson page = Reply(output, afterwards);
+  EXPECT_EQ(Control(page, 20093)["pos"], 72);
+  EXPECT_EQ(Control(page, 20095)["text"], "72");
+  EXPECT_EQ(Control(page, 20097)["text"], "128");
+  EXPECT_EQ(Control(page, 20099)["sel"], 0);
+  EXPECT_THAT(Messages(Reply(output, refused)), ElementsAre(StopBox(Msg(2201, 58)), StopBox(Msg(2201, 54))));
+  EXPECT_EQ(Control(Reply(output, snapped), 20079)["pos"], 0);
+}
+
+TEST(PictureType3Page, HPhaseNeverFallsBelowTheSlidersMinimum) {
+  Script script("3/15", kPictureTab, R"("host":{"ranges":{"16":"3,250"}})");
+  script.Events();
+  script.Slide(20093, 5);
+  const std::string events = script.Events();
+  const std::string dump = script.Dump();
+  const auto output = script.Run();
+  EXPECT_THAT(Calls(Reply(output, events)), ElementsAre("Set 0x2103=8"));
+  EXPECT_EQ(Control(Reply(output, dump), 20093)["pos"], 8);
 }
 
 TEST(InputType3Page, ListsShowTheProjectorsValuesAndSendPositions) {
