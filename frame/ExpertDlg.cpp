@@ -23,6 +23,7 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
   RegisterPage(resources::kPictureType3Page, SlotOf(m_dlgPictureType3));
   RegisterPage(resources::kInputType3Page, SlotOf(m_dlgInputType3));
+  RegisterPage(resources::kScreenType3Page, SlotOf(m_dlgScreenType3));
   RegisterPage(resources::kSetupType3Page, SlotOf(m_dlgSetupType3));
 }
 

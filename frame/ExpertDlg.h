@@ -13,6 +13,7 @@
 #include "pages/common/StatusTabDlg.h"
 #include "pages/type3/InputTabType3Dlg.h"
 #include "pages/type3/PictureTabType3Dlg.h"
+#include "pages/type3/ScreenTabType3Dlg.h"
 #include "pages/type3/SetupTabType3Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
 
@@ -93,6 +94,7 @@ class CExpertDlg : public CDialog {
   CControlTabType4Dlg m_dlgControlType4;
   CPictureTabType3Dlg m_dlgPictureType3;
   CInputTabType3Dlg m_dlgInputType3;
+  CScreenTabType3Dlg m_dlgScreenType3;
   CSetupTabType3Dlg m_dlgSetupType3;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;

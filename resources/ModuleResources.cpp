@@ -12,7 +12,7 @@ HINSTANCE ModuleInstance() {
     auto* m = new ResourceModule;
     m->name = "expert";
     for (DialogTemplate t : {ExpertDialogTemplate(), StatusPageTemplate(), ControlPageTemplate(), ControlType4PageTemplate()}) m->templates.emplace(t.id, std::move(t));
-    for (DialogTemplate t : {PictureType3PageTemplate(), InputType3PageTemplate(), SetupType3PageTemplate()}) m->templates.emplace(t.id, std::move(t));
+    for (DialogTemplate t : {PictureType3PageTemplate(), InputType3PageTemplate(), ScreenType3PageTemplate(), SetupType3PageTemplate()}) m->templates.emplace(t.id, std::move(t));
     AddArrowBitmaps(*m);
     for (std::size_t i = 0; i < kStringTableSize; ++i) m->strings.emplace(kStringTable[i].id, kStringTable[i].text);
     return m;

@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/control_type4/type5_model44", {"5/44", 20041});
   Register("BM_InitDisp/picture_type3/type3_model10", {"3/10", 20016});
   Register("BM_InitDisp/input_type3/type3_model15", {"3/15", 20018});
+  Register("BM_InitDisp/screen_type3/type3_model8", {"3/8", 20020});
   Register("BM_InitDisp/setup_type3/type3_model10", {"3/10", 20022});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -8,7 +8,7 @@ using driver::testing::Reply;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr int kPictureTab = 1, kInputTab = 2, kSetupTab = 4;
+constexpr int kPictureTab = 1, kInputTab = 2, kScreenTab = 3, kSetupTab = 4;
 
 std::vector<std::string> Texts(std::initializer_list<int> numbers) {
   std::vector<std::string> texts;
@@ -151,6 +151,60 @@ TEST(InputType3Page, ListsShowTheProjectorsValuesAndSendPositions) {
   EXPECT_EQ(Control(Reply(output, unknown), 20109)["sel"], -1);
   EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("ExecAutoAdjust()", "SetVideoFormat(3)", "SetVideoNR(1,0)",
                                                       "SetProgressive(2)", "SetBlack(0)", "SetHDTV(1)"));
+}
+
+TEST(ScreenType3Page, ListsFollowTheModelAndShowMappedValues) {
+  struct Case {
+    const char* model;
+    const char* set;
+    int blankItems, blankSel;
+    std::vector<std::string> startup;
+    int startupSel, pinpInputs, pinpSel;
+  };
+  const std::vector<Case> cases = {
+      {"3/8", R"({"0x3000":64,"0x3004":0,"0x2302":5})", 7, -1, Texts({331, 330}), 0, 3, 2},
+      {"3/15", R"({"0x3000":64,"0x3004":32,"0x2302":5})", 9, 8, Texts({68, 330, 67}), 2, 3, 2},
+      {"3/47", R"({"0x3000":4,"0x3004":32,"0x2302":5})", 9, 4, Texts({68, 330, 67}), 2, 2, -1},
+      {"3/10", R"({"0x3000":32,"0x3004":1,"0x2302":2})", 9, 7, Texts({68, 330, 67}), 1, 2, 1},
+  };
+  for (const Case& c : cases) {
+    Script script(c.model, kScreenTab);
+    script.Reload(std::string(R"("set":)") + c.set);
+    const std::string dump = script.Dump();
+    const auto output = script.Run();
+    const OrderedJson page = Reply(output, dump);
+    EXPECT_EQ(Control(page, 20112)["items"].size(), static_cast<std::size_t>(c.blankItems)) << c.model;
+    EXPECT_EQ(Control(page, 20112)["sel"], c.blankSel) << c.model;
+    EXPECT_EQ(Control(page, 20113)["items"], c.startup) << c.model;
+    EXPECT_EQ(Control(page, 20113)["sel"], c.startupSel) << c.model;
+    EXPECT_EQ(Control(page, 20116)["items"].size(), static_cast<std::size_t>(c.pinpInputs)) << c.model;
+    EXPECT_EQ(Control(page, 20116)["sel"], c.pinpSel) << c.model;
+    EXPECT_EQ(Control(page, 20117)["items"].size(), 4u);
+    EXPECT_EQ(Control(page, 20118)["items"], Texts({87, 94}));
+  }
+}
+
+TEST(ScreenType3Page, ChoicesSendItemDataCodesOrPositions) {
+  Script script("3/15", kScreenTab, R"("host":{"gamma":[{"code":2,"name":"A"},{"code":5,"name":"B"}]})");
+  script.Reload(R"("set":{"0x30A1":5})");
+  const std::string dump = script.Dump();
+  script.Events();
+  for (const auto& [id, position] : {std::pair{20112, 7}, {20113, 2}, {20114, 3}, {20115, 0}, {20116, 2}, {20117, 3},
+                                     {20118, 1}, {20119, 2}})
+    script.Select(id, position);
+  const std::string sent = script.Events();
+  const auto output = script.Run();
+  Script withoutGamma("3/15", kScreenTab, R"("host":{"gamma":[]})");
+  const std::string noGamma = withoutGamma.Dump();
+  const std::string noGammaCalls = withoutGamma.Events();
+  const auto unread = withoutGamma.Run();
+  EXPECT_EQ(Control(Reply(output, dump), 20115)["items"], Texts({72, 75}));
+  EXPECT_EQ(Control(Reply(output, dump), 20115)["sel"], 1);
+  EXPECT_THAT(Calls(Reply(output, sent)),
+              ElementsAre("SetBlankColor(32)", "SetStartup(2)", "SetMirror(3)", "SetGamma(0)", "SetPinPInput(2)",
+                          "SetPinPPosition(3)", "SetPinPAudio(1)", "SetPinPSize(2)"));
+  EXPECT_FALSE(Usable(Control(Reply(unread, noGamma), 20115)));
+  EXPECT_FALSE(Has(Calls(Reply(unread, noGammaCalls)), "Get 0x30A1"));
 }
 
 TEST(SetupType3Page, InfraRedReceiversOnlyOnModels10To48AndEnabledAgainAfterAFailedRead) {
