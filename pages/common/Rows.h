@@ -55,6 +55,9 @@ struct SliderGroup {
   bool snapBack = true;  // a refused slide puts the slider back on the cached value
   int preset = 0;        // cached value and box text before each read
   std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
+  // A step that changes nothing, or a refused slide, empties the value box:
+  // the box then vouches for no value until the next good read or change.
+  bool emptyBoxWhenUnchanged = false;
 };
 
 // The auto power off group of every model type: Get and Set 0x3110 with no

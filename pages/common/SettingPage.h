@@ -121,6 +121,9 @@ class CSettingPage : public CDialog {
   void SelectFirstReset(const ResetList& row);
   // Runs the reset of the selected item; when it is done, refreshes the page.
   void ExecuteReset(const ResetList& row);
+  // My Memory "Execute": loads (positions 0..3) or saves (4..7) the selected
+  // memory; a memory loaded or saved refreshes the page. No selection sends nothing.
+  void ExecuteMyMemory(int listId);
 
   // ---- message boxes
   void ShowError(CatMsg message);   // stop icon

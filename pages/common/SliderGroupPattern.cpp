@@ -87,10 +87,23 @@ bool CSettingPage::WithinBound(const SliderGroup& row, std::int16_t cached, bool
 
 void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   if (!WithinBound(row, cached, up)) return;
+  if (row.io.stepFrom) {  // the value as shown goes in, the new one comes back
+    const std::int16_t next = Pjt() ? row.io.stepFrom(*Pjt(), up, cached) : cached;
+    if (next == cached) {
+      ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
+      if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
+      Report(row.onStepRefused);
+      return;
+    }
+    cached = next;
+    ShowSliderValue(row, cached);
+    return;
+  }
   bool stepped = false;
-  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped, static_cast<std::uint16_t>(cached + row.offset));
+  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped);
   if (!stepped) {
     ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
+    if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
     Report(row.onStepRefused);
     return;
   }
@@ -111,6 +124,7 @@ void CSettingPage::ReleaseSlider(UINT code, CWnd* scrollBar, std::initializer_li
       group.cached = static_cast<std::int16_t>(position);
       SetText(row.box, BoxText(row, position));
     } else {
+      if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
       Report(row.onSlideRefused.value_or(row.onStepRefused));
     }
     slider.SetPos(row.snapBack ? group.cached : position);
