@@ -24,13 +24,13 @@ DialogTemplate PictureType3PageTemplate() {
   // Position: up and down move V, left and right move H.
   c.push_back({K::Static, 20714, "48;Position", {kRight, 13, 62, 8}, kLabel, {}});
   c.push_back({K::Static, 20715, ":", {kRight + 64, 13, 6, 8}, kLabel, {}});
-  c.push_back({K::Static, 20716, "52;V", {kRight + 72, 13, 12, 8}, kLabel, {}});
-  c.push_back({K::BitmapButton, 20087, "", {kRight + 86, 10, 14, 14}, kButton, {}});
-  c.push_back({K::BitmapButton, 20089, "", {kRight + 102, 10, 14, 14}, kButton, {}});
+  c.push_back({K::Static, 20716, "52;V", {kRight + 72, 13, 16, 8}, kLabel, {}});
+  c.push_back({K::BitmapButton, 20087, "", {kRight + 90, 10, 14, 14}, kButton, {}});
+  c.push_back({K::BitmapButton, 20089, "", {kRight + 106, 10, 14, 14}, kButton, {}});
   c.push_back({K::Edit, 20090, "", {kRight + 165, 11, 22, 12}, kValueBox, {}});
-  c.push_back({K::Static, 20717, "53;H", {kRight + 72, 33, 12, 8}, kLabel, {}});
-  c.push_back({K::BitmapButton, 20086, "", {kRight + 86, 30, 14, 14}, kButton, {}});
-  c.push_back({K::BitmapButton, 20088, "", {kRight + 102, 30, 14, 14}, kButton, {}});
+  c.push_back({K::Static, 20717, "53;H", {kRight + 72, 33, 16, 8}, kLabel, {}});
+  c.push_back({K::BitmapButton, 20086, "", {kRight + 90, 30, 14, 14}, kButton, {}});
+  c.push_back({K::BitmapButton, 20088, "", {kRight + 106, 30, 14, 14}, kButton, {}});
   c.push_back({K::Edit, 20091, "", {kRight + 165, 31, 22, 12}, kValueBox, {}});
   AddSliderRow(c, kRight, 50, "49;H Phase", {20718, 20719, 20092, 20093, 20094, 20095});
   c.push_back({K::Static, 20720, "50;H Size", {kRight, 73, 62, 8}, kLabel, {}});

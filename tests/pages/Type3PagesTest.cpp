@@ -1,293 +1,194 @@
-// The pages of type 3: picture, input, screen and setup.
+// The pages of type 3: picture (tab 1), input (2), screen (3) and setup (4).
+// Each row opens a model, takes its steps and checks one outcome.
+#include <sstream>
+
 #include "tests/pages/PageTestSupport.h"
 
 namespace pages::testing {
 namespace {
 
 using driver::testing::Reply;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
-constexpr int kPictureTab = 1, kInputTab = 2, kScreenTab = 3, kSetupTab = 4;
+struct Outcome {
+  std::vector<std::string> calls, messages;
+  OrderedJson dump;
+};
 
-std::vector<std::string> Texts(std::initializer_list<int> numbers) {
-  std::vector<std::string> texts;
-  for (int number : numbers) texts.push_back(CatalogText(Msg(5, number)));
-  return texts;
-}
-
-bool Has(const std::vector<std::string>& calls, const std::string& call) {
-  return std::find(calls.begin(), calls.end(), call) != calls.end();
-}
-
-std::vector<std::string> Texts(std::initializer_list<int> numbers);
-
-TEST(PictureType3Page, RangesAndAspectTextsFollowTheModel) {
-  struct Case {
-    const char* model;
-    const char* ranges;
-    int contrast[2], sharpness, colour, tint;
-    std::vector<std::string> aspects;
-  };
-  const std::vector<Case> cases = {
-      {"3/8", "{}", {-48, 48}, 8, 18, 18, Texts({350, 351, 352})},
-      {"3/10", "{}", {-32, 32}, 6, 63, 14, Texts({350, 351, 352, 353, 360})},
-      {"3/15", "{}", {-32, 32}, 8, 18, 18, Texts({1, 2, 3, 4})},
-      {"3/15", R"({"18":"100,160"})", {-28, 32}, 8, 18, 18, Texts({1, 2, 3, 4})},
-  };
-  for (const Case& c : cases) {
-    Script script(c.model, kPictureTab, std::string(R"("host":{"ranges":)") + c.ranges + "}");
-    const std::string dump = script.Dump();
-    const auto output = script.Run();
-    const OrderedJson page = Reply(output, dump);
-    const auto range = [&](int id) { return std::pair{Control(page, id)["min"].get<int>(), Control(page, id)["max"].get<int>()}; };
-    EXPECT_EQ(range(20083), std::pair(c.contrast[0], c.contrast[1])) << c.model << c.ranges;
-    EXPECT_EQ(range(21057), std::pair(-c.sharpness, c.sharpness)) << c.model;
-    EXPECT_EQ(range(21060), std::pair(-c.colour, c.colour)) << c.model;
-    EXPECT_EQ(range(21063), std::pair(-c.tint, c.tint)) << c.model;
-    EXPECT_EQ(range(20093), std::pair(0, 248)) << c.model;
-    EXPECT_EQ(Control(page, 20093)["page"], 8);
-    EXPECT_EQ(Control(page, 20099)["items"], c.aspects) << c.model;
-    EXPECT_EQ(Control(page, 21069)["items"].size(), 10u);
-    EXPECT_EQ(Control(page, 20087)["bitmap"], 22157);
-    EXPECT_EQ(Control(page, 20088)["bitmap"], 22154);
-  }
-}
-
-TEST(PictureType3Page, ButtonsStopAtTheirModelsBounds) {
-  struct Case {
-    const char* model;
-    const char* openFields;
-    const char* set;
-    int button;
-    std::vector<std::string> calls;
-  };
-  const std::vector<Case> cases = {
-      {"3/15", "", R"({"0x2202":146})", 21061, {}},  // colour at 18
-      {"3/10", "", R"({"0x2202":146})", 21061, {"Inc 0x2202", "Get 0x2202"}},
-      {"3/10", "", R"({"0x2202":191})", 21061, {}},  // colour at 63
-      {"3/47", "", R"({"0x2201":122})", 21056, {}},  // sharpness at -6
-      {"3/8", R"("host":{"ranges":{}})", R"({"0x2004":175})", 20084, {"Inc 0x2004", "Get 0x2004"}},
-      {"3/8", R"("host":{"ranges":{}})", R"({"0x2004":176})", 20084, {}},  // contrast at 48
-      {"3/15", R"("host":{"ranges":{"18":"100,160"}})", R"({"0x2004":100})", 20082, {}},  // contrast at -28
-      {"3/15", "", R"({"0x2103":248})", 20094, {}},
-      {"3/15", "", R"({"0x2100":255})", 20087, {"Inc 0x2100"}},  // no bound: the projector refuses
-      {"3/15", "", R"({"0x2101":1})", 20088, {"Dec 0x2101", "Get 0x2101"}},
-      {"3/15", "", R"({})", 20086, {"Inc 0x2101", "Get 0x2101"}},
-      {"3/15", "", R"({})", 20098, {"Inc 0x2102", "Get 0x2102"}},
-  };
-  for (const Case& c : cases) {
-    Script script(c.model, kPictureTab, c.openFields);
-    script.Reload(std::string(R"("set":)") + c.set);
-    script.Events();
-    script.Click(c.button);
-    const std::string events = script.Events();
-    const auto output = script.Run();
-    EXPECT_EQ(Calls(Reply(output, events)), c.calls) << c.model << " " << c.set << " " << c.button;
-  }
-}
-
-TEST(PictureType3Page, SlidersArrowsAspectAndResets) {
-  Script script("3/15", kPictureTab, R"("host":{"aspect":[{"code":0,"name":"Normal"},{"code":3,"name":"Zoom"}]})");
-  script.Reload(R"("set":{"0x2008":3,"0x2102":100})");
+// Steps: "sim FIELDS" changes the projector and refreshes the page (its calls
+// are not counted), "now FIELDS" changes it without a refresh, "refresh" shows
+// the tab again, "click ID", "select ID POSITION", "slide ID POSITION".
+Outcome RunSteps(const char* model, int tab, const std::string& open, const std::vector<std::string>& steps) {
+  Script script(model, tab, open);
   script.Events();
-  script.Slide(20093, 77);  // H phase: a multiple of 8
-  script.Select(20099, 0);
-  script.Select(21069, 4);
-  script.Click(21073);  // H size reset
-  const std::string used = script.Events();
-  const std::string afterwards = script.Dump();
-  script.Sim(R"("fail":["0x2003","0x2100"])");
-  script.Slide(20079, 10);
-  script.Click(20089);
-  const std::string refused = script.Events();
-  const std::string snapped = script.Dump();
-  const auto output = script.Run();
-  const auto calls = Calls(Reply(output, used));
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_THAT(std::vector(calls.begin(), calls.begin() + 3),
-              ElementsAre("Set 0x2103=72", "SetAspect(0)", "ExecHSizeReset()"));
-  EXPECT_TRUE(Has(calls, "Get 0x2102"));  // the reset refreshed the page
-  const OrderedJson page = Reply(output, afterwards);
-  EXPECT_EQ(Control(page, 20093)["pos"], 72);
-  EXPECT_EQ(Control(page, 20095)["text"], "72");
-  EXPECT_EQ(Control(page, 20097)["text"], "128");
-  EXPECT_EQ(Control(page, 20099)["sel"], 0);
-  EXPECT_THAT(Messages(Reply(output, refused)), ElementsAre(StopBox(Msg(2201, 58)), StopBox(Msg(2201, 54))));
-  EXPECT_EQ(Control(Reply(output, snapped), 20079)["pos"], 0);
-}
-
-TEST(PictureType3Page, HPhaseNeverFallsBelowTheSlidersMinimum) {
-  Script script("3/15", kPictureTab, R"("host":{"ranges":{"16":"3,250"}})");
-  script.Events();
-  script.Slide(20093, 5);
-  const std::string events = script.Events();
-  const std::string dump = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, events)), ElementsAre("Set 0x2103=8"));
-  EXPECT_EQ(Control(Reply(output, dump), 20093)["pos"], 8);
-}
-
-TEST(InputType3Page, ListsShowTheProjectorsValuesAndSendPositions) {
-  Script script("3/15", kInputTab);
-  script.Reload(R"("set":{"0x2200":9,"0x2206":1,"0x2207":2,"0x2208":1,"0x2205":1})");
-  const std::string shown = script.Dump();
-  script.Reload(R"("set":{"0x2200":3})");  // no format of the table
-  const std::string unknown = script.Dump();
-  script.Events();
-  script.Click(20108);
-  script.Select(20109, 3);
-  script.Select(20110, 1);
-  script.Select(21054, 2);
-  script.Select(21055, 0);
-  script.Select(20111, 1);
-  const std::string sent = script.Events();
-  const auto output = script.Run();
-  const OrderedJson page = Reply(output, shown);
-  EXPECT_EQ(Control(page, 20109)["items"][0], CatalogText(Msg(5, 98)));
-  EXPECT_EQ(Control(page, 21054)["items"], (std::vector<std::string>{CatalogText(Msg(5, 30)), "TV", CatalogText(Msg(5, 326))}));
-  for (const auto& [id, sel] : {std::pair{20109, 3}, {20110, 1}, {21054, 2}, {21055, 1}, {20111, 1}})
-    EXPECT_EQ(Control(page, id)["sel"], sel) << id;
-  EXPECT_EQ(Control(Reply(output, unknown), 20109)["sel"], -1);
-  EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("ExecAutoAdjust()", "SetVideoFormat(3)", "SetVideoNR(1,0)",
-                                                      "SetProgressive(2)", "SetBlack(0)", "SetHDTV(1)"));
-}
-
-TEST(ScreenType3Page, ListsFollowTheModelAndShowMappedValues) {
-  struct Case {
-    const char* model;
-    const char* set;
-    int blankItems, blankSel;
-    std::vector<std::string> startup;
-    int startupSel, pinpInputs, pinpSel;
-  };
-  const std::vector<Case> cases = {
-      {"3/8", R"({"0x3000":64,"0x3004":0,"0x2302":5})", 7, -1, Texts({331, 330}), 0, 3, 2},
-      {"3/15", R"({"0x3000":64,"0x3004":32,"0x2302":5})", 9, 8, Texts({68, 330, 67}), 2, 3, 2},
-      {"3/47", R"({"0x3000":4,"0x3004":32,"0x2302":5})", 9, 4, Texts({68, 330, 67}), 2, 2, -1},
-      {"3/10", R"({"0x3000":32,"0x3004":1,"0x2302":2})", 9, 7, Texts({68, 330, 67}), 1, 2, 1},
-  };
-  for (const Case& c : cases) {
-    Script script(c.model, kScreenTab);
-    script.Reload(std::string(R"("set":)") + c.set);
-    const std::string dump = script.Dump();
-    const auto output = script.Run();
-    const OrderedJson page = Reply(output, dump);
-    EXPECT_EQ(Control(page, 20112)["items"].size(), static_cast<std::size_t>(c.blankItems)) << c.model;
-    EXPECT_EQ(Control(page, 20112)["sel"], c.blankSel) << c.model;
-    EXPECT_EQ(Control(page, 20113)["items"], c.startup) << c.model;
-    EXPECT_EQ(Control(page, 20113)["sel"], c.startupSel) << c.model;
-    EXPECT_EQ(Control(page, 20116)["items"].size(), static_cast<std::size_t>(c.pinpInputs)) << c.model;
-    EXPECT_EQ(Control(page, 20116)["sel"], c.pinpSel) << c.model;
-    EXPECT_EQ(Control(page, 20117)["items"].size(), 4u);
-    EXPECT_EQ(Control(page, 20118)["items"], Texts({87, 94}));
-  }
-}
-
-TEST(ScreenType3Page, ChoicesSendItemDataCodesOrPositions) {
-  Script script("3/15", kScreenTab, R"("host":{"gamma":[{"code":2,"name":"A"},{"code":5,"name":"B"}]})");
-  script.Reload(R"("set":{"0x30A1":5})");
-  const std::string dump = script.Dump();
-  script.Events();
-  for (const auto& [id, position] : {std::pair{20112, 7}, {20113, 2}, {20114, 3}, {20115, 0}, {20116, 2}, {20117, 3},
-                                     {20118, 1}, {20119, 2}})
-    script.Select(id, position);
-  const std::string sent = script.Events();
-  const auto output = script.Run();
-  Script withoutGamma("3/15", kScreenTab, R"("host":{"gamma":[]})");
-  const std::string noGamma = withoutGamma.Dump();
-  const std::string noGammaCalls = withoutGamma.Events();
-  const auto unread = withoutGamma.Run();
-  EXPECT_EQ(Control(Reply(output, dump), 20115)["items"], Texts({72, 75}));
-  EXPECT_EQ(Control(Reply(output, dump), 20115)["sel"], 1);
-  EXPECT_THAT(Calls(Reply(output, sent)),
-              ElementsAre("SetBlankColor(32)", "SetStartup(2)", "SetMirror(3)", "SetGamma(0)", "SetPinPInput(2)",
-                          "SetPinPPosition(3)", "SetPinPAudio(1)", "SetPinPSize(2)"));
-  EXPECT_FALSE(Usable(Control(Reply(unread, noGamma), 20115)));
-  EXPECT_FALSE(Has(Calls(Reply(unread, noGammaCalls)), "Get 0x30A1"));
-}
-
-TEST(SetupType3Page, InfraRedReceiversOnlyOnModels10To48AndEnabledAgainAfterAFailedRead) {
-  for (const auto& [model, ir] : {std::pair{"3/10", true}, {"3/47", true}, {"3/48", true}, {"3/8", false}, {"3/15", false}}) {
-    Script script(model, kSetupTab);
-    script.Reload(R"("fail":["0x2601"],"set":{"0x2600":0})");
-    const std::string failed = script.Dump();
-    const std::string events = script.Events();
-    script.Reload(R"("clear":true)");
-    const std::string recovered = script.Dump();
-    script.Events();
-    script.Click(20073);
-    const std::string clicked = script.Events();
-    const auto output = script.Run();
-    const auto calls = Calls(Reply(output, events));
-    EXPECT_EQ(Has(calls, "Get 0x2600") && Has(calls, "Get 0x2602"), ir) << model;
-    for (int id : {20131, 20392, 20073, 20074, 20076}) EXPECT_EQ(Control(Reply(output, failed), id)["visible"], ir) << model;
-    if (!ir) continue;
-    EXPECT_EQ(Control(Reply(output, failed), 20073)["check"], 0);
-    EXPECT_FALSE(Usable(Control(Reply(output, failed), 20074)));
-    EXPECT_TRUE(Usable(Control(Reply(output, recovered), 20074)));
-    EXPECT_THAT(Calls(Reply(output, clicked)), ElementsAre("SetIRFront(1)"));
-  }
-}
-
-TEST(SetupType3Page, WhisperItemsFollowTheHostNamesAndSendTheirCodes) {
-  struct Case {
-    const char* host;
-    std::vector<std::string> items;
-    int value, shownAt, chosen;
-    const char* sent;
-  };
-  const std::vector<Case> cases = {
-      {R"({"whisper":[{"code":0,"name":"Normal"},{"code":2,"name":"Bright"}]})", Texts({25, 27}), 2, 1, 0, "SetWhisper(0)"},
-      {R"({"whisper":[{"code":4,"name":"Eco"},{"code":7,"name":"Whisper"}]})", Texts({26}), 7, 0, 0, "SetWhisper(7)"},
-      {R"({"whisper":[]})", {}, 0, -1, 0, nullptr},
-  };
-  for (const Case& c : cases) {
-    Script script("3/47", kSetupTab, std::string(R"("host":)") + c.host);
-    script.Reload(R"("set":{"0x3300":)" + std::to_string(c.value) + "}");
-    const std::string dump = script.Dump();
-    const std::string refresh = script.Events();
-    script.Select(20072, c.chosen);
-    const std::string sent = script.Events();
-    const auto output = script.Run();
-    const OrderedJson list = Control(Reply(output, dump), 20072);
-    EXPECT_EQ(list["items"], c.items) << c.host;
-    EXPECT_EQ(list["sel"], c.shownAt) << c.host;
-    EXPECT_EQ(list["enabled"], c.sent != nullptr) << c.host;
-    EXPECT_EQ(Has(Calls(Reply(output, refresh)), "Get 0x3300"), c.sent != nullptr) << c.host;
-    if (c.sent) {
-      EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre(c.sent)) << c.host;
+  for (const std::string& step : steps) {
+    std::istringstream in(step);
+    std::string verb;
+    int id = 0, position = 0;
+    in >> verb >> id >> position;
+    if (verb == "sim") {
+      script.Reload(step.substr(4));
+      script.Events();
     }
+    if (verb == "now") script.Sim(step.substr(4));
+    if (verb == "refresh") script.Add(R"({"cmd":"tab","index":)" + std::to_string(tab) + "}");
+    if (verb == "click") script.Click(id);
+    if (verb == "select") script.Select(id, position);
+    if (verb == "slide") script.Slide(id, position);
+  }
+  const std::string events = script.Events(), dump = script.Dump();
+  const auto output = script.Run();
+  return {Calls(Reply(output, events)), Messages(Reply(output, events)), Reply(output, dump)};
+}
+
+const std::string kNoRanges = R"("host":{"ranges":{}})";
+const std::string kGammas = R"("host":{"gamma":[{"code":2,"name":"A"},{"code":5,"name":"B"}]})";
+const std::string kNormalBright = R"("host":{"whisper":[{"code":0,"name":"Normal"},{"code":2,"name":"Bright"}]})";
+const std::string kEcoWhisper = R"("host":{"whisper":[{"code":4,"name":"Eco"},{"code":7,"name":"Whisper"}]})";
+
+struct Use {
+  const char* model;
+  int tab;
+  std::string open;
+  std::vector<std::string> steps;
+  std::vector<std::string> calls;  // exactly these; with "*" first: these among others, "!X": not X
+  std::vector<int> messages = {};  // 2201/N in stop boxes
+};
+
+TEST(Type3Pages, StepsSendWhatTheModelAllows) {
+  const std::vector<Use> uses = {
+      {"3/15", 1, "", {"sim \"set\":{\"0x2202\":146}", "click 21061"}, {}},  // colour stops at 18
+      {"3/10", 1, "", {"sim \"set\":{\"0x2202\":146}", "click 21061"}, {"Inc 0x2202", "Get 0x2202"}},
+      {"3/10", 1, "", {"sim \"set\":{\"0x2202\":191}", "click 21061"}, {}},
+      {"3/47", 1, "", {"sim \"set\":{\"0x2201\":122}", "click 21056"}, {}},  // sharpness stops at -6
+      {"3/8", 1, kNoRanges, {"sim \"set\":{\"0x2004\":175}", "click 20084"}, {"Inc 0x2004", "Get 0x2004"}},
+      {"3/8", 1, kNoRanges, {"sim \"set\":{\"0x2004\":176}", "click 20084"}, {}},
+      {"3/15", 1, R"("host":{"ranges":{"18":"100,160"}})", {"sim \"set\":{\"0x2004\":100}", "click 20082"}, {}},
+      {"3/15", 1, "", {"sim \"set\":{\"0x2103\":248}", "click 20094"}, {}},
+      {"3/15", 1, "", {"sim \"set\":{\"0x2100\":255}", "click 20087"}, {"Inc 0x2100"}, {54}},  // arrows: no bound
+      {"3/15", 1, "", {"click 20088", "click 20086", "click 20098"},
+       {"Dec 0x2101", "Get 0x2101", "Inc 0x2101", "Get 0x2101", "Inc 0x2102", "Get 0x2102"}},
+      {"3/15", 1, "", {"slide 20093 77"}, {"Set 0x2103=72"}},
+      {"3/15", 1, R"("host":{"ranges":{"16":"3,250"}})", {"slide 20093 5"}, {"Set 0x2103=8"}},
+      {"3/15", 1, "", {"now \"fail\":[\"0x2003\"]", "slide 20079 10"}, {"Set 0x2003=138"}, {58}},
+      {"3/15", 1, "", {"select 20099 1"}, {"SetAspect(1)"}},
+      {"3/15", 1, "", {"select 21069 4", "click 21073"}, {"*", "ExecHSizeReset()", "Get 0x2102", "Get 0x2006"}},
+      {"3/15", 2, "", {"click 20108", "select 20109 3", "select 20110 1", "select 21054 2", "select 21055 0",
+                       "select 20111 1"},
+       {"ExecAutoAdjust()", "SetVideoFormat(3)", "SetVideoNR(1,0)", "SetProgressive(2)", "SetBlack(0)", "SetHDTV(1)"}},
+      {"3/15", 3, kGammas, {"select 20112 7", "select 20113 2", "select 20114 3", "select 20115 0", "select 20116 2",
+                            "select 20117 3", "select 20118 1", "select 20119 2"},
+       {"SetBlankColor(32)", "SetStartup(2)", "SetMirror(3)", "SetGamma(0)", "SetPinPInput(2)", "SetPinPPosition(3)",
+        "SetPinPAudio(1)", "SetPinPSize(2)"}},
+      {"3/15", 3, R"("host":{"gamma":[]})", {"refresh"}, {"*", "Get 0x3001", "!Get 0x30A1"}},
+      {"3/15", 4, R"("host":{"ranges":{"21":"0,48"}})", {"sim \"set\":{\"0x2001\":32}", "click 20122"}, {}},
+      {"3/15", 4, "", {"sim \"set\":{\"0x3110\":10}", "click 20128"}, {"IncrementAutoPowerOff(10)"}},
+      {"3/15", 4, "", {"now \"fail\":[\"0x2001\",\"0x3110\"]", "slide 20121 20", "slide 20127 20"},
+       {"Set 0x2001=20", "Set 0x3110=20"}, {65, 37}},
+      {"3/10", 4, "", {"refresh", "click 20073"}, {"*", "Get 0x2600", "Get 0x2602", "SetIRFront(0)"}},
+      {"3/15", 4, "", {"refresh"}, {"*", "Get 0x3300", "!Get 0x2600", "!Get 0x2601", "!Get 0x2602"}},
+      {"3/47", 4, kNormalBright, {"select 20072 1"}, {"SetWhisper(2)"}},
+      {"3/47", 4, kEcoWhisper, {"select 20072 0"}, {"SetWhisper(7)"}},
+      {"3/47", 4, R"("host":{"whisper":[]})", {"refresh"}, {"*", "Get 0x3008", "!Get 0x3300"}},
+  };
+  for (const Use& use : uses) {
+    const Outcome outcome = RunSteps(use.model, use.tab, use.open, use.steps);
+    SCOPED_TRACE(std::string(use.model) + " " + use.open + " " + ::testing::PrintToString(use.steps));
+    if (use.calls.empty() || use.calls.front() != "*") {
+      EXPECT_EQ(outcome.calls, use.calls);
+    } else {
+      for (std::size_t i = 1; i < use.calls.size(); ++i) {
+        const bool absent = use.calls[i][0] == '!';
+        const std::string call = use.calls[i].substr(absent ? 1 : 0);
+        EXPECT_EQ(std::count(outcome.calls.begin(), outcome.calls.end(), call) > 0, !absent) << call;
+      }
+    }
+    std::vector<std::string> boxes;
+    for (int number : use.messages) boxes.push_back(StopBox(Msg(2201, number)));
+    EXPECT_EQ(outcome.messages, boxes);
   }
 }
 
-TEST(SetupType3Page, VolumeAndAutoPowerOffStopRefuseAndRecover) {
-  // The range text lets the volume slider reach 48; the buttons still stop at 32.
-  Script script("3/15", kSetupTab, R"("host":{"ranges":{"21":"0,48"}})");
-  script.Reload(R"("set":{"0x2001":32,"0x3110":10})");
-  script.Events();
-  script.Click(20122);
-  script.Click(20128);
-  script.Sim(R"("fail":["0x2001","0x3110"])");
-  script.Slide(20121, 40);
-  script.Slide(20127, 20);
-  const std::string used = script.Events();
-  const std::string refused = script.Dump();
-  script.Reload(R"("fail":["0x3110"])");
-  const std::string unreadable = script.Dump();
-  script.Reload(R"("clear":true)");
-  const std::string recovered = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, used)),
-              ElementsAre("IncrementAutoPowerOff(10)", "Set 0x2001=40", "Set 0x3110=20"));
-  EXPECT_THAT(Messages(Reply(output, used)), ElementsAre(StopBox(Msg(2201, 65)), StopBox(Msg(2201, 37))));
-  EXPECT_EQ(Control(Reply(output, refused), 20121)["pos"], 32);
-  EXPECT_EQ(Control(Reply(output, refused), 20129)["text"], "11");
-  for (int id : {20126, 20127, 20128}) {
-    EXPECT_FALSE(Usable(Control(Reply(output, unreadable), id))) << id;
-    EXPECT_TRUE(Usable(Control(Reply(output, recovered), id))) << id;
+struct Shown {
+  const char* model;
+  int tab;
+  std::string open;
+  std::vector<std::string> steps;
+  int id;
+  const char* key;  // a field of the control's dump; "range": [min, max]; "items5": numbers as catalog 5/N
+  const char* value;
+};
+
+TEST(Type3Pages, ControlsShowWhatTheModelAndTheProjectorSay) {
+  const std::vector<Shown> shown = {
+      {"3/8", 1, kNoRanges, {}, 20083, "range", "[-48,48]"},
+      {"3/8", 1, kNoRanges, {}, 21060, "range", "[-18,18]"},
+      {"3/8", 1, "", {}, 20099, "items5", "[350,351,352]"},
+      {"3/10", 1, kNoRanges, {}, 21060, "range", "[-63,63]"},
+      {"3/10", 1, kNoRanges, {}, 21057, "range", "[-6,6]"},
+      {"3/10", 1, kNoRanges, {}, 21063, "range", "[-14,14]"},
+      {"3/47", 1, "", {}, 20099, "items5", "[350,351,355,356,360]"},
+      {"3/15", 1, kNoRanges, {}, 20083, "range", "[-32,32]"},
+      {"3/15", 1, kNoRanges, {}, 21057, "range", "[-8,8]"},
+      {"3/15", 1, kNoRanges, {}, 21063, "range", "[-18,18]"},
+      {"3/15", 1, R"("host":{"ranges":{"18":"100,160"}})", {}, 20083, "range", "[-28,32]"},
+      {"3/15", 1, kNoRanges, {}, 20093, "range", "[0,248]"},
+      {"3/15", 1, "", {}, 20093, "page", "8"},
+      {"3/15", 1, "", {}, 20099, "items5", "[1,2,3,4]"},
+      {"3/15", 1, "", {"sim \"set\":{\"0x2008\":2}"}, 20099, "sel", "2"},
+      {"3/15", 1, "", {}, 21069, "items5", "[105,106,299,300,301,292,290,291,296,298]"},
+      {"3/15", 1, "", {}, 20086, "bitmap", "22156"},
+      {"3/15", 1, "", {"slide 20093 77"}, 20093, "pos", "72"},
+      {"3/15", 1, "", {"slide 20093 77"}, 20095, "text", "\"72\""},
+      {"3/15", 1, "", {"now \"fail\":[\"0x2003\"]", "slide 20079 10"}, 20079, "pos", "0"},
+      {"3/15", 2, "", {}, 20109, "items5", R"([98,"NTSC","PAL","SECAM","NTSC 4.43","M-PAL","N-PAL"])"},
+      {"3/15", 2, "", {}, 21054, "items5", R"([30,"TV",326])"},
+      {"3/15", 2, "", {"sim \"set\":{\"0x2200\":9}"}, 20109, "sel", "3"},
+      {"3/15", 2, "", {"sim \"set\":{\"0x2200\":3}"}, 20109, "sel", "-1"},
+      {"3/8", 3, "", {}, 20112, "items5", "[60,61,62,63,64,65,66]"},
+      {"3/8", 3, "", {"sim \"set\":{\"0x3000\":64}"}, 20112, "sel", "-1"},
+      {"3/15", 3, "", {"sim \"set\":{\"0x3000\":64}"}, 20112, "sel", "8"},
+      {"3/8", 3, "", {}, 20113, "items5", "[331,330]"},
+      {"3/8", 3, "", {"sim \"set\":{\"0x3004\":0}"}, 20113, "sel", "0"},
+      {"3/15", 3, "", {}, 20113, "items5", "[68,330,67]"},
+      {"3/15", 3, "", {"sim \"set\":{\"0x3004\":32}"}, 20113, "sel", "2"},
+      {"3/47", 3, "", {}, 20116, "items5", "[87,88]"},
+      {"3/47", 3, "", {"sim \"set\":{\"0x2302\":5}"}, 20116, "sel", "-1"},
+      {"3/15", 3, "", {"sim \"set\":{\"0x2302\":5}"}, 20116, "sel", "2"},
+      {"3/15", 3, "", {}, 20117, "items5", "[90,91,92,93]"},
+      {"3/15", 3, "", {}, 20118, "items5", "[87,94]"},
+      {"3/15", 3, kGammas, {"sim \"set\":{\"0x30A1\":5}"}, 20115, "items5", "[72,75]"},
+      {"3/15", 3, kGammas, {"sim \"set\":{\"0x30A1\":5}"}, 20115, "sel", "1"},
+      {"3/15", 3, R"("host":{"gamma":[]})", {}, 20115, "enabled", "false"},
+      {"3/15", 4, "", {}, 20073, "visible", "false"},
+      {"3/8", 4, "", {}, 20131, "visible", "false"},
+      {"3/48", 4, "", {}, 20076, "visible", "true"},
+      {"3/10", 4, "", {"sim \"set\":{\"0x2600\":0}"}, 20073, "check", "0"},
+      {"3/10", 4, "", {"sim \"fail\":[\"0x2601\"]"}, 20074, "enabled", "false"},
+      {"3/10", 4, "", {"sim \"fail\":[\"0x2601\"]", "sim \"clear\":true"}, 20074, "enabled", "true"},
+      {"3/15", 4, "", {"sim \"fail\":[\"0x3110\"]"}, 20127, "enabled", "false"},
+      {"3/15", 4, "", {"sim \"fail\":[\"0x3110\"]"}, 20129, "text", "\"\""},
+      {"3/15", 4, "", {"sim \"fail\":[\"0x3110\"]", "sim \"clear\":true"}, 20128, "enabled", "true"},
+      {"3/15", 4, "", {"sim \"set\":{\"0x3110\":10}", "click 20128", "now \"fail\":[\"0x3110\"]", "slide 20127 20"},
+       20129, "text", "\"11\""},
+      {"3/47", 4, kNormalBright, {"sim \"set\":{\"0x3300\":2}"}, 20072, "items5", "[25,27]"},
+      {"3/47", 4, kNormalBright, {"sim \"set\":{\"0x3300\":2}"}, 20072, "sel", "1"},
+      {"3/47", 4, kEcoWhisper, {}, 20072, "items5", "[26]"},
+      {"3/47", 4, R"("host":{"whisper":[]})", {}, 20072, "enabled", "false"},
+  };
+  for (const Shown& row : shown) {
+    const OrderedJson control = Control(RunSteps(row.model, row.tab, row.open, row.steps).dump, row.id);
+    OrderedJson expected = OrderedJson::parse(row.value), actual;
+    const std::string key = row.key;
+    if (key == "range") {
+      actual = OrderedJson::array({control["min"], control["max"]});
+    } else {
+      actual = control[key == "items5" ? "items" : key];
+    }
+    if (key == "items5")
+      for (auto& item : expected)
+        if (item.is_number()) item = CatalogText(Msg(5, item.get<int>()));
+    EXPECT_EQ(actual, expected) << row.model << " " << row.open << " " << row.id << " " << row.key;
   }
-  EXPECT_EQ(Control(Reply(output, unreadable), 20129)["text"], "");
 }
 
 }  // namespace
