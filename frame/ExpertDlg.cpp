@@ -47,6 +47,10 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kScreenType12Page, SlotOf(m_dlgScreen));
   RegisterPage(resources::kSetupType1Page, SlotOf(m_dlgSetupType1));
   RegisterPage(resources::kSetupType2Page, SlotOf(m_dlgSetupType2));
+  RegisterPage(resources::kPictureType3Page, SlotOf(m_dlgPictureType3));
+  RegisterPage(resources::kInputType3Page, SlotOf(m_dlgInputType3));
+  RegisterPage(resources::kScreenType3Page, SlotOf(m_dlgScreenType3));
+  RegisterPage(resources::kSetupType3Page, SlotOf(m_dlgSetupType3));
 }
 
 CExpertDlg::~CExpertDlg() = default;

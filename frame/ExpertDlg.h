@@ -19,6 +19,10 @@
 #include "pages/type2/AutoTabType2Dlg.h"
 #include "pages/type2/InputTabType2Dlg.h"
 #include "pages/type2/SetupTabType2Dlg.h"
+#include "pages/type3/InputTabType3Dlg.h"
+#include "pages/type3/PictureTabType3Dlg.h"
+#include "pages/type3/ScreenTabType3Dlg.h"
+#include "pages/type3/SetupTabType3Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
 #include "pages/type4/PictureTabType4Dlg.h"
 #include "pages/type5/PictureTabType5Dlg.h"
@@ -139,6 +143,10 @@ class CExpertDlg : public CDialog {
   CScreenTabDlg m_dlgScreen;
   CSetupTabType1Dlg m_dlgSetupType1;
   CSetupTabType2Dlg m_dlgSetupType2;
+  CPictureTabType3Dlg m_dlgPictureType3;
+  CInputTabType3Dlg m_dlgInputType3;
+  CScreenTabType3Dlg m_dlgScreenType3;
+  CSetupTabType3Dlg m_dlgSetupType3;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;

@@ -22,6 +22,7 @@ HINSTANCE ModuleInstance() {
     for (DialogTemplate t : {ScreenType12PageTemplate(), InputType1PageTemplate(), AutoType1PageTemplate(), SetupType1PageTemplate(),
                              InputType2PageTemplate(), AutoType2PageTemplate(), SetupType2PageTemplate()})
       m->templates.emplace(t.id, std::move(t));
+    for (DialogTemplate t : {PictureType3PageTemplate(), InputType3PageTemplate(), ScreenType3PageTemplate(), SetupType3PageTemplate()}) m->templates.emplace(t.id, std::move(t));
     AddArrowBitmaps(*m);
     for (std::size_t i = 0; i < kStringTableSize; ++i) m->strings.emplace(kStringTable[i].id, kStringTable[i].text);
     return m;

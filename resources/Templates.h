@@ -38,6 +38,10 @@ constexpr int kSetupType1Page = 22159;
 constexpr int kInputType2Page = 20011;
 constexpr int kAutoType2Page = 20013;
 constexpr int kSetupType2Page = 20014;
+constexpr int kPictureType3Page = 20016;
+constexpr int kInputType3Page = 20018;
+constexpr int kScreenType3Page = 20020;
+constexpr int kSetupType3Page = 20022;
 
 DialogTemplate ExpertDialogTemplate();
 DialogTemplate StatusPageTemplate();
@@ -71,4 +75,8 @@ DialogTemplate SetupType1PageTemplate();
 DialogTemplate InputType2PageTemplate();
 DialogTemplate AutoType2PageTemplate();
 DialogTemplate SetupType2PageTemplate();
+DialogTemplate PictureType3PageTemplate();
+DialogTemplate InputType3PageTemplate();
+DialogTemplate ScreenType3PageTemplate();
+DialogTemplate SetupType3PageTemplate();
 }  // namespace expert::resources

@@ -157,6 +157,10 @@ int main(int argc, char** argv) {
   Register("BM_InitDisp/input_type2/type2_model12", {"2/12", 20011});
   Register("BM_InitDisp/auto_type1/type1_model3", {"1/3", 22157});
   Register("BM_InitDisp/auto_type2/type2_model6", {"2/6", 20013});
+  Register("BM_InitDisp/picture_type3/type3_model10", {"3/10", 20016});
+  Register("BM_InitDisp/input_type3/type3_model15", {"3/15", 20018});
+  Register("BM_InitDisp/screen_type3/type3_model8", {"3/8", 20020});
+  Register("BM_InitDisp/setup_type3/type3_model10", {"3/10", 20022});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
