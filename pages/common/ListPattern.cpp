@@ -20,6 +20,7 @@ int CSettingPage::SelectedPosition(int listId) const {
 }
 
 void CSettingPage::SelectValue(const ListRow& row, int value) {
+  m_listValues[row.list] = value;
   ControlView<CComboBox> list(ChildWindow(*this, row.list));
   const int position = row.map.position ? row.map.position(Host(), list, value) : value;
   if (position < 0 || position >= list.GetCount()) {
@@ -29,9 +30,21 @@ void CSettingPage::SelectValue(const ListRow& row, int value) {
   list.SetCurSel(position);
 }
 
+// A choice that was not sent, or that the projector refused, must not stay
+// on show: the list goes back to the value last read or taken.
+void CSettingPage::ShowKnownValue(const ListRow& row) {
+  const auto known = m_listValues.find(row.list);
+  if (known != m_listValues.end()) {
+    SelectValue(row, known->second);
+    return;
+  }
+  ControlView<CComboBox>(ChildWindow(*this, row.list)).SetCurSel(-1);
+}
+
 std::optional<int> CSettingPage::ReadList(const ListRow& row) {
   std::uint16_t raw = 0;
   if (!ReadRaw(Pjt(), row.io, raw)) {
+    m_listValues.erase(row.list);
     Enable({row.list}, false);
     return std::nullopt;
   }
@@ -44,13 +57,23 @@ void CSettingPage::ListChanged(const ListRow& row) {
   const int position = list.GetCurSel();
   if (position < 0 || position >= list.GetCount()) return;
   const std::optional<int> value = row.map.value ? row.map.value(Host(), list, position) : position;
-  if (!value) return;
-  if (WriteRaw(Pjt(), row.io, *value)) return;
-  if (row.rereadWhenRefused) {
-    std::uint16_t raw = 0;
-    if (ReadRaw(Pjt(), row.io, raw)) SelectValue(row, raw);
+  if (!value) {
+    ShowKnownValue(row);
     return;
   }
+  if (WriteRaw(Pjt(), row.io, *value)) {
+    m_listValues[row.list] = *value;
+    return;
+  }
+  if (row.rereadWhenRefused) {
+    std::uint16_t raw = 0;
+    if (ReadRaw(Pjt(), row.io, raw))
+      SelectValue(row, raw);
+    else
+      ShowKnownValue(row);
+    return;
+  }
+  ShowKnownValue(row);
   Report(row.onRefused);
 }
 
@@ -85,18 +108,24 @@ void CSettingPage::PowerChanged(const ListRow& row, CatMsg readFailure, CatMsg c
   if (position < 0) return;
   std::uint16_t power = 0;
   if (!ReadRaw(Pjt(), row.io, power)) {
+    ShowKnownValue(row);
     ShowError(readFailure);
     return;
   }
+  // From here on the list shows the state just read, unless a change is taken.
+  SelectValue(row, power);
   if (power == kCoolingDown) {
     ShowNotice(coolingDown);
     return;
   }
   if (position == power || !Pjt()) return;
+  bool taken = true;  // switching off reports nothing
   if (position == 0)
     Pjt()->SetPowerOff();
   else
-    Pjt()->SetPowerOn();
+    taken = Pjt()->SetPowerOn();
+  // The other settings follow the power state: show them as they now are.
+  if (taken) InitDisp();
 }
 
 }  // namespace expert::pages

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 
 #include "catalog/Catalog.h"
 #include "framework/Dialog.h"
@@ -102,9 +103,11 @@ class CSettingPage : public CDialog {
   void Step(const SliderGroup& row, std::int16_t& cached, bool up);
   bool WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const;
   void SelectValue(const ListRow& row, int value);
+  void ShowKnownValue(const ListRow& row);
 
   CPjtInterface* const& m_pjt;
   const CExpertDlg* m_host = nullptr;
+  std::unordered_map<int, int> m_listValues;  // list id: the value last read or taken
 };
 
 }  // namespace expert::pages
