@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 
 #include "host/app/DetailedSettings.h"
@@ -79,6 +80,18 @@ MainWindow::MainWindow(HostSession& session, QWidget* parent) : QMainWindow(pare
   m_table->resizeColumnsToContents();
   resize(960, 420);
   UpdateActions();
+
+  m_backgroundRefresh = new QTimer(this);
+  m_backgroundRefresh->setInterval(kStatusRefreshMs);
+  connect(m_backgroundRefresh, &QTimer::timeout, this, &MainWindow::RefreshInBackground);
+  m_backgroundRefresh->start();
+  // The first reading as soon as the window is up, not at the first F5.
+  QTimer::singleShot(0, this, &MainWindow::RefreshStatus);
+}
+
+void MainWindow::RefreshInBackground() {
+  if (!isVisible() || isMinimized() || m_dialogsOpen > 0 || m_status->Busy()) return;
+  m_status->RefreshAll(StatusRefresher::Shown::Quietly);
 }
 
 void MainWindow::ShowNotices() {
@@ -105,7 +118,7 @@ void MainWindow::ReportSaveFailure(bool saved, const std::string& error) {
 
 void MainWindow::AddProjector() {
   EntryDialog dialog(m_session.Database(), m_session.Rules(), nullptr, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (WithoutBackgroundRefresh([&] { return dialog.exec(); }) != QDialog::Accepted) return;
   m_status->Invalidate();
   std::string error;
   ReportSaveFailure(m_model->Add(dialog.Entry(), error), error);
@@ -118,7 +131,7 @@ void MainWindow::EditProjector() {
   if (row < 0) return;
   EntryDialog dialog(m_session.Database(), m_session.Rules(), &m_session.Rows()[static_cast<std::size_t>(row)].entry,
                      this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (WithoutBackgroundRefresh([&] { return dialog.exec(); }) != QDialog::Accepted) return;
   m_status->Invalidate();
   std::string error;
   ReportSaveFailure(m_model->Replace(row, dialog.Entry(), error), error);
@@ -128,7 +141,9 @@ void MainWindow::RemoveProjector() {
   const int row = CurrentRow();
   if (row < 0) return;
   const std::string& name = m_session.Rows()[static_cast<std::size_t>(row)].entry.name;
-  if (QMessageBox::question(this, HostText(Msg(7, 1)), HostText(Msg(7, 13), name)) != QMessageBox::Yes) return;
+  const auto answer = WithoutBackgroundRefresh(
+      [&] { return QMessageBox::question(this, HostText(Msg(7, 1)), HostText(Msg(7, 13), name)); });
+  if (answer != QMessageBox::Yes) return;
   m_status->Invalidate();
   std::string error;
   ReportSaveFailure(m_model->Remove(row, error), error);
@@ -142,7 +157,8 @@ void MainWindow::OpenDetailedSettings() {
   // outlive any change anyway.
   const ProjectorEntry entry = m_session.Rows()[static_cast<std::size_t>(row)].entry;
   std::string error;
-  if (!RunDetailedSettings(m_session, entry, error))
+  // The dialog has the projector to itself while it runs.
+  if (!WithoutBackgroundRefresh([&] { return RunDetailedSettings(m_session, entry, error); }))
     QMessageBox::critical(this, HostText(Msg(7, 1)), QString::fromStdString(error));
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 
 #include "catalog/Catalog.h"
 #include "framework/Dialog.h"
@@ -155,9 +156,11 @@ class CSettingPage : public CDialog {
   void SelectValue(const ListRow& row, int value);
   void FillCodes(const ListRow& row);
   int CodePosition(const CodeTable& table, int value) const;
+  void ShowKnownValue(const ListRow& row);
 
   CPjtInterface* const& m_pjt;
   const CExpertDlg* m_host = nullptr;
+  std::unordered_map<int, int> m_listShown;  // list id: the position last read or taken
 };
 
 }  // namespace expert::pages

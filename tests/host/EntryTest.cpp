@@ -151,11 +151,16 @@ TEST(ProjectorItemTest, CarriesTheEntrysNameAndConnectionWithTheModelsLists) {
 
 TEST(HostOptionsTest, ReadsItsArgumentsAndRefusesOthers) {
   std::string error;
-  const auto options = ParseHostOptions({"--demo", "--screenshots", "shots", "--list=/tmp/l.json"}, error);
+  const auto options = ParseHostOptions({"--demo", "--screenshots", "shots"}, error);
   ASSERT_TRUE(options) << error;
   EXPECT_TRUE(options->demo);
   EXPECT_EQ(options->screenshots, std::filesystem::path("shots"));
-  EXPECT_EQ(options->listFile, std::filesystem::path("/tmp/l.json"));
+  const auto listed = ParseHostOptions({"--list=/tmp/l.json"}, error);
+  ASSERT_TRUE(listed) << error;
+  EXPECT_EQ(listed->listFile, std::filesystem::path("/tmp/l.json"));
+
+  EXPECT_FALSE(ParseHostOptions({"--demo", "--list", "/tmp/l.json"}, error));  // the demo never uses a list
+  EXPECT_NE(error.find("--demo"), std::string::npos);
 
   EXPECT_FALSE(ParseHostOptions({"--screenshots"}, error));
   EXPECT_NE(error.find("--screenshots"), std::string::npos);
