@@ -48,10 +48,21 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
       const auto v = value();
       if (!v) return std::nullopt;
       const std::size_t colon = v->rfind(':');
-      if (colon == std::string_view::npos || !ParseNumber(v->substr(colon + 1), options.port, std::uint16_t{65535})) {
+      if (colon == std::string_view::npos) {
         error = "--listen takes ADDRESS:PORT, got \"" + std::string(*v) + "\"";
         return std::nullopt;
       }
+      const std::string_view port = v->substr(colon + 1);
+      unsigned long number = 0;
+      if (!ParseNumber(port, number, ~0UL)) {
+        error = "--listen \"" + std::string(*v) + "\": the port \"" + std::string(port) + "\" is not a number";
+        return std::nullopt;
+      }
+      if (number > 65535) {
+        error = "--listen \"" + std::string(*v) + "\": the port must be from 0 to 65535, not " + std::string(port);
+        return std::nullopt;
+      }
+      options.port = static_cast<std::uint16_t>(number);
       options.address = std::string(v->substr(0, colon));
       if (!beamlink::IsLoopbackAddress(options.address)) {
         error = "--listen takes a loopback address (127.x.x.x) only, not \"" + options.address + "\"";
@@ -115,19 +126,27 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
 }
 
 const char* Usage() {
-  return "usage: pjsim --model TYPE/MODEL (--listen 127.0.0.1:PORT | --serial)\n"
-         "             [--password P] [--cooldown-ms N] [--power on|off]\n"
-         "             [--protocol native|pjlink] [--class 1|2] [--warmup-ms N]\n"
-         "             [--close-after-reply]\n"
+  return "usage: pjsim --model TYPE/MODEL (--listen 127.0.0.1:PORT | --serial) [options]\n"
          "\n"
-         "A simulated projector of the model database. --listen serves TCP on a\n"
-         "loopback address (PORT 0 picks a free port); --serial serves a new\n"
-         "pseudo-terminal. The place to connect to is printed on stdout as\n"
-         "\"listening 127.0.0.1:PORT\" or \"serial /dev/pts/N\"; the traffic is\n"
-         "logged on stderr. SIGINT or SIGTERM ends it (exit status 0).\n"
-         "--protocol pjlink speaks PJLink (class 2 unless --class 1): ERR3 while\n"
-         "the lamp warms up or cools down; --close-after-reply closes each\n"
-         "connection after its first response.\n";
+         "A simulated projector of the model database. The place to connect to is\n"
+         "printed on stdout as \"listening 127.0.0.1:PORT\" or \"serial /dev/pts/N\";\n"
+         "the traffic is logged on stderr. SIGINT or SIGTERM ends it (exit status 0).\n"
+         "\n"
+         "  --model TYPE/MODEL      the model, such as 5/30 (required)\n"
+         "  --listen ADDRESS:PORT   serve TCP on a loopback address (127.x.x.x);\n"
+         "                          PORT 0 picks a free port\n"
+         "  --serial                serve a new pseudo-terminal instead\n"
+         "  --password P            ask for this password (empty: none)\n"
+         "  --power on|off          the power state at start (default on)\n"
+         "  --warmup-ms N           how long the lamp warms up, 0 to 3600000 ms\n"
+         "  --cooldown-ms N         how long the lamp cools down, 0 to 3600000 ms\n"
+         "  --protocol native|pjlink\n"
+         "                          our own protocol (default) or PJLink, TCP only;\n"
+         "                          PJLink answers ERR3 while the lamp warms up or\n"
+         "                          cools down\n"
+         "  --class 1|2             the PJLink class served (default 2)\n"
+         "  --close-after-reply     close each connection after its first response\n"
+         "  --help                  show this text\n";
 }
 
 }  // namespace sim::pjsim

@@ -54,7 +54,8 @@ TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
   EXPECT_EQ(options->cooldown, 50ms);
   EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "0.0.0.0:4352"}, &error));
   EXPECT_NE(error.find("loopback"), std::string::npos);
-  EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "127.0.0.1:70000"}));
+  EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "127.0.0.1:70000"}, &error));
+  EXPECT_NE(error.find("from 0 to 65535"), std::string::npos) << error;  // a range, not a format, error
   EXPECT_FALSE(Parse({"--model", "5/30"}));                                         // nowhere to serve
   EXPECT_FALSE(Parse({"--model", "5/30", "--serial", "--listen", "127.0.0.1:1"}));  // two places
   const auto pjlink = Parse({"--model", "4/9", "--protocol", "pjlink", "--class", "1", "--warmup-ms", "40",
