@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "host/app/HostText.h"
@@ -65,13 +64,6 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_identity = new QLabel;
   m_identity->setWordWrap(true);
   m_identity->hide();
-  auto* network = new QWidget;
-  auto* networkForm = new QFormLayout(network);
-  networkForm->setContentsMargins(0, 0, 0, 0);
-  networkForm->addRow(HostText(Msg(7, 18)), m_address);
-  networkForm->addRow(HostText(Msg(7, 68)), m_protocol);
-  networkForm->addRow(HostText(Msg(7, 19)), m_tcpPort);
-  networkForm->addRow(query, m_identity);
 
   // Numbered from 1 as the dialog's caption numbers serial ports.
   m_serialPort = new QSpinBox;
@@ -81,17 +73,6 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   for (int rate : kBaudRates) m_baudRate->addItem(QString::number(rate), rate);
   if (m_baudRate->findData(start.baudRate) < 0) m_baudRate->addItem(QString::number(start.baudRate), start.baudRate);
   m_baudRate->setCurrentIndex(m_baudRate->findData(start.baudRate));
-  auto* serial = new QWidget;
-  auto* serialForm = new QFormLayout(serial);
-  serialForm->setContentsMargins(0, 0, 0, 0);
-  serialForm->addRow(HostText(Msg(7, 20)), m_serialPort);
-  serialForm->addRow(HostText(Msg(7, 21)), m_baudRate);
-
-  m_linkPages = new QStackedWidget;
-  m_linkPages->addWidget(network);
-  m_linkPages->addWidget(serial);
-  connect(m_link, &QComboBox::currentIndexChanged, m_linkPages, &QStackedWidget::setCurrentIndex);
-  m_link->setCurrentIndex(start.link == Link::Network ? 0 : 1);
 
   m_password = new QLineEdit(QString::fromStdString(start.password));
   m_password->setEchoMode(QLineEdit::Password);
@@ -114,13 +95,30 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_password->setObjectName("password");
   m_timeout->setObjectName("timeout");
 
+  // One form, so that every field starts at one left edge; the rows of the
+  // connection kind not chosen are hidden.
   auto* form = new QFormLayout;
   form->addRow(HostText(Msg(7, 2)), m_name);
   form->addRow(HostText(Msg(7, 3)), m_model);
   form->addRow(HostText(Msg(7, 24)), m_link);
-  form->addRow(m_linkPages);
+  form->addRow(HostText(Msg(7, 18)), m_address);
+  form->addRow(HostText(Msg(7, 68)), m_protocol);
+  form->addRow(HostText(Msg(7, 19)), m_tcpPort);
+  form->addRow(query, m_identity);
+  form->addRow(HostText(Msg(7, 20)), m_serialPort);
+  form->addRow(HostText(Msg(7, 21)), m_baudRate);
   form->addRow(HostText(Msg(7, 22)), m_password);
   form->addRow(HostText(Msg(7, 23)), m_timeout);
+  const auto showLinkRows = [form, this, query](int link) {
+    for (QWidget* field : {static_cast<QWidget*>(m_address), static_cast<QWidget*>(m_protocol),
+                           static_cast<QWidget*>(m_tcpPort), static_cast<QWidget*>(query)})
+      form->setRowVisible(field, link == 0);
+    for (QWidget* field : {static_cast<QWidget*>(m_serialPort), static_cast<QWidget*>(m_baudRate)})
+      form->setRowVisible(field, link == 1);
+  };
+  connect(m_link, &QComboBox::currentIndexChanged, this, showLinkRows);
+  m_link->setCurrentIndex(start.link == Link::Network ? 0 : 1);
+  showLinkRows(m_link->currentIndex());
 
   m_problems = new QLabel;
   m_problems->setObjectName("problems");

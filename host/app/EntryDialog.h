@@ -10,7 +10,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-class QStackedWidget;
 
 namespace host {
 
@@ -36,7 +35,6 @@ class EntryDialog : public QDialog {
   QLineEdit* m_name;
   QComboBox* m_model;
   QComboBox* m_link;
-  QStackedWidget* m_linkPages;
   QLineEdit* m_address;
   QSpinBox* m_tcpPort;
   QComboBox* m_protocol;

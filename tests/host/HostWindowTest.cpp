@@ -155,6 +155,23 @@ TEST(EntryDialogTest, EditsAnEntryAndNumbersSerialPortsFromOne) {
   EXPECT_EQ(edited.baudRate, 38400);
 }
 
+// Network and serial fields sit in the one form: every field of the kind
+// shown starts at the same left edge, and the other kind's rows are hidden.
+TEST(EntryDialogTest, FieldsShareOneLeftEdge) {
+  EntryDialog dialog(Database(), {&Database(), false}, nullptr);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const auto left = [&](const char* name) { return dialog.findChild<QWidget*>(name)->geometry().left(); };
+  const auto shown = [&](const char* name) { return dialog.findChild<QWidget*>(name)->isVisible(); };
+  for (const char* field : {"model", "link", "address", "protocol", "tcpPort", "password", "timeout"})
+    EXPECT_EQ(left(field), left("name")) << field;
+  EXPECT_FALSE(shown("serialPort"));
+  dialog.findChild<QComboBox*>("link")->setCurrentIndex(1);
+  EXPECT_TRUE(shown("serialPort"));
+  EXPECT_FALSE(shown("address"));
+  for (const char* field : {"serialPort", "baudRate"}) EXPECT_EQ(left(field), left("name")) << field;
+}
+
 }  // namespace
 }  // namespace host::test
 
