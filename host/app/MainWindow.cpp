@@ -1,5 +1,7 @@
 #include "host/app/MainWindow.h"
 
+#include <cstdio>
+
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -94,9 +96,13 @@ void MainWindow::RefreshInBackground() {
   m_status->RefreshAll(StatusRefresher::Shown::Quietly);
 }
 
+// Also on stderr, where a user who started the host from a terminal, or a
+// log, keeps it after the box is gone.
 void MainWindow::ShowNotices() {
-  for (const std::string& notice : m_session.TakeNotices())
+  for (const std::string& notice : m_session.TakeNotices()) {
+    std::fprintf(stderr, "expert-host: %s\n", notice.c_str());
     QMessageBox::warning(this, HostText(Msg(7, 1)), QString::fromStdString(notice));
+  }
 }
 
 int MainWindow::CurrentRow() const {

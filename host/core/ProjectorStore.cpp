@@ -19,6 +19,18 @@
 namespace host {
 namespace {
 
+// The JSON library's text without its own error code in front
+// ("[json.exception.parse_error.101] parse error at line 1, ..."), which says
+// nothing to a user.
+std::string PlainJsonError(const nlohmann::json::exception& error) {
+  std::string text = error.what();
+  if (text.starts_with("[json.exception.")) {
+    const std::size_t end = text.find("] ");
+    if (end != std::string::npos) text.erase(0, end + 2);
+  }
+  return text;
+}
+
 using nlohmann::json;
 namespace fs = std::filesystem;
 
@@ -205,7 +217,7 @@ std::vector<ProjectorEntry> EntriesFromJson(std::string_view text) {
   try {
     document = json::parse(text);
   } catch (const json::exception& error) {  // syntax, and numbers no double holds (1e400)
-    throw StoreFormatError(std::string("not valid JSON: ") + error.what());
+    throw StoreFormatError("not valid JSON: " + PlainJsonError(error));
   }
   if (!document.is_object()) throw StoreFormatError("the list is not a JSON object");
   const auto version = document.find("version");
@@ -255,7 +267,7 @@ LoadOutcome ProjectorStore::Load() const {
   } catch (const StoreFormatError& error) {
     outcome.problem = error.what();
   } catch (const json::exception& error) {  // whatever the reader missed is damage too, never a failed start
-    outcome.problem = error.what();
+    outcome.problem = PlainJsonError(error);
   }
   const fs::path aside = AsideName(m_file);
   std::error_code moved;
