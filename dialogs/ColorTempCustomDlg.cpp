@@ -23,20 +23,13 @@ constexpr SliderGroup ColorTempValue(int minus, int slider, int plus, int box, C
           .lower = StopAt(-32), .upper = StopAt(32), .rangeText = rangeText, .defaultRange = {-32, 32}, .tick = 4,
           .onStepRefused = kSilent, .onSlideRefused = ErrorBox(Msg(2201, message))};
 }
-// The library steps a colour's gain or offset from the value as shown
-// (raw - 128) and returns the new one the same way.
-template <auto Increment, auto Decrement, int Colour>
-std::int16_t ShownStep(CPjtInterface& pjt, bool up, std::int16_t raw) {
-  const auto shown = static_cast<std::int16_t>(raw - 128);
-  return static_cast<std::int16_t>((up ? (pjt.*Increment)(Colour, shown) : (pjt.*Decrement)(Colour, shown)) + 128);
-}
 template <int Colour>
 constexpr Channel Gain(std::uint16_t code) {
-  return {.code = code, .stepFrom = ShownStep<&P::IncrementColorTempGain, &P::DecrementColorTempGain, Colour>};
+  return {.code = code, .stepFrom = StepFrom<&P::IncrementColorTempGain, &P::DecrementColorTempGain, Colour>};
 }
 template <int Colour>
 constexpr Channel Offset(std::uint16_t code) {
-  return {.code = code, .stepFrom = ShownStep<&P::IncrementColorTempOffset, &P::DecrementColorTempOffset, Colour>};
+  return {.code = code, .stepFrom = StepFrom<&P::IncrementColorTempOffset, &P::DecrementColorTempOffset, Colour>};
 }
 const std::array<SliderGroup, 6> kValues{
     ColorTempValue(20182, 20181, 20188, 20194, Gain<0>(pjcode::kColourTemperatureGainR), 1, 38),
