@@ -8,17 +8,18 @@ using namespace expert::pages;
 namespace {
 
 constexpr int kAutoAdjust = 20215;
+constexpr int kResetExecute = 20216;
 
 // The projector interface holds the same aspect table and takes the position.
 const ListRow kAspect{.list = 20200, .io = {.code = pjcode::kAspect, .set = Setter<&CPjtInterface::SetAspect>},
                       .codes = CodeTable{.table = HostTable::Aspect, .textBase = 1, .sendsPosition = true}};
-constexpr int kResetExecute = 20216;
 
 // Over scan steps between 90 and 100 whatever range the model gives the slider.
 const SliderGroup kOverScan{.minus = 20046, .slider = 20047, .plus = 20048, .box = 20049,
                             .io = {pjcode::kOverScan}, .lower = StopAt(90), .upper = StopAt(100),
                             .rangeText = 15, .defaultRange = {90, 100}, .tick = 1,
                             .onStepRefused = ErrorBox(Msg(2201, 53)), .preset = 90};
+// Type 5 shows the projector's value less 90; the slider keeps projector units.
 SliderGroup OverScanOfType5() {
   SliderGroup row = kOverScan;
   row.preset = 95;

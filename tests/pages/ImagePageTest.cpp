@@ -30,7 +30,6 @@ TEST(ImagePage, Rows) {
        {"Inc 0x2101", "Get 0x2101", "Dec 0x2101", "Get 0x2101", "Dec 0x2101", "Get 0x2101"}, {}, {{20206, "text", "127"}}},
       {"4/9", 2, "", R"("set":{"0x2100":255})", {ClickOn(20202)}, {"Inc 0x2100"}, {StopBox(Msg(2201, 54))},
        {{20205, "text", "255"}}},
-      {"5/40", 2, "", R"("set":{"0x2102":0})", {ClickOn(20211)}, {"Dec 0x2102"}, {StopBox(Msg(2201, 56))}, {{20212, "text", "0"}}},
       // a refused slide snaps back to the last accepted value
       {"5/36", 2, "", "", {powerOff, SlideTo(20047, 98)}, {"Set 0x2209=98"}, {StopBox(Msg(2201, 53))},
        {{20047, "pos", 95}, {20049, "text", "5"}}},

@@ -12,8 +12,6 @@ TEST(SignalType4Page, Rows) {
       {"4/21", 3, "", R"("set":{"0x2200":2})", {}, kReads, {},
        {{20224, "sel", 4}, {20222, "items", {autoText, "RGB", "SMPTE240", "REC709", "REC601"}},
         {20224, "items", {autoText, "NTSC", "PAL", "SECAM", "NTSC 4.43", "M-PAL", "N-PAL"}}}},
-      {"4/9", 4, "", R"("set":{"0x2200":10})", {}, kReads, {}, {{20224, "sel", 0}}},
-      {"4/9", 4, "", R"("set":{"0x2200":6})", {}, kReads, {}, {{20224, "sel", -1}}},
       {"4/9", 4, "", "", {Choose(20224, 2), Choose(20222, 1), Choose(20223, 1), Choose(20225, 1), Choose(21060, 0)},
        {"SetVideoFormat(2)", "SetColorSpace(1)", "SetComponent(1)", "SetFrameLock(1)", "SetDVI(0)"}, {}, {}},
   });
