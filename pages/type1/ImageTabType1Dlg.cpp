@@ -68,16 +68,11 @@ END_MESSAGE_MAP()
 CImageTabType1Dlg::CImageTabType1Dlg(CWnd* pParent) : CImageTwinDlg(22154, pParent, m_pPjt, kResets) {}
 
 void CImageTabType1Dlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+  CImageTwinDlg::DoDataExchange(pDX);
   DDX_Control(pDX, 21068, m_cbReset);
   DDX_Control(pDX, 21049, m_cbColorTemp);
   DDX_Control(pDX, kMyMemoryList, m_cbMyMemory);
-  DDX_Control(pDX, 21061, m_slTint);
-  DDX_Control(pDX, 21058, m_slColor);
-  DDX_Control(pDX, 21055, m_slSharpness);
-  DDX_Control(pDX, 21042, m_slColorBalB);
   DDX_Control(pDX, 21039, m_slColorBalG);
-  DDX_Control(pDX, 21067, m_slColorBalR);
   DDX_Control(pDX, 21047, m_slCustomGamma);
   DDX_Control(pDX, 21052, m_cbCustomUserB);
   DDX_Control(pDX, 21051, m_cbCustomUserG);

@@ -16,12 +16,7 @@ class CImageTabType1Dlg : public CImageTwinDlg {
   CComboBox m_cbReset;
   CComboBox m_cbColorTemp;
   CComboBox m_cbMyMemory;
-  CSliderCtrl m_slTint;
-  CSliderCtrl m_slColor;
-  CSliderCtrl m_slSharpness;
-  CSliderCtrl m_slColorBalB;
   CSliderCtrl m_slColorBalG;
-  CSliderCtrl m_slColorBalR;
   CSliderCtrl m_slCustomGamma;
   CComboBox m_cbCustomUserB;
   CComboBox m_cbCustomUserG;

@@ -50,6 +50,15 @@ END_MESSAGE_MAP()
 CImageTwinDlg::CImageTwinDlg(UINT templateId, CWnd* parent, CPjtInterface* const& pjt, const ResetList& resets)
     : CSettingPage(templateId, parent, pjt), m_resets(resets) {}
 
+void CImageTwinDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, 21061, m_slTint);
+  DDX_Control(pDX, 21058, m_slColor);
+  DDX_Control(pDX, 21055, m_slSharpness);
+  DDX_Control(pDX, 21042, m_slColorBalB);
+  DDX_Control(pDX, 21067, m_slColorBalR);
+}
+
 void CImageTwinDlg::SetUpShared() {
   const ModelRows rows = RowsForModel();
   SetupSlider(kColorBalR);

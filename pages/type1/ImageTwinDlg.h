@@ -15,6 +15,11 @@ class CImageTwinDlg : public expert::pages::CSettingPage {
   std::int16_t m_nSharpness = 0;  // shown: raw - the page's sharpness offset
   std::int16_t m_nColorBalB = 0;  // shown: raw - 128
   std::int16_t m_nColorBalR = 0;  // shown: raw - 128
+  CSliderCtrl m_slTint;
+  CSliderCtrl m_slColor;
+  CSliderCtrl m_slSharpness;
+  CSliderCtrl m_slColorBalB;
+  CSliderCtrl m_slColorBalR;
 
   void OnBnClickedColorBalRMinus();
   void OnBnClickedColorBalRPlus();
@@ -45,6 +50,7 @@ class CImageTwinDlg : public expert::pages::CSettingPage {
   virtual ModelRows RowsForModel() const = 0;
 
   CImageTwinDlg(UINT templateId, CWnd* parent, CPjtInterface* const& pjt, const expert::pages::ResetList& resets);
+  void DoDataExchange(CDataExchange* pDX) override;
 
   // OnInitDialog: the slider ranges and the reset list.
   void SetUpShared();

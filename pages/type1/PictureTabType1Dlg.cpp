@@ -41,15 +41,9 @@ CPictureTabType1Dlg::CPictureTabType1Dlg(CWnd* pParent)
     : CPictureTwinDlg(22153, pParent, m_pPjt, {kAspect, kLanguage, kResets}) {}
 
 void CPictureTabType1Dlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+  CPictureTwinDlg::DoDataExchange(pDX);
   DDX_Control(pDX, 21045, m_slKeystone);
-  DDX_Control(pDX, 21043, m_cbReset);
-  DDX_Control(pDX, 21034, m_cbLanguage);
-  DDX_Control(pDX, 21033, m_cbMirror);
   DDX_Control(pDX, 21042, m_cbWhisper);
-  DDX_Control(pDX, 21039, m_slContrast);
-  DDX_Control(pDX, 21038, m_slBrightness);
-  DDX_Control(pDX, 21041, m_cbAspect);
   DDX_Control(pDX, kKeystoneColon, m_stKeystoneColon);
 }
 

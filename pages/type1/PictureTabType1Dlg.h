@@ -12,13 +12,7 @@ class CPictureTabType1Dlg : public CPictureTwinDlg {
   std::int16_t m_nKeystone = 0;  // shown: raw - 128
   CPjtInterface* m_pPjt = nullptr;
   CSliderCtrl m_slKeystone;
-  CComboBox m_cbReset;
-  CComboBox m_cbLanguage;
-  CComboBox m_cbMirror;
   CComboBox m_cbWhisper;
-  CSliderCtrl m_slContrast;
-  CSliderCtrl m_slBrightness;
-  CComboBox m_cbAspect;
   CStatic m_stKeystoneColon;
 
   BOOL OnInitDialog() override;

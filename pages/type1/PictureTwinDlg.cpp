@@ -34,6 +34,16 @@ END_MESSAGE_MAP()
 CPictureTwinDlg::CPictureTwinDlg(UINT templateId, CWnd* parent, CPjtInterface* const& pjt, OwnRows rows)
     : CSettingPage(templateId, parent, pjt), m_own(rows) {}
 
+void CPictureTwinDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, 21043, m_cbReset);
+  DDX_Control(pDX, 21034, m_cbLanguage);
+  DDX_Control(pDX, 21033, m_cbMirror);
+  DDX_Control(pDX, 21039, m_slContrast);
+  DDX_Control(pDX, 21038, m_slBrightness);
+  DDX_Control(pDX, 21041, m_cbAspect);
+}
+
 void CPictureTwinDlg::SetUpShared() {
   SetupSlider(kBrightness);
   SetupSlider(kContrast);

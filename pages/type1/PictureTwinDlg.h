@@ -11,6 +11,12 @@ class CPictureTwinDlg : public expert::pages::CSettingPage {
  public:
   std::int16_t m_nBrightness = 0;  // shown: raw - 128
   std::int16_t m_nContrast = 0;    // shown: raw - 128
+  CComboBox m_cbReset;
+  CComboBox m_cbLanguage;
+  CComboBox m_cbMirror;
+  CSliderCtrl m_slContrast;
+  CSliderCtrl m_slBrightness;
+  CComboBox m_cbAspect;
 
   void OnCbnSelchangeAspect();
   void OnCbnSelchangeMirror();
@@ -29,6 +35,7 @@ class CPictureTwinDlg : public expert::pages::CSettingPage {
     const expert::pages::ResetList& resets;
   };
   CPictureTwinDlg(UINT templateId, CWnd* parent, CPjtInterface* const& pjt, OwnRows rows);
+  void DoDataExchange(CDataExchange* pDX) override;
 
   // OnInitDialog: slider ranges and the shared lists.
   void SetUpShared();

@@ -23,13 +23,8 @@ const ResetList kResets{20029, 21069,
 CImageTabType2Dlg::CImageTabType2Dlg(CWnd* pParent) : CImageTwinDlg(20005, pParent, m_pPjt, kResets) {}
 
 void CImageTabType2Dlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+  CImageTwinDlg::DoDataExchange(pDX);
   DDX_Control(pDX, 20029, m_cbReset);
-  DDX_Control(pDX, 21061, m_slTint);
-  DDX_Control(pDX, 21058, m_slColor);
-  DDX_Control(pDX, 21055, m_slSharpness);
-  DDX_Control(pDX, 21042, m_slColorBalB);
-  DDX_Control(pDX, 21067, m_slColorBalR);
 }
 
 // The colour slider keeps the wide range on every model; only its buttons

@@ -9,11 +9,6 @@ class CImageTabType2Dlg : public CImageTwinDlg {
 
   CPjtInterface* m_pPjt = nullptr;
   CComboBox m_cbReset;
-  CSliderCtrl m_slTint;
-  CSliderCtrl m_slColor;
-  CSliderCtrl m_slSharpness;
-  CSliderCtrl m_slColorBalB;
-  CSliderCtrl m_slColorBalR;
 
   BOOL OnInitDialog() override;
   void InitDisp() override;

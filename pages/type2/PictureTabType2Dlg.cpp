@@ -40,15 +40,9 @@ CPictureTabType2Dlg::CPictureTabType2Dlg(CWnd* pParent)
     : CPictureTwinDlg(20003, pParent, m_pPjt, {kAspect, kLanguage, kResets}) {}
 
 void CPictureTabType2Dlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, 21043, m_cbReset);
-  DDX_Control(pDX, 21034, m_cbLanguage);
-  DDX_Control(pDX, 21039, m_slContrast);
-  DDX_Control(pDX, 21038, m_slBrightness);
+  CPictureTwinDlg::DoDataExchange(pDX);
   DDX_Control(pDX, 20027, m_cbPicturePosition);
-  DDX_Control(pDX, 21033, m_cbMirror);
   DDX_Control(pDX, 21045, m_cbGamma);
-  DDX_Control(pDX, 21041, m_cbAspect);
 }
 
 BOOL CPictureTabType2Dlg::OnInitDialog() {

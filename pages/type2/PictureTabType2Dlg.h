@@ -8,14 +8,8 @@ class CPictureTabType2Dlg : public CPictureTwinDlg {
   explicit CPictureTabType2Dlg(CWnd* pParent = nullptr);
 
   CPjtInterface* m_pPjt = nullptr;
-  CComboBox m_cbReset;
-  CComboBox m_cbLanguage;
-  CSliderCtrl m_slContrast;
-  CSliderCtrl m_slBrightness;
   CComboBox m_cbPicturePosition;
-  CComboBox m_cbMirror;
   CComboBox m_cbGamma;
-  CComboBox m_cbAspect;
 
   BOOL OnInitDialog() override;
   void InitDisp() override;
