@@ -91,6 +91,7 @@ beamlink::Endpoint CPjtInterface::CurrentEndpoint() const {
   endpoint.timeoutMs = m_nFourthValue;
   endpoint.password = SlotText(m_szSecondText);
   endpoint.peer = m_peer;
+  endpoint.acceptNoPassword = m_acceptNoPassword;
   return endpoint;
 }
 

@@ -47,6 +47,9 @@ class CPjtInterface {
   // does not follow the connection data (a test route), so messages name it.
   // Drops the current connection.
   void SetTransportFactory(beamlink::TransportFactory factory, std::string peer = {});
+  // With a password, still talk to a projector that asks for none (by default
+  // such a projector is refused: anyone on the path could pose as it).
+  void AcceptProjectorsWithoutPassword(bool accept) { m_acceptNoPassword = accept; }
   // Receives every operation after it returns (the Copy operations, which only
   // store data, are not reported). Must not throw.
   void SetCallObserver(std::function<void(const beamlink::CallTrace&)> observer);
@@ -316,6 +319,7 @@ class CPjtInterface {
   beamlink::TransportFactory m_factory;
   std::function<void(const beamlink::CallTrace&)> m_observer;
   std::string m_peer;
+  bool m_acceptNoPassword = false;
   std::string m_lastError;
   std::optional<beamlink::LinkProblem> m_linkProblem;
   beamlink::ConnectionHolder m_connection;  // a copy starts without one

@@ -33,6 +33,7 @@ struct Endpoint {
   std::string address;         // dotted network address
   int timeoutMs = 0;           // connect and reply timeout each; 0 or less: the default
   std::string password;        // empty: none
+  bool acceptNoPassword = false;  // with a password, still talk to a projector that asks for none
   std::string devicePath;      // serial only: a device to open in place of the port index's
   std::string peer;            // where the transports really go when not to the above (a test route); for messages
   Protocol protocol = Protocol::Native;

@@ -9,6 +9,8 @@ std::string LinkProblemText(const beamlink::LinkProblem& problem) {
     case CallFailure::Unreachable: return CatalogText(Msg(2201, 901), problem.peer);
     case CallFailure::PasswordRejected: return CatalogText(Msg(2201, 902), problem.peer);
     case CallFailure::PasswordRequired: return CatalogText(Msg(2201, 903), problem.peer);
+    case CallFailure::PasswordMismatch: return CatalogText(Msg(2201, 906), problem.peer);
+    case CallFailure::PasswordNotAsked: return CatalogText(Msg(2201, 907), problem.peer);
     case CallFailure::Closed: return CatalogText(Msg(2201, 904), problem.peer);
     case CallFailure::Protocol:
     case CallFailure::None: break;

@@ -79,6 +79,8 @@ std::size_t InProcessTransport::Read(std::span<std::uint8_t> buffer, Deadline de
 }
 
 beamlink::TransportFactory InProcessFactory(std::shared_ptr<Projector> projector, ServerOptions options) {
+  // Stretching the password takes a while: once here, not within a call.
+  if (!options.password.empty()) beamlink::ProjectorSecret(options.password);
   return [projector = std::move(projector), options = std::move(options)](
              const beamlink::Endpoint&, Deadline, std::string& error) -> std::unique_ptr<beamlink::Transport> {
     if (projector->GetFaults().Unreachable()) {

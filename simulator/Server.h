@@ -6,9 +6,11 @@
 // (a socket, a pseudo-terminal, or a buffer in the same process).
 //
 // A connection starts with the client's hello: the projector welcomes it,
-// or, with a password, challenges it and checks the answer (a wrong answer
-// is rejected and the connection closed). Then each request gets one reply
-// with the same tag and code. A malformed or unexpected frame closes the
+// or, with a password, challenges it with its proof of the password and
+// checks the client's answer (a wrong answer is rejected and the connection
+// closed). Then each request gets one reply with the same tag and code; after
+// a challenge both are sealed, and a request without its seal ends the
+// connection. A malformed or unexpected frame closes the
 // connection. A new hello at any time starts over, as on a serial line,
 // where the client's "reconnect" is just a new hello.
 #include <array>
@@ -17,10 +19,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "beamlink/Auth.h"
 #include "beamlink/Protocol.h"
 #include "simulator/Projector.h"
 
@@ -92,7 +96,8 @@ class Server : public Conversation {
   enum class Phase { AwaitHello, AwaitAnswer, Ready, Closed };
 
   Output OnMessage(const beamlink::Message& message);
-  Output OnHello();
+  Output OnHello(const beamlink::Hello& hello);
+  Output OnAnswer(const beamlink::Answer& answer);
   Output OnRequest(const beamlink::Request& request);
   Output Close(const std::string& why);
   void Log(const std::string& line) const;
@@ -101,7 +106,10 @@ class Server : public Conversation {
   ServerOptions m_options;
   beamlink::FrameReader m_reader;
   Phase m_phase = Phase::AwaitHello;
-  std::array<std::uint8_t, beamlink::kNonceSize> m_nonce{};
+  beamlink::Nonce m_clientNonce{};
+  beamlink::Nonce m_nonce{};
+  beamlink::Key m_key{};
+  std::optional<beamlink::SessionSeals> m_seals;
 };
 
 // The reply's words for the traffic log: "value 160", "refused: out of range".

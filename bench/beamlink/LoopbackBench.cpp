@@ -1,13 +1,17 @@
 // What one projector exchange costs over real TCP on 127.0.0.1, next to the
 // floor any client pays for the same traffic: a plain blocking socket pair
-// trading a 12-byte request for a 10-byte reply.
+// trading a request for a reply of the same sizes.
 //
-//   BM_GetOverTcp        CPjtInterface::Get(0x2003) to pjsim's event loop
-//   BM_ConnectionCall    the same exchange through beamlink::Connection alone
-//   BM_PlainPingPong     12 bytes out, 10 bytes back, nothing else
-//   BM_PjLinkGetOverTcp  CPjtInterface::Get(0x6000) to pjsim's loop speaking
-//                        PJLink: "%1POWR ?" out, "%1POWR=1" back
-//   BM_PjLinkPingPong    9 bytes out, 9 bytes back, nothing else
+//   BM_GetOverTcp          CPjtInterface::Get(0x2003) to pjsim's event loop
+//   BM_ConnectionCall      the same exchange through beamlink::Connection alone
+//   BM_PlainPingPong       12 bytes out, 10 bytes back, nothing else
+//   BM_SealedGetOverTcp    the Get with a password: sealed frames, 20 and 18 bytes
+//   BM_PlainPingPong20     20 bytes out, 18 bytes back, nothing else
+//   BM_WrongPasswordGuess  one online guess at the password (hello, challenge,
+//                          a wrong answer, the rejection): items/s are guesses/s
+//   BM_PjLinkGetOverTcp    CPjtInterface::Get(0x6000) to pjsim's loop speaking
+//                          PJLink: "%1POWR ?" out, "%1POWR=1" back
+//   BM_PjLinkPingPong      9 bytes out, 9 bytes back, nothing else
 //
 // The simulator runs pjsim's own TCP loop (pjsim_core) in a thread of this
 // process, quietly: one log line per exchange would measure stderr. Bytes per request and reply are read from the client socket's
@@ -57,6 +61,9 @@ constexpr std::uint16_t kBrightnessRaw = 140;  // what the simulated projector h
 constexpr int kTimeoutMs = 2000;
 constexpr std::size_t kRequestBytes = 12;
 constexpr std::size_t kReplyBytes = 10;
+constexpr std::size_t kSealedRequestBytes = 20;
+constexpr std::size_t kSealedReplyBytes = 18;
+constexpr char kPassword[] = "bench-password";
 
 // One exchange's bytes, request and reply.
 struct Sizes {
@@ -154,9 +161,11 @@ struct Simulated {
   std::shared_ptr<sim::Projector> projector;
   std::unique_ptr<sim::pjsim::LoopbackService> daemon;
   std::unique_ptr<sim::pjsim::LoopbackService> pjlinkDaemon;  // the same projector in PJLink
+  std::unique_ptr<sim::pjsim::LoopbackService> locked;        // asks for kPassword
   Connected<CPjtInterface> pjt;
   Connected<beamlink::Connection> connection;
   Connected<CPjtInterface> pjlink;
+  Connected<CPjtInterface> sealed;
 };
 
 Simulated* g_simulated = nullptr;
@@ -223,21 +232,32 @@ void Measure(benchmark::State& state, Connected<Client>& slot, Open open, Call c
   ReportBytes(state, slot.fd, *start, sizes);
 }
 
+bool GetBrightness(CPjtInterface& pjt, std::string& error) {
+  std::uint16_t value = 0;
+  if (pjt.Get(kBrightness, 0, &pjt, &value) == 1 && value == kBrightnessRaw) return true;
+  error = "Get returned " + std::to_string(value) + ": " + pjt.LastError();
+  return false;
+}
+
 void BM_GetOverTcp(benchmark::State& state) {
   const auto open = [](std::uint16_t port) {
     auto pjt = std::make_unique<CPjtInterface>();
     pjt->CopyData(1, 0, port, "127.0.0.1", kTimeoutMs, "");
     return pjt;
   };
-  const auto get = [](CPjtInterface& pjt, std::string& error) {
-    std::uint16_t value = 0;
-    if (pjt.Get(kBrightness, 0, &pjt, &value) == 1 && value == kBrightnessRaw) return true;
-    error = "Get returned " + std::to_string(value) + ": " + pjt.LastError();
-    return false;
-  };
-  Measure(state, g_simulated->pjt, open, get);
+  Measure(state, g_simulated->pjt, open, GetBrightness);
 }
 BENCHMARK(BM_GetOverTcp)->Apply(Configure);
+
+void BM_SealedGetOverTcp(benchmark::State& state) {
+  const auto open = [](std::uint16_t port) {
+    auto pjt = std::make_unique<CPjtInterface>();
+    pjt->CopyData(1, 0, port, "127.0.0.1", kTimeoutMs, kPassword);
+    return pjt;
+  };
+  Measure(state, g_simulated->sealed, open, GetBrightness, Sizes{kSealedRequestBytes, kSealedReplyBytes}, g_simulated->locked.get());
+}
+BENCHMARK(BM_SealedGetOverTcp)->Apply(Configure);
 
 void BM_ConnectionCall(benchmark::State& state) {
   const auto open = [](std::uint16_t port) {
@@ -392,6 +412,40 @@ void BM_PlainPingPong(benchmark::State& state) { PingPong(state, kNativeFrames);
 BENCHMARK(BM_PlainPingPong)->Apply(Configure);
 void BM_PjLinkPingPong(benchmark::State& state) { PingPong(state, kPjLinkFrames); }
 BENCHMARK(BM_PjLinkPingPong)->Apply(Configure);
+void BM_PlainPingPong20(benchmark::State& state) {
+  static const std::vector<std::uint8_t> request(kSealedRequestBytes, 0x5A), reply(kSealedReplyBytes, 0xA5);
+  PingPong(state, Frames{request, reply});
+}
+BENCHMARK(BM_PlainPingPong20)->Apply(Configure);
+
+// An online guesser at its fastest: it skips stretching its guesses and
+// answers at random, so each guess costs the projector's side only.
+void BM_WrongPasswordGuess(benchmark::State& state) {
+  sockaddr_in where{};
+  where.sin_family = AF_INET;
+  where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  where.sin_port = htons(g_simulated->locked->Port());
+  for (auto _ : state) {
+    const Fd client(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    Prepare(client.fd);
+    const beamlink::Frame hello = beamlink::Encode(beamlink::Hello{});
+    const beamlink::Frame answer = beamlink::Encode(beamlink::Answer{});
+    std::array<std::uint8_t, 68> challenge;
+    std::array<std::uint8_t, 5> verdict;
+    timeval patient{5, 0};
+    setsockopt(client.fd, SOL_SOCKET, SO_RCVTIMEO, &patient, sizeof patient);
+    if (connect(client.fd, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
+        !SendAll(client.fd, hello.data(), hello.size()) ||
+        !ReceiveAll(client.fd, challenge.data(), challenge.size()) ||
+        !SendAll(client.fd, answer.data(), answer.size()) || !ReceiveAll(client.fd, verdict.data(), verdict.size()) ||
+        verdict[3] != 0) {
+      state.SkipWithError("the guess did not get its rejection");
+      return;
+    }
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WrongPasswordGuess)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 
 // ---------------------------------------------------------------------------
 // Console output as usual, plus the ratios once every benchmark has run.
@@ -433,6 +487,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
       std::printf("  %-18s %8.2f us   ratio %.2f   (target: at most 1.3)\n", "BM_PjLinkGetOverTcp", *pjlink,
                   *pjlink / *pjlinkFloor);
     }
+    const auto sealedFloor = Figure("BM_PlainPingPong20");
+    const auto sealed = Figure("BM_SealedGetOverTcp");
+    if (sealedFloor && sealed && *sealedFloor > 0) {
+      std::printf("with a password: %zu bytes out, %zu bytes back\n", kSealedRequestBytes, kSealedReplyBytes);
+      std::printf("  %-18s %8.2f us\n", "BM_PlainPingPong20", *sealedFloor);
+      std::printf("  %-18s %8.2f us   ratio %.2f   (target: at most 1.3)\n", "BM_SealedGetOverTcp", *sealed,
+                  *sealed / *sealedFloor);
+    }
   }
 
  private:
@@ -473,6 +535,10 @@ int main(int argc, char** argv) {
     pjlink.protocol = sim::pjlink::PjLinkProtocol({});
     simulated.pjlinkDaemon = sim::pjsim::LoopbackService::Start(simulated.projector, pjlink, error);
     if (!simulated.pjlinkDaemon) throw std::runtime_error(error);
+    sim::ServerOptions locked;
+    locked.password = kPassword;
+    simulated.locked = sim::pjsim::LoopbackService::Start(simulated.projector, locked, error);
+    if (!simulated.locked) throw std::runtime_error(error);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "bench_beamlink: %s\n", e.what());
     return 1;

@@ -29,9 +29,10 @@ using Clock = std::chrono::steady_clock;
 // Connections served at once; more wait in the listen queue until one leaves.
 constexpr std::size_t kMaxClients = 8;
 // No client holds a place for long without earning it: the handshake must be
-// over this soon after the connect, and a frame begun must be complete this
-// soon after its first byte.
-constexpr auto kHandshakeDeadline = std::chrono::milliseconds(1000);
+// over this soon after the connect (room for a client on a busy machine to
+// stretch its password), and a frame begun must be complete this soon after
+// its first byte.
+constexpr auto kHandshakeDeadline = std::chrono::milliseconds(2000);
 constexpr auto kFrameIdleLimit = std::chrono::milliseconds(1000);
 // A client that does not read its replies is dropped once this much waits
 // for it (the socket's own buffer full as well), or this many replies are
@@ -74,6 +75,8 @@ class Loop {
         m_serial(serial),
         m_epoll(epoll_create1(EPOLL_CLOEXEC)) {
     if (!m_options.throttle) m_options.throttle = std::make_shared<GuessThrottle>(kRejectionSpacing);
+    // Stretching the password takes a while: once here, not in a client's turn.
+    if (!m_options.password.empty()) beamlink::ProjectorSecret(m_options.password);
   }
 
   ~Loop() {

@@ -263,7 +263,7 @@ TEST(DriverProjector, ADeadLinkCostsOneWaitAndIsToldOnceByName) {
   std::atomic<int> logins{0};
   sim::ServerOptions options;
   options.password = "right";
-  options.log = [&logins](const std::string& line) { logins += line.find("wrong password") != std::string::npos; };
+  options.log = [&logins](const std::string& line) { logins += line.find("hello") != std::string::npos; };
   std::string error;
   const auto guarded = sim::pjsim::LoopbackService::Start(
       std::make_shared<sim::Projector>(*Database().Find(5, 30)), options, error);
@@ -274,7 +274,7 @@ TEST(DriverProjector, ADeadLinkCostsOneWaitAndIsToldOnceByName) {
     beamlink::CallFailure failure;
   };
   for (const Case& c : {Case{silent.Port(), R"({"fourth":300})", beamlink::CallFailure::Timeout},
-                        Case{guarded->Port(), R"({"text2":"wrong"})", beamlink::CallFailure::PasswordRejected}}) {
+                        Case{guarded->Port(), R"({"text2":"wrong"})", beamlink::CallFailure::PasswordMismatch}}) {
     const std::string peer = "127.0.0.1:" + std::to_string(c.port);
     std::chrono::steady_clock::time_point start;
     std::chrono::steady_clock::duration took{};
