@@ -17,8 +17,8 @@
 #include "frame/ExpertDlg.h"
 #include "models/ModelDatabase.h"
 #include "simulator/Projector.h"
-#include "tools/driver/HostHandOff.h"
-#include "tools/driver/ProjectorLink.h"
+#include "models/HostRecords.h"
+#include "simulator/InProcessTransport.h"
 
 namespace {
 
@@ -96,18 +96,17 @@ int main(int argc, char** argv) {
       std::cerr << "expert-qt-view: no model \"" << options.model << "\" in the model database\n";
       return 2;
     }
-    driver::OpenRequest request;
-    request.description = *description;
-
+    // The host's records of the model, handed over as a host does, and a
+    // simulated projector in this process at the other end of the link.
+    CProjectorItem item = models::ToProjectorItem(*description);
     qtdisplay::ScopedQtDisplay display;
     CExpertDlg dialog;
-    driver::HandOver(dialog, request);
+    dialog.CopyData(&item);
     auto projector = std::make_shared<sim::Projector>(*description);
     projector->GetFaults().SetLatency(std::chrono::milliseconds(options.latencyMs));
-    const std::string password(dialog.m_pjt.m_szSecondText,
-                               strnlen(dialog.m_pjt.m_szSecondText, sizeof dialog.m_pjt.m_szSecondText));
-    dialog.m_pjt.SetTransportFactory(
-        qtdisplay::WithBusyCursor(driver::MakeTransportFactory(driver::ConnectTarget{}, projector, password)));
+    sim::ServerOptions served;
+    served.password = description->connection.text2;
+    dialog.m_pjt.SetTransportFactory(qtdisplay::WithBusyCursor(sim::InProcessFactory(projector, std::move(served))));
     dialog.DoModal();
   } catch (const std::exception& error) {
     std::cerr << "expert-qt-view: " << error.what() << "\n";
