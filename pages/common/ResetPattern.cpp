@@ -40,10 +40,4 @@ void CSettingPage::Nudge(const StepButtons& row, bool up) {
   if (!done) Report(row.onRefused);
 }
 
-void CSettingPage::ExecuteMyMemory(int listId) {
-  const int position = SelectedPosition(listId);
-  if (position < 0 || !Pjt()) return;
-  if (Pjt()->SetMyMemory(position) != 0) InitDisp();
-}
-
 }  // namespace expert::pages

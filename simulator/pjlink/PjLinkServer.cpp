@@ -64,16 +64,12 @@ class PjLinkConversation : public Conversation {
 
   std::vector<Output> Start() override {
     if (m_server.password.empty()) return {Line("PJLINK 0")};
-    std::array<std::uint8_t, beamlink::kNonceSize> nonce{};
-    try {
-      nonce = beamlink::RandomNonce();
-    } catch (const std::exception& e) {
-      return {Close(e.what())};
-    }
+    const std::optional<beamlink::Nonce> nonce = beamlink::RandomNonce();
+    if (!nonce) return {Close("no random number for the greeting")};
     static constexpr char kHex[] = "0123456789abcdef";
     for (std::size_t i = 0; i < kRandomSize / 2; ++i) {
-      m_random += kHex[nonce[i] >> 4];
-      m_random += kHex[nonce[i] & 0x0F];
+      m_random += kHex[(*nonce)[i] >> 4];
+      m_random += kHex[(*nonce)[i] & 0x0F];
     }
     m_awaitDigest = true;
     return {Line("PJLINK 1 " + m_random)};
