@@ -133,7 +133,7 @@ const std::vector<SweptPage> kPages = {
      {{"GetProgressive", {20294}}, {"GetVideoNrVal", {20295}}, {"Get3dycs", {20296}}, {"GetColorSpace", {20297}},
       {"GetComponent", {20298}}, {"GetVideoFormat", {20299, 20300}}, {"GetM1d", {20301}}, {"GetRgbIn", {20303, 20304}},
       {"GetFrameLockComp1", {20305}}, {"GetFrameLockComp2", {20306}}, {"GetHDMI", {20307}},
-      {"GetFrameLockHDMI", {20308}}, {"SetVideoNR", {}}, {"SetRgbIn1", {}}}},
+      {"GetFrameLockHDMI", {20308}}}},
     {"5/36", 3, "", {{"GetFrameLock", {20302}}}},
     {"5/42", 4, "",
      {{"GetKeystoneV", {20308, 20310, 20309, 20314}}, {"GetKeystoneH", {20312, 20311, 20313, 20141}},

@@ -66,16 +66,5 @@ TEST(InputType5Page, ValuesMapToPositionsAndChoicesSendPositions) {
   }
 }
 
-TEST(InputType5Page, AFailedReadDisablesItsListUntilAGoodRefresh) {
-  Script script("5/42", kTab);
-  script.Reload(R"("fail":["GetHDMI"])");
-  const std::string failed = script.Dump();
-  script.Reload(R"("clear":true)");
-  const std::string again = script.Dump();
-  const auto output = script.Run();
-  EXPECT_FALSE(Control(Reply(output, failed), 20307)["enabled"]);
-  EXPECT_TRUE(Control(Reply(output, again), 20307)["enabled"]);
-}
-
 }  // namespace
 }  // namespace pages::testing

@@ -92,7 +92,7 @@ TEST_P(QtScreenshots, EveryTabRendersWithItsControlsInPlace) {
 }
 
 // One model per type.
-INSTANTIATE_TEST_SUITE_P(OnePerType, QtScreenshots, ::testing::Values("1/3", "2/6", "3/10", "4/9", "5/30"),
+INSTANTIATE_TEST_SUITE_P(OnePerType, QtScreenshots, ::testing::Values("1/3", "2/6", "3/10", "4/9", "5/30", "5/42", "5/44"),
                          [](const auto& info) {
                            std::string name = std::string("type") + info.param;
                            std::replace(name.begin(), name.end(), '/', '_');
