@@ -100,9 +100,6 @@ template <class Function>
 void Register(const char* name, Function function, PageCase page) {
   benchmark::RegisterBenchmark(name, function, page)->Arg(0)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark(name, function, page)
-void Register(const char* name, PageCase page) {
-  benchmark::RegisterBenchmark(name, BM_InitDisp, page)->Arg(0)->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark(name, BM_InitDisp, page)
       ->Arg(10)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(20)
