@@ -228,7 +228,9 @@ TEST(PjsimTest, ServesTcpOnLoopbackAndEndsCleanlyOnSigterm) {
 // without the seal, or replayed, ends the connection unanswered.
 TEST(PjsimTest, AForgedOrReplayedRequestIsNotCarriedOut) {
   std::string error;
-  const auto service = pjsim::LoopbackService::Start(MakeProjector("5/30"), {"pw", {}, {}}, error);
+  sim::ServerOptions locked;
+  locked.password = "pw";
+  const auto service = pjsim::LoopbackService::Start(MakeProjector("5/30"), locked, error);
   ASSERT_TRUE(service) << error;
   for (const bool replay : {false, true}) {
     Line line(ConnectTcp(service->Port()));
