@@ -3,6 +3,8 @@ SHELL := /bin/bash
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+# No "Entering directory" lines from the nested makes of the CMake build.
+MAKEFLAGS  += --no-print-directory
 # Debian packages the build and the tests need.
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
 
@@ -33,10 +35,17 @@ $(ASAN_BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The desktop host on the demo projectors; without a display it writes
-# screenshots into out/screens instead.
-run: build
-	$(BUILD)/bin/expert-host --demo
+# The desktop host on the demo projectors; without a display, screenshots of
+# every window into out/screens instead. The build's progress goes to a log.
+run: deps $(BUILD)/CMakeCache.txt
+	@echo "Building (progress in $(BUILD)/build.log)..."
+	@cmake --build $(BUILD) -j $(JOBS) > $(BUILD)/build.log 2>&1 || { tail -n 40 $(BUILD)/build.log; exit 1; }
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/bin/expert-host --demo; \
+	else \
+	  echo "No display: writing screenshots of every window into out/screens."; \
+	  $(BUILD)/bin/expert-host --demo --screenshots out/screens; \
+	fi
 
 # The README's pictures: the host window and the control page of a type-4
 # projector, in English.

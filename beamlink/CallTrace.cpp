@@ -29,6 +29,7 @@ std::string Describe(const CallTrace& trace) {
   text += ")";
   if (trace.result) text += " -> " + Text(*trace.result);
   if (trace.out) text += ", out " + Text(*trace.out);
+  if (!trace.error.empty()) text += " (" + trace.error + ")";
   return text;
 }
 

@@ -21,6 +21,7 @@ struct CallTrace {
   std::vector<TraceValue> args;
   std::optional<TraceValue> result;  // what the operation returned; none when it returns nothing
   std::optional<TraceValue> out;     // the value written through the caller's pointer, when one was
+  std::string error;                 // why the operation failed; empty when it did not
 };
 
 // One line for people: `Get(0x2003) -> 1, out 130`, `SetWhisper(2) -> true`.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <vector>
 
 #include "beamlink/Auth.h"
@@ -35,6 +36,7 @@ struct Connection::State {
   // on it if it is not that call's reply.
   std::vector<std::uint8_t> pending;
   std::uint8_t lastTag = 0;
+  std::optional<SessionSeals> seals;  // after a handshake with a password
 
   std::string Where() const { return "the projector at " + DescribeEndpoint(endpoint); }
   std::chrono::milliseconds Timeout() const { return std::chrono::milliseconds(TimeoutMsOf(endpoint)); }
@@ -81,8 +83,20 @@ struct Connection::State {
     }
   }
 
-  // Opens the transport and says hello; answers a challenge with the
-  // password's HMAC. Everything within `deadline`.
+  bool Refuse(CallFailure kind, std::string text, Failed& failed) {
+    failed = {kind, std::move(text)};
+    std::fprintf(stderr, "beamlink: %s\n", failed.text.c_str());
+    return false;
+  }
+
+  bool CryptoFailed(Failed& failed) {
+    failed = {CallFailure::Protocol, "cannot authenticate with " + Where() + ": the crypto provider failed"};
+    return false;
+  }
+
+  // Opens the transport and says hello with our nonce. A projector that
+  // challenges must first prove it knows the password; only then do we
+  // answer with our own proof. Everything within `deadline`.
   bool Open(Deadline deadline, Failed& failed) {
     std::string error;
     try {
@@ -95,23 +109,38 @@ struct Connection::State {
       failed = {CallFailure::Unreachable, "cannot reach " + Where() + ": " + (error.empty() ? "no transport" : error)};
       return false;
     }
-    if (!Send(Encode(Hello{}), deadline, failed)) return false;
+    const std::optional<Nonce> ours = RandomNonce();
+    if (!ours) return CryptoFailed(failed);
+    if (!Send(Encode(Hello{*ours}), deadline, failed)) return false;
     Message message;
     if (!Receive(deadline, message, failed)) return false;
-    if (message.kind == BodyKind::Welcome) return true;
-    if (message.kind != BodyKind::Challenge) return Unexpected(message.kind, failed);
-    if (endpoint.password.empty()) {
-      failed = {CallFailure::PasswordRequired, Where() + " requires a password"};
-      std::fprintf(stderr, "beamlink: %s\n", failed.text.c_str());
-      return false;
+    if (message.kind == BodyKind::Welcome) {
+      // Otherwise anyone on the path could pose as the projector by simply not asking.
+      if (endpoint.password.empty() || endpoint.acceptNoPassword) return true;
+      return Refuse(CallFailure::PasswordNotAsked, Where() + " does not ask for the password set for it", failed);
     }
-    if (!Send(Encode(Answer{AnswerFor(endpoint.password, message.challenge.nonce)}), deadline, failed)) return false;
+    if (message.kind != BodyKind::Challenge) return Unexpected(message.kind, failed);
+    if (endpoint.password.empty())
+      return Refuse(CallFailure::PasswordRequired, Where() + " requires a password", failed);
+    const Challenge& challenge = message.challenge;
+    // Stretching is our own work, not the projector's silence: it does not
+    // count against the timeout.
+    const auto stretching = Clock::now();
+    const std::optional<Key> key = StretchPassword(endpoint.password, challenge.salt);
+    deadline += Clock::now() - stretching;
+    const std::optional<Digest> expected = key ? ProofOf(Prover::Projector, *key, *ours, challenge.nonce) : std::nullopt;
+    const std::optional<Digest> answer = key ? ProofOf(Prover::Client, *key, *ours, challenge.nonce) : std::nullopt;
+    std::optional<SessionSeals> sessionSeals = key ? SessionSeals::Make(*key, *ours, challenge.nonce) : std::nullopt;
+    if (!expected || !answer || !sessionSeals) return CryptoFailed(failed);
+    if (!SameDigest(*expected, challenge.proof))
+      return Refuse(CallFailure::PasswordMismatch,
+                    "wrong password for " + Where() + " (or not that projector: it could not prove it knows it)", failed);
+    if (!Send(Encode(Answer{*answer}), deadline, failed)) return false;
     if (!Receive(deadline, message, failed)) return false;
     if (message.kind != BodyKind::Verdict) return Unexpected(message.kind, failed);
-    if (message.verdict.accepted) return true;
-    failed = {CallFailure::PasswordRejected, "wrong password for " + Where()};
-    std::fprintf(stderr, "beamlink: %s\n", failed.text.c_str());
-    return false;
+    if (!message.verdict.accepted) return Refuse(CallFailure::PasswordRejected, "wrong password for " + Where(), failed);
+    seals = std::move(sessionSeals);
+    return true;
   }
 
   bool Unexpected(BodyKind kind, Failed& failed) {
@@ -121,6 +150,7 @@ struct Connection::State {
 
   void Drop() {
     transport.reset();
+    seals.reset();
     reader.Reset();
     pending.clear();
   }
@@ -154,17 +184,31 @@ CallResult Connection::Call(Request request) {
 
   request.tag = s.NextTag();
   const Deadline deadline = Clock::now() + s.Timeout();
-  if (!s.Send(Encode(request), deadline, failed)) return fail();
+  Frame frame = Encode(request);
+  if (s.seals) {
+    const std::optional<Seal> seal = s.seals->Next(SealedContent(request));
+    if (!seal) {
+      s.CryptoFailed(failed);
+      return fail();
+    }
+    frame = Encode(request, *seal);
+  }
+  if (!s.Send(frame, deadline, failed)) return fail();
   Message message;
   if (!s.Receive(deadline, message, failed)) return fail();
 
-  // The first frame must be this request's reply; anything else means the
-  // stream is out of step with us.
-  if (message.kind != BodyKind::Reply) {
+  // The first frame must be this request's reply, sealed when the session
+  // is; anything else means the stream is out of step with us, or that
+  // someone else is writing into it.
+  if (message.kind != (s.seals ? BodyKind::SealedReply : BodyKind::Reply)) {
     failed = {CallFailure::Protocol, "unexpected frame " + KindText(message.kind) + " from " + s.Where()};
     return fail();
   }
   const Reply& reply = message.reply;
+  if (s.seals && !s.seals->Check(SealedContent(reply), message.seal)) {
+    failed = {CallFailure::Protocol, "a reply from " + s.Where() + " whose seal does not match: forged or damaged"};
+    return fail();
+  }
   if (reply.tag != request.tag) {
     failed = {CallFailure::Protocol, "reply with tag " + std::to_string(reply.tag) + " from " + s.Where() +
                                          " to a request with tag " + std::to_string(request.tag)};

@@ -16,6 +16,8 @@ enum class CallFailure {
   Unreachable,       // the transport could not be opened
   PasswordRequired,  // the projector asks for a password and we have none
   PasswordRejected,  // the projector rejected our password
+  PasswordMismatch,  // the projector could not prove it knows our password: a wrong password, or a fake projector
+  PasswordNotAsked,  // we hold a password and the projector asks for none
   Timeout,           // no complete answer before the deadline
   Closed,            // the stream ended or failed
   Protocol,          // a malformed, unexpected or mismatched frame
@@ -31,7 +33,23 @@ struct CallResult {
   bool ok = false;
   Reply reply;                              // when ok
   CallFailure failure = CallFailure::None;  // when not ok
-  std::string error;                        // when not ok: what went wrong, for people
+  std::string error;                        // when not ok, or with a refusal the reason, for people
+};
+
+// Failures that say the projector cannot be reached at all (no answer, no
+// connection, no login): trying again at once would only cost another wait.
+inline bool MeansLinkDown(CallFailure failure) {
+  return failure == CallFailure::Unreachable || failure == CallFailure::Timeout ||
+         failure == CallFailure::PasswordRequired || failure == CallFailure::PasswordRejected ||
+         failure == CallFailure::PasswordMismatch || failure == CallFailure::PasswordNotAsked;
+}
+
+// Why the link to a projector failed, and where it led, for the one message
+// a user sees about it.
+struct LinkProblem {
+  CallFailure failure = CallFailure::None;
+  std::string peer;  // DescribeEndpoint: the place actually reached for
+  bool operator==(const LinkProblem&) const = default;
 };
 
 inline bool CarriedOut(const CallResult& result) {

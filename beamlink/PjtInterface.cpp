@@ -69,8 +69,9 @@ void CPjtInterface::CopyGammaData(int count, const int* codes) {
   m_nGammaCount = CopyCodes(count, codes, m_nGammaCode);
 }
 
-void CPjtInterface::SetTransportFactory(beamlink::TransportFactory factory) {
+void CPjtInterface::SetTransportFactory(beamlink::TransportFactory factory, std::string peer) {
   m_factory = std::move(factory);
+  m_peer = std::move(peer);
   m_connection.Reset();
 }
 
@@ -82,12 +83,15 @@ void CPjtInterface::SetCallObserver(std::function<void(const CallTrace&)> observ
 // members takes effect just as CopyData does.
 beamlink::Endpoint CPjtInterface::CurrentEndpoint() const {
   beamlink::Endpoint endpoint;
-  endpoint.kind = m_nConnectKind;
+  endpoint.kind = m_nConnectKind == beamlink::kConnectPjLink ? 1 : m_nConnectKind;
+  if (m_nConnectKind == beamlink::kConnectPjLink) endpoint.protocol = beamlink::Protocol::PjLink;
   endpoint.portIndex = m_nPortIndex;
   endpoint.third = m_nThirdValue;
   endpoint.address = SlotText(m_szAddress);
   endpoint.timeoutMs = m_nFourthValue;
   endpoint.password = SlotText(m_szSecondText);
+  endpoint.peer = m_peer;
+  endpoint.acceptNoPassword = m_acceptNoPassword;
   return endpoint;
 }
 
@@ -96,13 +100,16 @@ void CPjtInterface::Report(const CallTrace& trace) const {
 }
 
 std::optional<std::uint16_t> CPjtInterface::Exchange(const OperationInfo& op, const beamlink::Request& request) {
+  const beamlink::Endpoint endpoint = CurrentEndpoint();
   const beamlink::CallResult call =
-      m_connection.Call(CurrentEndpoint(), m_factory ? m_factory : beamlink::DefaultTransportFactory(), request);
+      m_connection.Call(endpoint, m_factory ? m_factory : beamlink::DefaultTransportFactory(), request);
   const std::string name = op.name;
   if (!call.ok) {
     m_lastError = name + ": " + call.error;
+    m_linkProblem = beamlink::LinkProblem{call.failure, beamlink::DescribeEndpoint(endpoint)};
     return std::nullopt;
   }
+  m_linkProblem.reset();
   switch (call.reply.status) {
     case Status::Value:
       return call.reply.value;
@@ -112,9 +119,11 @@ std::optional<std::uint16_t> CPjtInterface::Exchange(const OperationInfo& op, co
       return std::nullopt;
     case Status::Refused:
       m_lastError = name + ": refused (" + beamlink::RefusalText(call.reply.value) + ")";
+      if (!call.error.empty()) m_lastError += ": " + call.error;
       return std::nullopt;
     case Status::Error:
       m_lastError = name + ": the projector reported error " + std::to_string(call.reply.value);
+      if (!call.error.empty()) m_lastError += ": " + call.error;
       return std::nullopt;
   }
   m_lastError = name + ": unknown reply status";
@@ -144,7 +153,7 @@ int CPjtInterface::Dec(std::uint16_t code, int value, CPjtInterface* pjt) {
 int CPjtInterface::Generic(const char* name, bool interfaceGiven, std::uint16_t code, int value,
                            std::uint16_t* result) {
   const OperationInfo& op = *beamlink::FindOperation(name);
-  CallTrace trace{name, code, {}, {}, {}};
+  CallTrace trace{name, code, {}, {}, {}, {}};
   if (op.action != Action::Get) trace.args.emplace_back(std::in_place_index<0>, value);
   std::optional<std::uint16_t> raw;
   const long long numbers[] = {code, value};
@@ -161,6 +170,7 @@ int CPjtInterface::Generic(const char* name, bool interfaceGiven, std::uint16_t 
     trace.out = static_cast<long long>(*raw);
   }
   trace.result = raw ? 1LL : 0LL;
+  if (!raw) trace.error = m_lastError;
   Report(trace);
   return raw ? 1 : 0;
 }
@@ -177,11 +187,11 @@ long long CPjtInterface::Run(const OperationInfo* row, const char* name, Args ar
                              std::int16_t current) {
   if (!row) {  // an operation without a row would be a fault of this library: fail it, never crash
     m_lastError = std::string(name) + ": no such operation";
-    Report(CallTrace{name, std::nullopt, std::vector<TraceValue>(args), {}, {}});
+    Report(CallTrace{name, std::nullopt, std::vector<TraceValue>(args), {}, {}, m_lastError});
     return 0;
   }
   const OperationInfo& op = *row;
-  CallTrace trace{name, std::nullopt, std::vector<TraceValue>(args), {}, {}};
+  CallTrace trace{name, std::nullopt, std::vector<TraceValue>(args), {}, {}, {}};
   const std::string label = name;
   const beamlink::PositionLists lists{
       std::span<const int>(m_nAspectCode, static_cast<std::size_t>(std::clamp(m_nAspectCount, 0, kHostListSize))),
@@ -239,6 +249,7 @@ long long CPjtInterface::Run(const OperationInfo* row, const char* name, Args ar
     trace.result = ok;
   else if (op.result != ResultShape::Nothing)
     trace.result = result;
+  if (!ok) trace.error = m_lastError;
   Report(trace);
   return result;
 }

@@ -43,13 +43,22 @@ class CPjtInterface {
   void CopyGammaData(int count, const int* codes);
 
   // Where connections come from; an empty factory restores the default (TCP
-  // or serial). Drops the current connection.
-  void SetTransportFactory(beamlink::TransportFactory factory);
+  // or serial). `peer` names where that factory really connects when it
+  // does not follow the connection data (a test route), so messages name it.
+  // Drops the current connection.
+  void SetTransportFactory(beamlink::TransportFactory factory, std::string peer = {});
+  // With a password, still talk to a projector that asks for none (by default
+  // such a projector is refused: anyone on the path could pose as it).
+  void AcceptProjectorsWithoutPassword(bool accept) { m_acceptNoPassword = accept; }
   // Receives every operation after it returns (the Copy operations, which only
   // store data, are not reported). Must not throw.
   void SetCallObserver(std::function<void(const beamlink::CallTrace&)> observer);
   // Why the last failed operation failed, for people.
   const std::string& LastError() const { return m_lastError; }
+  // Set when the last exchange with the projector failed in the link itself
+  // (no answer, refused, closed, garbled); cleared by the next exchange that
+  // gets a reply, refusals included. Calls that send nothing leave it alone.
+  const std::optional<beamlink::LinkProblem>& LinkProblem() const { return m_linkProblem; }
 
   // Generic operations on a command code: 1 on success. `pjt` is the
   // interface the call acts on (the callers pass the object itself); null
@@ -309,6 +318,9 @@ class CPjtInterface {
 
   beamlink::TransportFactory m_factory;
   std::function<void(const beamlink::CallTrace&)> m_observer;
+  std::string m_peer;
+  bool m_acceptNoPassword = false;
   std::string m_lastError;
+  std::optional<beamlink::LinkProblem> m_linkProblem;
   beamlink::ConnectionHolder m_connection;  // a copy starts without one
 };

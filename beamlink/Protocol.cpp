@@ -32,9 +32,11 @@ std::optional<std::size_t> BodySize(std::uint8_t kind) {
   switch (static_cast<BodyKind>(kind)) {
     case BodyKind::Request: return 9;
     case BodyKind::Reply: return 7;
-    case BodyKind::Hello:
+    case BodyKind::SealedRequest: return 9 + kSealSize;
+    case BodyKind::SealedReply: return 7 + kSealSize;
+    case BodyKind::Hello: return 1 + kNonceSize;
     case BodyKind::Welcome: return 1;
-    case BodyKind::Challenge: return 1 + kNonceSize;
+    case BodyKind::Challenge: return 1 + kNonceSize + kSaltSize + kDigestSize;
     case BodyKind::Answer: return 1 + kDigestSize;
     case BodyKind::Verdict: return 2;
   }
@@ -59,6 +61,9 @@ bool ParseBody(std::span<const std::uint8_t> body, Message& message, std::string
   message = Message{};
   message.kind = static_cast<BodyKind>(body[0]);
   switch (message.kind) {
+    case BodyKind::SealedRequest:
+      std::copy_n(body.end() - kSealSize, kSealSize, message.seal.begin());
+      [[fallthrough]];
     case BodyKind::Request:
       if (!IsKnownAction(body[2])) {
         error = "unknown action " + std::to_string(body[2]);
@@ -66,6 +71,9 @@ bool ParseBody(std::span<const std::uint8_t> body, Message& message, std::string
       }
       message.request = Request{body[1], static_cast<Action>(body[2]), Get16(body, 3), Get16(body, 5), Get16(body, 7)};
       return true;
+    case BodyKind::SealedReply:
+      std::copy_n(body.end() - kSealSize, kSealSize, message.seal.begin());
+      [[fallthrough]];
     case BodyKind::Reply:
       if (!IsKnownStatus(body[2])) {
         error = "unknown reply status " + std::to_string(body[2]);
@@ -75,6 +83,8 @@ bool ParseBody(std::span<const std::uint8_t> body, Message& message, std::string
       return true;
     case BodyKind::Challenge:
       std::copy_n(body.begin() + 1, kNonceSize, message.challenge.nonce.begin());
+      std::copy_n(body.begin() + 1 + kNonceSize, kSaltSize, message.challenge.salt.begin());
+      std::copy_n(body.begin() + 1 + kNonceSize + kSaltSize, kDigestSize, message.challenge.proof.begin());
       return true;
     case BodyKind::Answer:
       std::copy_n(body.begin() + 1, kDigestSize, message.answer.digest.begin());
@@ -87,6 +97,8 @@ bool ParseBody(std::span<const std::uint8_t> body, Message& message, std::string
       message.verdict.accepted = body[1] == 1;
       return true;
     case BodyKind::Hello:
+      std::copy_n(body.begin() + 1, kNonceSize, message.hello.nonce.begin());
+      return true;
     case BodyKind::Welcome:
       return true;
   }
@@ -115,31 +127,51 @@ std::uint8_t Crc8(std::span<const std::uint8_t> bytes) {
   return crc;
 }
 
-Frame Encode(const Request& r) {
-  Frame body = Body(BodyKind::Request);
+namespace {
+Frame RequestBody(BodyKind kind, const Request& r) {
+  Frame body = Body(kind);
   body.push_back(r.tag);
   body.push_back(static_cast<std::uint8_t>(r.action));
   Put16(body, r.code);
   Put16(body, r.argument);
   Put16(body, r.value);
-  return Wrap(body);
+  return body;
 }
 
-Frame Encode(const Reply& r) {
-  Frame body = Body(BodyKind::Reply);
+Frame ReplyBody(BodyKind kind, const Reply& r) {
+  Frame body = Body(kind);
   body.push_back(r.tag);
   body.push_back(static_cast<std::uint8_t>(r.status));
   Put16(body, r.code);
   Put16(body, r.value);
-  return Wrap(body);
+  return body;
 }
 
-Frame Encode(const Hello&) { return Wrap(Body(BodyKind::Hello)); }
+Frame WithSeal(Frame body, const Seal& seal) {
+  body.insert(body.end(), seal.begin(), seal.end());
+  return Wrap(body);
+}
+}  // namespace
+
+Frame Encode(const Request& r) { return Wrap(RequestBody(BodyKind::Request, r)); }
+Frame Encode(const Reply& r) { return Wrap(ReplyBody(BodyKind::Reply, r)); }
+Frame SealedContent(const Request& r) { return RequestBody(BodyKind::SealedRequest, r); }
+Frame SealedContent(const Reply& r) { return ReplyBody(BodyKind::SealedReply, r); }
+Frame Encode(const Request& r, const Seal& seal) { return WithSeal(SealedContent(r), seal); }
+Frame Encode(const Reply& r, const Seal& seal) { return WithSeal(SealedContent(r), seal); }
+
+Frame Encode(const Hello& h) {
+  Frame body = Body(BodyKind::Hello);
+  body.insert(body.end(), h.nonce.begin(), h.nonce.end());
+  return Wrap(body);
+}
 Frame Encode(const Welcome&) { return Wrap(Body(BodyKind::Welcome)); }
 
 Frame Encode(const Challenge& c) {
   Frame body = Body(BodyKind::Challenge);
   body.insert(body.end(), c.nonce.begin(), c.nonce.end());
+  body.insert(body.end(), c.salt.begin(), c.salt.end());
+  body.insert(body.end(), c.proof.begin(), c.proof.end());
   return Wrap(body);
 }
 

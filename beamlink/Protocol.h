@@ -17,10 +17,14 @@
 namespace beamlink {
 
 constexpr std::uint8_t kStartMarker = 0xA5;
-constexpr std::size_t kMaxBody = 48;  // the longest body (an answer to a challenge) is 33 bytes
+constexpr std::size_t kMaxBody = 65;  // the longest body (a challenge) is 65 bytes
 constexpr std::size_t kFrameOverhead = 3;  // marker, length, checksum
 constexpr std::size_t kNonceSize = 16;
+constexpr std::size_t kSaltSize = 16;
 constexpr std::size_t kDigestSize = 32;  // HMAC-SHA-256
+constexpr std::size_t kSealSize = 8;     // HMAC-SHA-256 cut to its first 8 bytes
+
+using Seal = std::array<std::uint8_t, kSealSize>;
 
 enum class Action : std::uint8_t { Get = 1, Set = 2, Increment = 3, Decrement = 4, Execute = 5 };
 
@@ -50,13 +54,19 @@ struct Reply {
   bool operator==(const Reply&) const = default;
 };
 
-// The connection handshake: the client says hello; the projector welcomes it,
-// or challenges it with a nonce that the client answers with
-// HMAC-SHA-256(password, nonce); the projector then accepts or rejects.
-struct Hello {};
+// The connection handshake (see Auth.h): the client says hello with its
+// nonce; the projector welcomes it, or challenges it with its own nonce, the
+// salt of its password and its proof of the password; the client checks the
+// proof and answers with its own; the projector then accepts or rejects.
+// After a challenge every request and reply is sealed.
+struct Hello {
+  std::array<std::uint8_t, kNonceSize> nonce{};
+};
 struct Welcome {};
 struct Challenge {
   std::array<std::uint8_t, kNonceSize> nonce{};
+  std::array<std::uint8_t, kSaltSize> salt{};
+  std::array<std::uint8_t, kDigestSize> proof{};
 };
 struct Answer {
   std::array<std::uint8_t, kDigestSize> digest{};
@@ -73,6 +83,8 @@ enum class BodyKind : std::uint8_t {
   Challenge = 'C',
   Answer = 'A',
   Verdict = 'V',
+  SealedRequest = 'q',  // a request and its seal
+  SealedReply = 'r',    // a reply and its seal
 };
 
 using Frame = std::vector<std::uint8_t>;
@@ -84,12 +96,19 @@ Frame Encode(const Welcome&);
 Frame Encode(const Challenge& challenge);
 Frame Encode(const Answer& answer);
 Frame Encode(const Verdict& verdict);
+Frame Encode(const Request& request, const Seal& seal);
+Frame Encode(const Reply& reply, const Seal& seal);
+// What the seal of a sealed request or reply covers: its body without the seal.
+Frame SealedContent(const Request& request);
+Frame SealedContent(const Reply& reply);
 
 // A decoded body. `kind` says which member is meaningful.
 struct Message {
   BodyKind kind = BodyKind::Request;
-  Request request;
-  Reply reply;
+  Request request;  // also of a sealed request
+  Reply reply;      // also of a sealed reply
+  Seal seal{};      // of a sealed request or reply
+  Hello hello;
   Challenge challenge;
   Answer answer;
   Verdict verdict;
@@ -110,6 +129,8 @@ class FrameReader {
   // the reader for the next frame.
   Message Take();
   const std::string& Error() const { return m_error; }
+  // Some bytes of a frame have come, not all of them.
+  bool MidFrame() const { return m_state == State::NeedMore && m_size > 0; }
   void Reset();
 
  private:

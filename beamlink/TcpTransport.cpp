@@ -1,6 +1,5 @@
 #include "beamlink/TcpTransport.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -10,20 +9,15 @@
 
 #include <cerrno>
 
-namespace beamlink {
+#include "beamlink/Loopback.h"
 
-std::optional<std::uint32_t> ParseDottedIPv4(std::string_view text) {
-  // inet_pton accepts exactly a.b.c.d in decimal and never resolves names.
-  if (text.empty() || text.size() > 15) return std::nullopt;
-  const std::string copy(text);
-  in_addr parsed{};
-  if (inet_pton(AF_INET, copy.c_str(), &parsed) != 1) return std::nullopt;
-  return parsed.s_addr;
-}
+namespace beamlink {
 
 std::unique_ptr<TcpTransport> TcpTransport::Open(const std::string& address, int port, Deadline deadline,
                                                  std::string& error) {
-  const std::optional<std::uint32_t> ip = ParseDottedIPv4(address);
+  // The same parser decides what is a loopback address, so no two parts of
+  // the system disagree on what a text means (leading zeros, for one).
+  const std::optional<std::uint32_t> ip = ParseDottedQuad(address);
   if (!ip) {
     error = "\"" + address + "\" is not a dotted IPv4 address";
     return nullptr;
@@ -43,7 +37,7 @@ std::unique_ptr<TcpTransport> TcpTransport::Open(const std::string& address, int
   sockaddr_in target{};
   target.sin_family = AF_INET;
   target.sin_port = htons(static_cast<std::uint16_t>(port));
-  target.sin_addr.s_addr = *ip;
+  target.sin_addr.s_addr = htonl(*ip);
   if (connect(fd, reinterpret_cast<const sockaddr*>(&target), sizeof target) != 0) {
     if (errno != EINPROGRESS && errno != EINTR) {
       error = "cannot connect: " + ErrnoText(errno);

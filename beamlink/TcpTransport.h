@@ -22,8 +22,4 @@ class TcpTransport : public FdTransport {
   explicit TcpTransport(int fd) : FdTransport(fd, true) {}
 };
 
-// The address in network byte order, when `text` is exactly four dotted
-// decimal numbers of 0 to 255.
-std::optional<std::uint32_t> ParseDottedIPv4(std::string_view text);
-
 }  // namespace beamlink

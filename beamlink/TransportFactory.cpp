@@ -17,6 +17,7 @@ std::string DevicePathOf(const Endpoint& endpoint) {
 }  // namespace
 
 std::string DescribeEndpoint(const Endpoint& endpoint) {
+  if (!endpoint.peer.empty()) return endpoint.peer;
   if (endpoint.kind == 1) return endpoint.address + ":" + std::to_string(TcpPortOf(endpoint));
   return DevicePathOf(endpoint);
 }

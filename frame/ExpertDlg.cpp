@@ -3,6 +3,7 @@
 #include "catalog/Catalog.h"
 #include "frame/ModuleEntry.h"
 #include "frame/PageTable.h"
+#include "projector/LinkProblemText.h"
 #include "resources/Templates.h"
 
 using namespace expert;
@@ -21,10 +22,35 @@ CExpertDlg::CExpertDlg(CWnd* pParent) : CDialog(resources::kExpertDialogTemplate
   RegisterPage(resources::kStatusPage, SlotOf(m_dlgStatus));
   RegisterPage(resources::kControlPage, SlotOf(m_dlgControl));
   RegisterPage(resources::kControlType4Page, SlotOf(m_dlgControlType4));
+  RegisterPage(resources::kPictureType4Page, SlotOf(m_dlgPictureType4));
+  RegisterPage(resources::kPictureType5Page, SlotOf(m_dlgPictureType5));
+  RegisterPage(resources::kImagePage, SlotOf(m_dlgImageType4));
+  RegisterPage(resources::kScreenPage, SlotOf(m_dlgScreenType4));
+  RegisterPage(resources::kInputType4Page, SlotOf(m_dlgInputType4));
+  RegisterPage(resources::kOptionType4Page, SlotOf(m_dlgOptionType4));
+  RegisterPage(resources::kSignalType4Page, SlotOf(m_dlgSignalType4));
+  RegisterPage(resources::kSetupType4Page, SlotOf(m_dlgSetupType4));
   RegisterPage(resources::kInputType5Page, SlotOf(m_dlgInputType5));
   RegisterPage(resources::kSetupType5Page, SlotOf(m_dlgSetupType5));
   RegisterPage(resources::kOptionType5Page, SlotOf(m_dlgOptionType5));
   RegisterPage(resources::kAudioType5Page, SlotOf(m_dlgAudioType5));
+  RegisterPage(resources::kPictureType1Page, SlotOf(m_dlgPictureType1));
+  RegisterPage(resources::kPictureType2Page, SlotOf(m_dlgPictureType2));
+  RegisterPage(resources::kImageType1Page, SlotOf(m_dlgImageType1));
+  RegisterPage(resources::kImageType2Page, SlotOf(m_dlgImageType2));
+  RegisterPage(resources::kPositionType1Page, SlotOf(m_dlgPositionType1));
+  RegisterPage(resources::kPositionType2Page, SlotOf(m_dlgPositionType2));
+  RegisterPage(resources::kInputType1Page, SlotOf(m_dlgInputType1));
+  RegisterPage(resources::kInputType2Page, SlotOf(m_dlgInputType2));
+  RegisterPage(resources::kAutoType1Page, SlotOf(m_dlgAutoType1));
+  RegisterPage(resources::kAutoType2Page, SlotOf(m_dlgAutoType2));
+  RegisterPage(resources::kScreenType12Page, SlotOf(m_dlgScreen));
+  RegisterPage(resources::kSetupType1Page, SlotOf(m_dlgSetupType1));
+  RegisterPage(resources::kSetupType2Page, SlotOf(m_dlgSetupType2));
+  RegisterPage(resources::kPictureType3Page, SlotOf(m_dlgPictureType3));
+  RegisterPage(resources::kInputType3Page, SlotOf(m_dlgInputType3));
+  RegisterPage(resources::kScreenType3Page, SlotOf(m_dlgScreenType3));
+  RegisterPage(resources::kSetupType3Page, SlotOf(m_dlgSetupType3));
 }
 
 CExpertDlg::~CExpertDlg() = default;
@@ -90,7 +116,7 @@ void CExpertDlg::CreatePage(int templateId) {
 
 void CExpertDlg::SetCaption() {
   char caption[kCatalogTextSize];
-  if (m_pjt.m_nConnectKind == 1)
+  if (beamlink::IsNetworkKind(m_pjt.m_nConnectKind))
     GetCatalogText(4, 155, caption, m_strProjectorName, m_pjt.m_szAddress);
   else  // serial ports are numbered from 1 for people
     GetCatalogText(4, 170, caption, m_strProjectorName, static_cast<long long>(m_pjt.m_nPortIndex) + 1);
@@ -104,6 +130,17 @@ void CExpertDlg::DispTabScreen() {
   if (it == m_pages.end() || !it->second.page->GetSafeHwnd()) return;
   it->second.page->ShowWindow(SW_SHOW);
   it->second.refresh(*it->second.page);
+  ReportLinkProblem();
+}
+
+// A page that cannot reach its projector shows a dash in every field; one
+// box says why, and the same failure is not told again at every refresh
+// until the projector has answered once.
+void CExpertDlg::ReportLinkProblem() {
+  const std::optional<beamlink::LinkProblem>& problem = m_pjt.LinkProblem();
+  if (problem && problem != m_reportedLink)
+    MessageBox(LinkProblemText(*problem), AfxGetAppName().c_str(), MB_OK | MB_ICONSTOP);
+  m_reportedLink = problem;
 }
 
 void CExpertDlg::OnSelchangeExpertTab(NMHDR*, LRESULT* pResult) {

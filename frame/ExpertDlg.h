@@ -5,17 +5,43 @@
 // refreshes the page of the selected tab.
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "beamlink/PjtInterface.h"
 #include "framework/Dialog.h"
 #include "pages/common/ControlTabDlg.h"
 #include "pages/common/StatusTabDlg.h"
+#include "pages/common/ScreenTabDlg.h"
+#include "pages/type1/AutoTabType1Dlg.h"
+#include "pages/type1/InputTabType1Dlg.h"
+#include "pages/type1/SetupTabType1Dlg.h"
+#include "pages/type2/AutoTabType2Dlg.h"
+#include "pages/type2/InputTabType2Dlg.h"
+#include "pages/type2/SetupTabType2Dlg.h"
+#include "pages/type3/InputTabType3Dlg.h"
+#include "pages/type3/PictureTabType3Dlg.h"
+#include "pages/type3/ScreenTabType3Dlg.h"
+#include "pages/type3/SetupTabType3Dlg.h"
 #include "pages/type4/ControlTabType4Dlg.h"
+#include "pages/type4/PictureTabType4Dlg.h"
+#include "pages/type5/PictureTabType5Dlg.h"
+#include "pages/type4/ImageTabType4Dlg.h"
+#include "pages/type4/InputTabType4Dlg.h"
+#include "pages/type4/OptionTabType4Dlg.h"
+#include "pages/type4/SetupTabType4Dlg.h"
+#include "pages/type4/SignalTabType4Dlg.h"
+#include "pages/type4/ScreenTabType4Dlg.h"
 #include "pages/type5/InputType5Dlg.h"
 #include "pages/type5/SetupType5TabDlg.h"
 #include "pages/type5/Option5TabDlg.h"
 #include "pages/type5/AudioType5Dlg.h"
+#include "pages/type1/ImageTabType1Dlg.h"
+#include "pages/type1/PictureTabType1Dlg.h"
+#include "pages/type1/PositionTabType1Dlg.h"
+#include "pages/type2/ImageTabType2Dlg.h"
+#include "pages/type2/PictureTabType2Dlg.h"
+#include "pages/type2/PositionTabType2Dlg.h"
 
 // What the dialog needs of a page: its window object, where its projector
 // pointer lives, and its refresh.
@@ -92,10 +118,35 @@ class CExpertDlg : public CDialog {
   CStatusTabDlg m_dlgStatus;
   CControlTabDlg m_dlgControl;
   CControlTabType4Dlg m_dlgControlType4;
+  CPictureTabType4Dlg m_dlgPictureType4;
+  CPictureTabType5Dlg m_dlgPictureType5;
+  CImageTabType4Dlg m_dlgImageType4;
+  CScreenTabType4Dlg m_dlgScreenType4;
+  CInputTabType4Dlg m_dlgInputType4;
+  COptionTabType4Dlg m_dlgOptionType4;
+  CSignalTabType4Dlg m_dlgSignalType4;
+  CSetupTabType4Dlg m_dlgSetupType4;
   CInputType5Dlg m_dlgInputType5;
   CSetupType5TabDlg m_dlgSetupType5;
   COption5TabDlg m_dlgOptionType5;
   CAudioType5Dlg m_dlgAudioType5;
+  CPictureTabType1Dlg m_dlgPictureType1;
+  CPictureTabType2Dlg m_dlgPictureType2;
+  CImageTabType1Dlg m_dlgImageType1;
+  CImageTabType2Dlg m_dlgImageType2;
+  CPositionTabType1Dlg m_dlgPositionType1;
+  CPositionTabType2Dlg m_dlgPositionType2;
+  CInputTabType1Dlg m_dlgInputType1;
+  CInputTabType2Dlg m_dlgInputType2;
+  CAutoTabType1Dlg m_dlgAutoType1;
+  CAutoTabType2Dlg m_dlgAutoType2;
+  CScreenTabDlg m_dlgScreen;
+  CSetupTabType1Dlg m_dlgSetupType1;
+  CSetupTabType2Dlg m_dlgSetupType2;
+  CPictureTabType3Dlg m_dlgPictureType3;
+  CInputTabType3Dlg m_dlgInputType3;
+  CScreenTabType3Dlg m_dlgScreenType3;
+  CSetupTabType3Dlg m_dlgSetupType3;
   BYTE m_bAudioTab = 0;
   CDialog* m_pTab5Page = nullptr;
   CDialog* m_pTab6Page = nullptr;
@@ -112,5 +163,7 @@ class CExpertDlg : public CDialog {
  private:
   void CreatePage(int templateId);
   void SetCaption();
+  void ReportLinkProblem();
   std::map<int, PageSlot> m_pages;  // by template
+  std::optional<beamlink::LinkProblem> m_reportedLink;  // told once, until the link works again
 };

@@ -1,6 +1,7 @@
 #include "framework/Controls.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 bool IsItem(const WindowState* window, int index) { return window && window->HasItem(index); }
@@ -138,6 +139,21 @@ void CSliderCtrl::SetTicFreq(int frequency) {
 }
 
 int CSliderCtrl::GetTicFreq() const { return m_hWnd ? m_hWnd->tickFreq : 0; }
+
+int CSliderCtrl::SetPageSize(int size) {
+  if (!m_hWnd) return 0;
+  const int previous = GetPageSize();
+  m_hWnd->pageSize = size;
+  NotifyDisplay(WindowChange::Range);
+  return previous;
+}
+
+// The platform's default page is a fifth of the range.
+int CSliderCtrl::GetPageSize() const {
+  if (!m_hWnd) return 0;
+  if (m_hWnd->pageSize > 0) return m_hWnd->pageSize;
+  return std::max(1, std::abs(m_hWnd->rangeMax - m_hWnd->rangeMin) / 5);
+}
 
 // ---- CTabCtrl -------------------------------------------------------------
 

@@ -44,6 +44,8 @@ class CSliderCtrl : public CWnd {
   int GetPos() const;
   void SetTicFreq(int frequency);
   int GetTicFreq() const;
+  int SetPageSize(int size);  // returns the previous size
+  int GetPageSize() const;
 };
 
 class CTabCtrl : public CWnd {

@@ -80,8 +80,11 @@ INT_PTR CDialog::DoModal() {
   m_bEnded = false;
   m_nModalResult = -1;
   m_bModalRunning = true;
+  // Without a parent the dialog is owned by the innermost modal dialog
+  // running, the window the user is working in.
+  CWnd* owner = m_pParentWnd ? m_pParentWnd : (ModalStack().empty() ? nullptr : ModalStack().back());
   ModalStack().push_back(this);
-  if (CreateFromTemplate(*found, m_pParentWnd, true) && !m_bEnded) CurrentDisplay().RunModalLoop(*this);
+  if (CreateFromTemplate(*found, owner, true) && !m_bEnded) CurrentDisplay().RunModalLoop(*this);
   auto& stack = ModalStack();
   stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
   m_bModalRunning = false;

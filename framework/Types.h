@@ -33,6 +33,7 @@ constexpr UINT TBS_AUTOTICKS = 0x0001u;
 constexpr UINT TCS_FIXEDWIDTH = 0x0400u;
 constexpr UINT TCS_MULTILINE = 0x0200u;
 constexpr UINT TCS_FOCUSNEVER = 0x8000u;
+constexpr UINT BS_DEFPUSHBUTTON = 0x0001u;  // the button Enter presses
 constexpr UINT BS_AUTOCHECKBOX = 0x0003u;
 
 // Notification codes carried to the parent of a control.

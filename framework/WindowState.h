@@ -40,6 +40,7 @@ struct WindowState {
   int rangeMax = 100;
   int pos = 0;
   int tickFreq = 1;
+  int pageSize = 0;  // a page move; 0: a fifth of the range
 
   // Check boxes: 0 or 1. Bitmap buttons: the bitmap resource shown, 0 for none.
   int check = 0;

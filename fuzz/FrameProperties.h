@@ -18,7 +18,9 @@ inline Frame Reencode(const Message& message) {
   switch (message.kind) {
     case BodyKind::Request: return Encode(message.request);
     case BodyKind::Reply: return Encode(message.reply);
-    case BodyKind::Hello: return Encode(Hello{});
+    case BodyKind::SealedRequest: return Encode(message.request, message.seal);
+    case BodyKind::SealedReply: return Encode(message.reply, message.seal);
+    case BodyKind::Hello: return Encode(message.hello);
     case BodyKind::Welcome: return Encode(Welcome{});
     case BodyKind::Challenge: return Encode(message.challenge);
     case BodyKind::Answer: return Encode(message.answer);

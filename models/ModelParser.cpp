@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "beamlink/LinkLimits.h"
 #include "models/Address.h"
 #include "models/JsonFields.h"
 #include "models/RangeText.h"
@@ -18,8 +19,9 @@ using detail::FieldReader;
 using nlohmann::json;
 
 // Database files are checked in full; overrides name only what they change and
-// may carry range texts that are deliberately malformed.
-enum class Mode { kDatabase, kOverride };
+// may carry range texts that are deliberately malformed; a hand-off is checked
+// as a database file, but a host may hand over a model type of any number.
+enum class Mode { kDatabase, kOverride, kHandOff };
 
 // "0".."33" written the canonical way, so that "07" cannot alias "7".
 std::optional<std::size_t> RangeIndex(std::string_view key) {
@@ -39,12 +41,12 @@ class DescriptionReader {
   void Apply(const json& doc, ModelDescription& desc) const {
     if (!doc.is_object()) reader_.Fail("", "expected an object describing one model");
 
-    if (mode_ == Mode::kDatabase) {
+    if (mode_ != Mode::kOverride) {
       reader_.Require(doc, "", "type");
       reader_.Require(doc, "", "model");
     }
     if (const json* type = FieldReader::Find(doc, "type")) {
-      desc.type = reader_.Int(*type, "type", 1, 5);
+      desc.type = mode_ == Mode::kHandOff ? reader_.Int(*type, "type") : reader_.Int(*type, "type", 1, 5);
     }
     if (const json* model = FieldReader::Find(doc, "model")) {
       desc.model = reader_.Int(*model, "model", 0);
@@ -55,7 +57,7 @@ class DescriptionReader {
                               {"type", "model", "name", "inputs", "whisper", "aspect", "gamma",
                                "colorTemp", "myButton", "ranges", "option1", "option2",
                                "connection"});
-    if (mode_ == Mode::kDatabase) {
+    if (mode_ != Mode::kOverride) {
       for (const char* key : {"name", "inputs", "connection"}) reader_.Require(doc, "", key);
     }
 
@@ -128,7 +130,7 @@ class DescriptionReader {
       const auto index = RangeIndex(item.key());
       if (!index) reader_.Fail(path, "unknown range entry (expected \"0\" to \"33\")");
       std::string text = reader_.SlotText(item.value(), path);
-      if (mode_ == Mode::kDatabase) {
+      if (mode_ != Mode::kOverride) {
         if (const auto problem = RangeTextProblem(text)) reader_.Fail(path, *problem);
       }
       ranges[*index] = std::move(text);
@@ -141,7 +143,7 @@ class DescriptionReader {
     reader_.ExpectObject(object, path);
     reader_.RejectUnknownKeys(object, path,
                               {"kind", "port", "third", "address", "fourth", "text2"});
-    if (mode_ == Mode::kDatabase) reader_.Require(object, path, "address");
+    if (mode_ != Mode::kOverride) reader_.Require(object, path, "address");
 
     if (const json* kind = FieldReader::Find(object, "kind")) {
       connection.kind = reader_.Int(*kind, FieldPath(path, "kind"));
@@ -156,7 +158,11 @@ class DescriptionReader {
       connection.address = ReadAddress(*address, FieldPath(path, "address"));
     }
     if (const json* fourth = FieldReader::Find(object, "fourth")) {
-      connection.fourth = reader_.Int(*fourth, FieldPath(path, "fourth"));
+      // The reply timeout: a dead projector must cost seconds, not minutes.
+      const std::string field = FieldPath(path, "fourth");
+      connection.fourth = reader_.Int(*fourth, field);
+      if (connection.fourth != 0 && !beamlink::TimeoutInRange(connection.fourth))
+        reader_.Fail(field, "expected 0 (the default) or " + beamlink::TimeoutRangeText());
     }
     if (const json* text2 = FieldReader::Find(object, "text2")) {
       connection.text2 = reader_.SlotText(*text2, FieldPath(path, "text2"));
@@ -184,6 +190,13 @@ ModelDescription ParseModel(const nlohmann::json& doc, const std::string& source
   FieldReader reader(source, "");
   ModelDescription desc;
   DescriptionReader(reader, Mode::kDatabase).Apply(doc, desc);
+  return desc;
+}
+
+ModelDescription ParseHandOffModel(const nlohmann::json& doc, const std::string& source) {
+  FieldReader reader(source, "");
+  ModelDescription desc;
+  DescriptionReader(reader, Mode::kHandOff).Apply(doc, desc);
   return desc;
 }
 

@@ -27,6 +27,11 @@ namespace models {
 // `source` names the document (its file) in errors.
 ModelDescription ParseModel(const nlohmann::json& doc, const std::string& source);
 
+// A description a host hands over: as a database document, but "type" may be
+// any 32-bit integer (the module shows only its status tab for a type it
+// does not know).
+ModelDescription ParseHandOffModel(const nlohmann::json& doc, const std::string& source);
+
 // Replaces the parts of `desc` that `partial` names, `partial` being a full or
 // partial description in the same schema:
 // - a list replaces the whole list;

@@ -28,15 +28,19 @@ void WaitUntil(Clock::time_point due) {
 }  // namespace
 
 InProcessTransport::InProcessTransport(std::shared_ptr<Projector> projector, ServerOptions options)
-    : m_server(std::move(projector), std::move(options)) {}
+    : m_server(OpenConversation(std::move(projector), options)) {
+  const auto now = Clock::now();
+  for (Server::Output& output : m_server->Start())
+    m_pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+}
 
 bool InProcessTransport::Write(std::span<const std::uint8_t> bytes, Deadline, std::string& error) {
-  if (m_closed || m_server.Closed()) {
+  if (m_closed || m_server->Closed()) {
     error = "the projector closed the connection";
     return false;
   }
   const auto now = Clock::now();
-  for (Server::Output& output : m_server.Receive(bytes))
+  for (Server::Output& output : m_server->Receive(bytes))
     m_pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
   return true;
 }
@@ -75,6 +79,8 @@ std::size_t InProcessTransport::Read(std::span<std::uint8_t> buffer, Deadline de
 }
 
 beamlink::TransportFactory InProcessFactory(std::shared_ptr<Projector> projector, ServerOptions options) {
+  // Stretching the password takes a while: once here, not within a call.
+  if (!options.password.empty()) beamlink::ProjectorSecret(options.password);
   return [projector = std::move(projector), options = std::move(options)](
              const beamlink::Endpoint&, Deadline, std::string& error) -> std::unique_ptr<beamlink::Transport> {
     if (projector->GetFaults().Unreachable()) {

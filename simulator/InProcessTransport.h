@@ -27,7 +27,7 @@ class InProcessTransport : public beamlink::Transport {
     bool close = false;
   };
 
-  Server m_server;
+  std::unique_ptr<Conversation> m_server;
   std::deque<Pending> m_pending;
   bool m_closed = false;  // the projector closed the connection and everything before it has been read
 };

@@ -1,10 +1,17 @@
 // What one projector exchange costs over real TCP on 127.0.0.1, next to the
 // floor any client pays for the same traffic: a plain blocking socket pair
-// trading a 12-byte request for a 10-byte reply.
+// trading a request for a reply of the same sizes.
 //
-//   BM_GetOverTcp        CPjtInterface::Get(0x2003) to pjsim's event loop
-//   BM_ConnectionCall    the same exchange through beamlink::Connection alone
-//   BM_PlainPingPong     12 bytes out, 10 bytes back, nothing else
+//   BM_GetOverTcp          CPjtInterface::Get(0x2003) to pjsim's event loop
+//   BM_ConnectionCall      the same exchange through beamlink::Connection alone
+//   BM_PlainPingPong       12 bytes out, 10 bytes back, nothing else
+//   BM_SealedGetOverTcp    the Get with a password: sealed frames, 20 and 18 bytes
+//   BM_PlainPingPong20     20 bytes out, 18 bytes back, nothing else
+//   BM_WrongPasswordGuess  one online guess at the password (hello, challenge,
+//                          a wrong answer, the rejection): items/s are guesses/s
+//   BM_PjLinkGetOverTcp    CPjtInterface::Get(0x6000) to pjsim's loop speaking
+//                          PJLink: "%1POWR ?" out, "%1POWR=1" back
+//   BM_PjLinkPingPong      9 bytes out, 9 bytes back, nothing else
 //
 // The simulator runs pjsim's own TCP loop (pjsim_core) in a thread of this
 // process, quietly: one log line per exchange would measure stderr. Bytes per request and reply are read from the client socket's
@@ -30,8 +37,10 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -41,15 +50,31 @@
 #include "beamlink/PjtInterface.h"
 #include "models/ModelDatabase.h"
 #include "simulator/Projector.h"
+#include "simulator/pjlink/PjLinkServer.h"
 #include "simulator/pjsim/Daemon.h"
 
 namespace {
 
 constexpr std::uint16_t kBrightness = 0x2003;
+constexpr std::uint16_t kPowerStatus = 0x6000;
 constexpr std::uint16_t kBrightnessRaw = 140;  // what the simulated projector holds
 constexpr int kTimeoutMs = 2000;
 constexpr std::size_t kRequestBytes = 12;
 constexpr std::size_t kReplyBytes = 10;
+constexpr std::size_t kSealedRequestBytes = 20;
+constexpr std::size_t kSealedReplyBytes = 18;
+constexpr char kPassword[] = "bench-password";
+
+// One exchange's bytes, request and reply.
+struct Sizes {
+  std::size_t request;
+  std::size_t reply;
+};
+constexpr Sizes kNativeSizes{kRequestBytes, kReplyBytes};
+// The PJLink power query and its answer.
+constexpr std::string_view kPjLinkRequest = "%1POWR ?\r";
+constexpr std::string_view kPjLinkReply = "%1POWR=1\r";
+constexpr Sizes kPjLinkSizes{kPjLinkRequest.size(), kPjLinkReply.size()};
 
 // The get-brightness exchange of the protocol notes, byte for byte.
 constexpr std::array<std::uint8_t, kRequestBytes> kRequestFrame{0xA5, 0x09, 0x51, 0x01, 0x01, 0x20,
@@ -104,7 +129,7 @@ int NewSocket(const std::set<int>& before, const std::set<int>& after) {
 // Sets the per-exchange byte counters and checks them against the frame
 // sizes; a run whose traffic is not one request and one reply per iteration
 // is reported as failed.
-void ReportBytes(benchmark::State& state, int fd, const WireCount& start) {
+void ReportBytes(benchmark::State& state, int fd, const WireCount& start, Sizes expected = kNativeSizes) {
   const std::optional<WireCount> end = CountOf(fd);
   if (!end || state.iterations() == 0) {
     state.SkipWithError("cannot read the socket's byte counts");
@@ -115,8 +140,8 @@ void ReportBytes(benchmark::State& state, int fd, const WireCount& start) {
   const double received = static_cast<double>(end->received - start.received) / n;
   state.counters["request_bytes"] = sent;
   state.counters["reply_bytes"] = received;
-  if (sent != static_cast<double>(kRequestBytes) || received != static_cast<double>(kReplyBytes)) {
-    const std::string what = "expected " + std::to_string(kRequestBytes) + "/" + std::to_string(kReplyBytes) +
+  if (sent != static_cast<double>(expected.request) || received != static_cast<double>(expected.reply)) {
+    const std::string what = "expected " + std::to_string(expected.request) + "/" + std::to_string(expected.reply) +
                              " bytes per exchange, saw " + std::to_string(sent) + "/" + std::to_string(received);
     state.SkipWithError(what.c_str());
   }
@@ -135,8 +160,12 @@ struct Connected {
 struct Simulated {
   std::shared_ptr<sim::Projector> projector;
   std::unique_ptr<sim::pjsim::LoopbackService> daemon;
+  std::unique_ptr<sim::pjsim::LoopbackService> pjlinkDaemon;  // the same projector in PJLink
+  std::unique_ptr<sim::pjsim::LoopbackService> locked;        // asks for kPassword
   Connected<CPjtInterface> pjt;
   Connected<beamlink::Connection> connection;
+  Connected<CPjtInterface> pjlink;
+  Connected<CPjtInterface> sealed;
 };
 
 Simulated* g_simulated = nullptr;
@@ -165,9 +194,8 @@ void Configure(benchmark::internal::Benchmark* b) {
 // says hello, and finds its socket. Runs once; later runs reuse the client.
 // False with the reason in `error`.
 template <typename Client, typename Open, typename Call>
-bool Connect(Connected<Client>& slot, Open open, Call call, std::string& error) {
+bool Connect(Connected<Client>& slot, Open open, Call call, std::string& error, std::uint16_t port) {
   if (slot.client && slot.fd >= 0) return true;
-  const std::uint16_t port = g_simulated->daemon->Port();
   const std::set<int> before = SocketsTo(port);
   slot.client = open(port);
   if (!call(*slot.client, error)) {
@@ -182,9 +210,11 @@ bool Connect(Connected<Client>& slot, Open open, Call call, std::string& error) 
 
 // Runs the timed loop over `slot`'s client and reports the bytes it moved.
 template <typename Client, typename Open, typename Call>
-void Measure(benchmark::State& state, Connected<Client>& slot, Open open, Call call) {
+void Measure(benchmark::State& state, Connected<Client>& slot, Open open, Call call, Sizes sizes = kNativeSizes,
+             const sim::pjsim::LoopbackService* daemon = nullptr) {
   std::string error;
-  if (!Connect(slot, open, call, error)) {
+  const std::uint16_t port = (daemon ? daemon : g_simulated->daemon.get())->Port();
+  if (!Connect(slot, open, call, error, port)) {
     state.SkipWithError(error.c_str());
     return;
   }
@@ -199,7 +229,14 @@ void Measure(benchmark::State& state, Connected<Client>& slot, Open open, Call c
       return;
     }
   }
-  ReportBytes(state, slot.fd, *start);
+  ReportBytes(state, slot.fd, *start, sizes);
+}
+
+bool GetBrightness(CPjtInterface& pjt, std::string& error) {
+  std::uint16_t value = 0;
+  if (pjt.Get(kBrightness, 0, &pjt, &value) == 1 && value == kBrightnessRaw) return true;
+  error = "Get returned " + std::to_string(value) + ": " + pjt.LastError();
+  return false;
 }
 
 void BM_GetOverTcp(benchmark::State& state) {
@@ -208,15 +245,19 @@ void BM_GetOverTcp(benchmark::State& state) {
     pjt->CopyData(1, 0, port, "127.0.0.1", kTimeoutMs, "");
     return pjt;
   };
-  const auto get = [](CPjtInterface& pjt, std::string& error) {
-    std::uint16_t value = 0;
-    if (pjt.Get(kBrightness, 0, &pjt, &value) == 1 && value == kBrightnessRaw) return true;
-    error = "Get returned " + std::to_string(value) + ": " + pjt.LastError();
-    return false;
-  };
-  Measure(state, g_simulated->pjt, open, get);
+  Measure(state, g_simulated->pjt, open, GetBrightness);
 }
 BENCHMARK(BM_GetOverTcp)->Apply(Configure);
+
+void BM_SealedGetOverTcp(benchmark::State& state) {
+  const auto open = [](std::uint16_t port) {
+    auto pjt = std::make_unique<CPjtInterface>();
+    pjt->CopyData(1, 0, port, "127.0.0.1", kTimeoutMs, kPassword);
+    return pjt;
+  };
+  Measure(state, g_simulated->sealed, open, GetBrightness, Sizes{kSealedRequestBytes, kSealedReplyBytes}, g_simulated->locked.get());
+}
+BENCHMARK(BM_SealedGetOverTcp)->Apply(Configure);
 
 void BM_ConnectionCall(benchmark::State& state) {
   const auto open = [](std::uint16_t port) {
@@ -237,6 +278,22 @@ void BM_ConnectionCall(benchmark::State& state) {
   Measure(state, g_simulated->connection, open, call);
 }
 BENCHMARK(BM_ConnectionCall)->Apply(Configure);
+
+void BM_PjLinkGetOverTcp(benchmark::State& state) {
+  const auto open = [](std::uint16_t port) {
+    auto pjt = std::make_unique<CPjtInterface>();
+    pjt->CopyData(beamlink::kConnectPjLink, 0, port, "127.0.0.1", kTimeoutMs, "");
+    return pjt;
+  };
+  const auto get = [](CPjtInterface& pjt, std::string& error) {
+    std::uint16_t value = 0;
+    if (pjt.Get(kPowerStatus, 0, &pjt, &value) == 1 && value == 1) return true;
+    error = "Get returned " + std::to_string(value) + ": " + pjt.LastError();
+    return false;
+  };
+  Measure(state, g_simulated->pjlink, open, get, kPjLinkSizes, g_simulated->pjlinkDaemon.get());
+}
+BENCHMARK(BM_PjLinkGetOverTcp)->Apply(Configure);
 
 // ---------------------------------------------------------------------------
 // The floor: a blocking socket pair, TCP_NODELAY on both ends as the library
@@ -288,20 +345,30 @@ bool ReceiveAll(int fd, std::uint8_t* bytes, std::size_t size) {
   return true;
 }
 
+// One exchange's bytes for the plain ping-pong.
+struct Frames {
+  std::span<const std::uint8_t> request;
+  std::span<const std::uint8_t> reply;
+};
+const Frames kNativeFrames{kRequestFrame, kReplyFrame};
+const Frames kPjLinkFrames{
+    std::span(reinterpret_cast<const std::uint8_t*>(kPjLinkRequest.data()), kPjLinkRequest.size()),
+    std::span(reinterpret_cast<const std::uint8_t*>(kPjLinkReply.data()), kPjLinkReply.size())};
+
 // Accepts one client and answers it until it leaves or stops talking.
-void PingPongServer(int listener) {
+void PingPongServer(int listener, Frames frames) {
   pollfd entry{listener, POLLIN, 0};
   if (poll(&entry, 1, 2000) <= 0) return;
   const Fd client(accept4(listener, nullptr, nullptr, SOCK_CLOEXEC));
   if (client.fd < 0) return;
   Prepare(client.fd);
-  std::array<std::uint8_t, kRequestBytes> request;
+  std::vector<std::uint8_t> request(frames.request.size());
   while (ReceiveAll(client.fd, request.data(), request.size()) &&
-         SendAll(client.fd, kReplyFrame.data(), kReplyFrame.size())) {
+         SendAll(client.fd, frames.reply.data(), frames.reply.size())) {
   }
 }
 
-void BM_PlainPingPong(benchmark::State& state) {
+void PingPong(benchmark::State& state, Frames frames) {
   const Fd listener(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
   sockaddr_in where{};
   where.sin_family = AF_INET;
@@ -312,7 +379,7 @@ void BM_PlainPingPong(benchmark::State& state) {
     state.SkipWithError("cannot listen on 127.0.0.1");
     return;
   }
-  std::thread server(PingPongServer, listener.fd);
+  std::thread server(PingPongServer, listener.fd, frames);
   std::optional<WireCount> start;
   int fd = -1;
   {
@@ -325,20 +392,60 @@ void BM_PlainPingPong(benchmark::State& state) {
     if (!start) {
       state.SkipWithError("cannot connect to 127.0.0.1");
     } else {
-      std::array<std::uint8_t, kReplyBytes> reply;
+      std::vector<std::uint8_t> reply(frames.reply.size());
       for (auto _ : state) {
-        if (!SendAll(client.fd, kRequestFrame.data(), kRequestFrame.size()) ||
-            !ReceiveAll(client.fd, reply.data(), reply.size()) || reply != kReplyFrame) {
+        if (!SendAll(client.fd, frames.request.data(), frames.request.size()) ||
+            !ReceiveAll(client.fd, reply.data(), reply.size()) ||
+            !std::equal(reply.begin(), reply.end(), frames.reply.begin())) {
           state.SkipWithError("the plain exchange failed");
           break;
         }
       }
-      if (!state.error_occurred()) ReportBytes(state, fd, *start);
+      if (!state.error_occurred())
+        ReportBytes(state, fd, *start, {frames.request.size(), frames.reply.size()});
     }
   }  // closing the client ends the server's loop
   server.join();
 }
+
+void BM_PlainPingPong(benchmark::State& state) { PingPong(state, kNativeFrames); }
 BENCHMARK(BM_PlainPingPong)->Apply(Configure);
+void BM_PjLinkPingPong(benchmark::State& state) { PingPong(state, kPjLinkFrames); }
+BENCHMARK(BM_PjLinkPingPong)->Apply(Configure);
+void BM_PlainPingPong20(benchmark::State& state) {
+  static const std::vector<std::uint8_t> request(kSealedRequestBytes, 0x5A), reply(kSealedReplyBytes, 0xA5);
+  PingPong(state, Frames{request, reply});
+}
+BENCHMARK(BM_PlainPingPong20)->Apply(Configure);
+
+// An online guesser at its fastest: it skips stretching its guesses and
+// answers at random, so each guess costs the projector's side only.
+void BM_WrongPasswordGuess(benchmark::State& state) {
+  sockaddr_in where{};
+  where.sin_family = AF_INET;
+  where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  where.sin_port = htons(g_simulated->locked->Port());
+  for (auto _ : state) {
+    const Fd client(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    Prepare(client.fd);
+    const beamlink::Frame hello = beamlink::Encode(beamlink::Hello{});
+    const beamlink::Frame answer = beamlink::Encode(beamlink::Answer{});
+    std::array<std::uint8_t, 68> challenge;
+    std::array<std::uint8_t, 5> verdict;
+    timeval patient{5, 0};
+    setsockopt(client.fd, SOL_SOCKET, SO_RCVTIMEO, &patient, sizeof patient);
+    if (connect(client.fd, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
+        !SendAll(client.fd, hello.data(), hello.size()) ||
+        !ReceiveAll(client.fd, challenge.data(), challenge.size()) ||
+        !SendAll(client.fd, answer.data(), answer.size()) || !ReceiveAll(client.fd, verdict.data(), verdict.size()) ||
+        verdict[3] != 0) {
+      state.SkipWithError("the guess did not get its rejection");
+      return;
+    }
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WrongPasswordGuess)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 
 // ---------------------------------------------------------------------------
 // Console output as usual, plus the ratios once every benchmark has run.
@@ -371,6 +478,23 @@ class RatioReporter : public benchmark::ConsoleReporter {
       if (const auto time = Figure(name))
         std::printf("  %-18s %8.2f us   ratio %.2f%s\n", name, *time, *time / *floor,
                     std::string(name) == "BM_GetOverTcp" ? "   (target: at most 1.3)" : "");
+    const auto pjlinkFloor = Figure("BM_PjLinkPingPong");
+    const auto pjlink = Figure("BM_PjLinkGetOverTcp");
+    if (pjlinkFloor && pjlink && *pjlinkFloor > 0) {
+      std::printf("PJLink per exchange (medians): %zu bytes out, %zu bytes back\n", kPjLinkSizes.request,
+                  kPjLinkSizes.reply);
+      std::printf("  %-18s %8.2f us\n", "BM_PjLinkPingPong", *pjlinkFloor);
+      std::printf("  %-18s %8.2f us   ratio %.2f   (target: at most 1.3)\n", "BM_PjLinkGetOverTcp", *pjlink,
+                  *pjlink / *pjlinkFloor);
+    }
+    const auto sealedFloor = Figure("BM_PlainPingPong20");
+    const auto sealed = Figure("BM_SealedGetOverTcp");
+    if (sealedFloor && sealed && *sealedFloor > 0) {
+      std::printf("with a password: %zu bytes out, %zu bytes back\n", kSealedRequestBytes, kSealedReplyBytes);
+      std::printf("  %-18s %8.2f us\n", "BM_PlainPingPong20", *sealedFloor);
+      std::printf("  %-18s %8.2f us   ratio %.2f   (target: at most 1.3)\n", "BM_SealedGetOverTcp", *sealed,
+                  *sealed / *sealedFloor);
+    }
   }
 
  private:
@@ -407,6 +531,14 @@ int main(int argc, char** argv) {
     std::string error;
     simulated.daemon = sim::pjsim::LoopbackService::Start(simulated.projector, sim::ServerOptions{}, error);
     if (!simulated.daemon) throw std::runtime_error(error);
+    sim::ServerOptions pjlink;
+    pjlink.protocol = sim::pjlink::PjLinkProtocol({});
+    simulated.pjlinkDaemon = sim::pjsim::LoopbackService::Start(simulated.projector, pjlink, error);
+    if (!simulated.pjlinkDaemon) throw std::runtime_error(error);
+    sim::ServerOptions locked;
+    locked.password = kPassword;
+    simulated.locked = sim::pjsim::LoopbackService::Start(simulated.projector, locked, error);
+    if (!simulated.locked) throw std::runtime_error(error);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "bench_beamlink: %s\n", e.what());
     return 1;

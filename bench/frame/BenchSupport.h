@@ -12,6 +12,7 @@
 #include "models/HostRecords.h"
 #include "models/ModelDatabase.h"
 #include "simulator/InProcessTransport.h"
+#include "simulator/pjlink/PjLinkServer.h"
 
 namespace bench {
 
@@ -20,13 +21,20 @@ inline const models::ModelDatabase& Database() {
   return database;
 }
 
-// The dialog of `model` ("type/model") talking to a fresh simulated projector.
+// The dialog of `model` ("type/model") talking to a fresh simulated projector,
+// in our protocol or in PJLink.
 struct SimulatedDialog {
-  explicit SimulatedDialog(const models::ModelDescription& model, std::chrono::milliseconds latency = {})
+  explicit SimulatedDialog(const models::ModelDescription& model, std::chrono::milliseconds latency = {},
+                           bool pjlink = false)
       : projector(std::make_shared<sim::Projector>(model)) {
     projector->GetFaults().SetLatency(latency);
+    sim::ServerOptions options;
+    if (pjlink) {
+      item.m_nConnectKind = beamlink::kConnectPjLink;
+      options.protocol = sim::pjlink::PjLinkProtocol({});
+    }
     dialog.CopyData(&item);
-    dialog.m_pjt.SetTransportFactory(sim::InProcessFactory(projector));
+    dialog.m_pjt.SetTransportFactory(sim::InProcessFactory(projector, options));
   }
   // Runs `body` once the dialog is open, then closes it; DoModal's result.
   INT_PTR RunOpen(const std::function<void(CExpertDlg&)>& body) {

@@ -16,6 +16,7 @@
 #include "display/qt/TabStrip.h"
 #include "display/qt/TrackbarSlider.h"
 #include "framework/Dialog.h"
+#include "framework/UserInput.h"
 
 namespace qtdisplay {
 namespace {
@@ -48,6 +49,23 @@ bool IsModal(HWND window) {
 HWND RootOf(HWND window) {
   while (window && window->parent) window = window->parent;
   return window;
+}
+
+// The first window below `window` (depth first, top of the z-order first)
+// that `match` accepts.
+template <class Match>
+HWND FindBelow(HWND window, const Match& match) {
+  for (const auto& child : window->children) {
+    if (match(child.get())) return child.get();
+    if (const HWND found = FindBelow(child.get(), match)) return found;
+  }
+  return nullptr;
+}
+
+bool Usable(HWND window) {
+  for (HWND w = window; w; w = w->parent)
+    if (!w->IsVisible() || !w->IsEnabled()) return false;
+  return true;
 }
 
 }  // namespace
@@ -258,8 +276,47 @@ void QtDisplay::ShowTopLevel(QWidget* widget) {
 void QtDisplay::Deliver(QWidget* source, const UserAction& action) {
   const HWND window = WindowFor(source);
   if (!window) return;  // its window is gone
+  const bool tab = window->windowClass == WindowClass::Tab;
+  const HWND root = RootOf(window);
   action(window);
+  // The tab control never takes the focus; the page it shows does.
+  if (tab && WidgetFor(root)) FocusFirstPageControl(root);
   EndFinishedLoops();
+}
+
+void QtDisplay::StepTab(QWidget* dialog, int delta) {
+  const HWND root = WindowFor(dialog);
+  if (!root) return;
+  const HWND tab = FindBelow(root, [](HWND w) { return w->windowClass == WindowClass::Tab && Usable(w); });
+  QWidget* strip = tab ? WidgetFor(tab) : nullptr;
+  const int count = tab ? static_cast<int>(tab->items.size()) : 0;
+  if (!strip || count < 2) return;
+  const int next = ((tab->curSel < 0 ? 0 : tab->curSel + delta) % count + count) % count;
+  Deliver(strip, [next](HWND w) { UserSelectTab(w, next); });
+}
+
+void QtDisplay::FocusFirstPageControl(HWND root) {
+  const auto pageControl = [](HWND w) {
+    return w->parent && w->parent->parent && w->parent->windowClass == WindowClass::Dialog &&
+           TakesFocus(w->windowClass) && (w->style & WS_TABSTOP) && Usable(w);
+  };
+  if (const HWND first = FindBelow(root, pageControl))
+    if (QWidget* widget = WidgetFor(first)) widget->setFocus(Qt::TabFocusReason);
+}
+
+// Enter on a focused push button presses it; anywhere else the dialog's
+// default button (BS_DEFPUSHBUTTON, else the OK button), as in a dialog of
+// the platform.
+void QtDisplay::PressDefaultButton(QWidget* dialog) {
+  const HWND root = WindowFor(dialog);
+  if (!root) return;
+  HWND target = WindowFor(QApplication::focusWidget());
+  if (!target || target->windowClass != WindowClass::Button || RootOf(target) != root || !Usable(target)) {
+    const auto button = [](HWND w) { return w->windowClass == WindowClass::Button && Usable(w); };
+    target = FindBelow(root, [&](HWND w) { return button(w) && (w->style & BS_DEFPUSHBUTTON); });
+    if (!target) target = FindBelow(root, [&](HWND w) { return button(w) && w->id == IDOK; });
+  }
+  if (QWidget* widget = target ? WidgetFor(target) : nullptr) Deliver(widget, [](HWND w) { UserClick(w); });
 }
 
 void QtDisplay::Painted(QWidget* window) {

@@ -51,6 +51,10 @@ class QtDisplay : public DisplayBackend, private ViewHost {
 
   void Deliver(QWidget* source, const UserAction& action) override;
   void Painted(QWidget* window) override;
+  void StepTab(QWidget* dialog, int delta) override;
+  void PressDefaultButton(QWidget* dialog) override;
+  // After a tab change the focus goes to the first control of the page shown.
+  void FocusFirstPageControl(HWND root);
 
   void CreateTree(HWND window);
   void CreateWindowView(HWND window);

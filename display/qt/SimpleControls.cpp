@@ -1,5 +1,6 @@
 #include "display/qt/SimpleControls.h"
 
+#include <QApplication>
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
@@ -16,7 +17,9 @@ PushButton::PushButton(ViewHost& host, QWidget* parent) : QPushButton(parent) {
 }
 
 void PushButton::Sync(const WindowState& state, WindowChange change) {
-  if (change == WindowChange::Text) setText(TextOf(state));
+  // A "-" step button shows a real minus sign, as wide as its "+".
+  if (change == WindowChange::Text) setText(state.text == "-" ? QStringLiteral("\u2212") : TextOf(state));
+  if (change == WindowChange::Style) setDefault((state.style & BS_DEFPUSHBUTTON) != 0);
 }
 
 // The button has already toggled itself when `clicked` comes: the framework
@@ -48,6 +51,11 @@ void ValueBox::Sync(const WindowState& state, WindowChange change) {
   }
   if (change != WindowChange::Style) return;
   setReadOnly((state.style & ES_READONLY) != 0);
+  // A box that shows a value but takes no typing looks like one: the
+  // window's colour behind the text, as a read-only field of the desktop.
+  QPalette colours = QApplication::palette(this);
+  if (isReadOnly()) colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+  setPalette(colours);
   setAlignment(((state.style & ES_RIGHT) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
   setFrame((state.style & WS_BORDER) != 0);
   if ((state.style & ES_NUMBER) && !validator())

@@ -78,7 +78,11 @@ int TabStrip::RowHeight() const {
 
 // Rows fill from the left; with several rows the row of the selected tab
 // comes last (next to the display area) and the rows after it wrap round to
-// the top, keeping their order.
+// the top, keeping their order, and each row is stretched to the strip's
+// width, as the platform's multi-line tab control does. A multi-line strip
+// is always at least two rows high, its rows at the bottom: the pages lie at
+// a fixed place, so the gap above their first row stays the same whatever
+// the number of tabs.
 void TabStrip::Relayout() {
   m_rects.assign(m_titles.size(), QRect());
   const int count = Count();
@@ -100,14 +104,36 @@ void TabStrip::Relayout() {
     x += w;
   }
   const int rows = count > 0 ? row + 1 : 0;
+  if (rows > 1) StretchRows(rowOf, left, widths);
+  const int shownRows = m_multiline ? std::max(rows, 2) : rows;
   const int selectedRow = (m_current >= 0 && m_current < count) ? rowOf[static_cast<std::size_t>(m_current)] : 0;
   for (int i = 0; i < count; ++i) {
     const int r = rowOf[static_cast<std::size_t>(i)];
-    const int line = (r - selectedRow + rows - 1) % rows;  // 0 is the top row
+    const int line = shownRows - rows + (r - selectedRow + rows - 1) % rows;  // 0 is the top row
     m_rects[static_cast<std::size_t>(i)] =
         QRect(left[static_cast<std::size_t>(i)], line * rowHeight, widths[static_cast<std::size_t>(i)], rowHeight);
   }
-  m_stripHeight = rows * rowHeight;
+  m_stripHeight = shownRows * rowHeight;
+}
+
+// Shares the room left at the end of each row among its tabs.
+void TabStrip::StretchRows(const std::vector<int>& rowOf, std::vector<int>& left, std::vector<int>& widths) const {
+  const int count = Count();
+  for (int first = 0; first < count;) {
+    int last = first;
+    while (last + 1 < count && rowOf[static_cast<std::size_t>(last + 1)] == rowOf[static_cast<std::size_t>(first)]) ++last;
+    const int tabs = last - first + 1;
+    const int used = left[static_cast<std::size_t>(last)] + widths[static_cast<std::size_t>(last)];
+    const int spare = std::max(0, width() - kEdge - used);
+    int x = kEdge;
+    for (int i = first; i <= last; ++i) {
+      const int k = i - first;
+      widths[static_cast<std::size_t>(i)] += spare * (k + 1) / tabs - spare * k / tabs;
+      left[static_cast<std::size_t>(i)] = x;
+      x += widths[static_cast<std::size_t>(i)];
+    }
+    first = last + 1;
+  }
 }
 
 QRect TabStrip::TabRect(int index) const {

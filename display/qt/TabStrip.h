@@ -38,6 +38,7 @@ class TabStrip : public QWidget, public WindowView {
 
  private:
   void Relayout();
+  void StretchRows(const std::vector<int>& rowOf, std::vector<int>& left, std::vector<int>& widths) const;
   int NaturalWidth(int index) const;
   int RowHeight() const;
   void InitOption(QStyleOptionTab& option, int index) const;

@@ -56,6 +56,7 @@ void TrackbarSlider::Sync(const WindowState& state, WindowChange change) {
     case WindowChange::Range:
       // A range given upside down holds the thumb between its ends all the same.
       setRange(std::min(state.rangeMin, state.rangeMax), std::max(state.rangeMin, state.rangeMax));
+      m_pageSize = state.pageSize;
       setPageStep(PageSize());
       setValue(state.pos);
       break;
@@ -74,7 +75,7 @@ void TrackbarSlider::Sync(const WindowState& state, WindowChange change) {
   }
 }
 
-int TrackbarSlider::PageSize() const { return std::max(1, (maximum() - minimum()) / 5); }
+int TrackbarSlider::PageSize() const { return m_pageSize > 0 ? m_pageSize : std::max(1, (maximum() - minimum()) / 5); }
 
 QRect TrackbarSlider::ThumbRect() const {
   QStyleOptionSlider option;

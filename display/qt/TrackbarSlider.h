@@ -3,7 +3,7 @@
 // page moves while a key is held or the groove is pressed, thumb tracking
 // while dragging, and an end-of-scroll when the key or the mouse button is
 // let go. Left and Up step down, Right and Down step up, Page Up and Page
-// Down move a page (a fifth of the range), Home and End go to the ends.
+// Down move a page (the slider's page size, by default a fifth of the range), Home and End go to the ends.
 // The thumb only moves where the framework puts it.
 #include <QSlider>
 
@@ -22,7 +22,7 @@ class TrackbarSlider : public QSlider, public WindowView {
   // value, in widget coordinates (for tests and tools that drag it).
   QRect ThumbRect() const;
   QPoint PointForValue(int value) const;
-  // A page move: a fifth of the range, at least 1.
+  // A page move: the slider's page size, else a fifth of the range, at least 1.
   int PageSize() const;
 
  protected:
@@ -38,6 +38,7 @@ class TrackbarSlider : public QSlider, public WindowView {
   ViewHost& m_host;
   bool m_endPending = false;  // moves were reported and their end-of-scroll not yet
   bool m_autoTicks = false;
+  int m_pageSize = 0;  // 0: a fifth of the range
 };
 
 }  // namespace qtdisplay

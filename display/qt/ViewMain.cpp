@@ -4,6 +4,7 @@
 //
 //   expert-qt-view [TYPE/MODEL] [--latency MS]
 #include <QApplication>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -16,27 +17,52 @@
 #include "frame/ExpertDlg.h"
 #include "models/ModelDatabase.h"
 #include "simulator/Projector.h"
-#include "tools/driver/HostHandOff.h"
-#include "tools/driver/ProjectorLink.h"
+#include "models/HostRecords.h"
+#include "simulator/InProcessTransport.h"
 
 namespace {
+
+constexpr char kUsage[] =
+    "usage: expert-qt-view [TYPE/MODEL] [--latency MS]\n"
+    "\n"
+    "Opens the Expert Control dialog of one model of the model database against\n"
+    "an in-process simulated projector, for trying pages by hand.\n"
+    "\n"
+    "  TYPE/MODEL     the model, such as 4/9 (default 5/30)\n"
+    "  --latency MS   the simulated projector answers each call after MS\n"
+    "                 milliseconds (0 to 60000; default 0)\n"
+    "  --help         show this text\n";
 
 struct Options {
   std::string model = "5/30";
   int latencyMs = 0;
+  bool help = false;
 };
 
-bool ParseOptions(int argc, char** argv, Options& options) {
+// Reads the arguments; on a bad one, says which and why in `error`.
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--latency" && i + 1 < argc) {
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--latency") {
+      if (i + 1 >= argc) {
+        error = "--latency needs a number of milliseconds";
+        return false;
+      }
+      const std::string text = argv[++i];
       char* end = nullptr;
-      const long value = std::strtol(argv[++i], &end, 10);
-      if (*end != '\0' || value < 0 || value > 60000) return false;
+      errno = 0;
+      const long value = std::strtol(text.c_str(), &end, 10);
+      if (text.empty() || *end != '\0' || errno == ERANGE || value < 0 || value > 60000) {
+        error = "--latency \"" + text + "\": expected a whole number of milliseconds from 0 to 60000";
+        return false;
+      }
       options.latencyMs = static_cast<int>(value);
     } else if (!arg.empty() && arg[0] != '-') {
       options.model = arg;
     } else {
+      error = "unknown option \"" + arg + "\"";
       return false;
     }
   }
@@ -46,16 +72,23 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Arguments first: --help and a bad argument need no display.
+  Options options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::cerr << "expert-qt-view: " << error << "\n" << kUsage;
+    return 2;
+  }
+  if (options.help) {
+    std::cout << kUsage;
+    return 0;
+  }
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
     std::cerr << "expert-qt-view: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;
   }
-  QApplication app(argc, argv);
-  Options options;
-  if (!ParseOptions(argc, argv, options)) {
-    std::cerr << "usage: expert-qt-view [TYPE/MODEL] [--latency MS]\n";
-    return 2;
-  }
+  int qtArgc = 1;  // our arguments are read; Qt gets none of them
+  QApplication app(qtArgc, argv);
   try {
     const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
     const models::ModelDescription* description = database.Find(options.model);
@@ -63,18 +96,17 @@ int main(int argc, char** argv) {
       std::cerr << "expert-qt-view: no model \"" << options.model << "\" in the model database\n";
       return 2;
     }
-    driver::OpenRequest request;
-    request.description = *description;
-
+    // The host's records of the model, handed over as a host does, and a
+    // simulated projector in this process at the other end of the link.
+    CProjectorItem item = models::ToProjectorItem(*description);
     qtdisplay::ScopedQtDisplay display;
     CExpertDlg dialog;
-    driver::HandOver(dialog, request);
+    dialog.CopyData(&item);
     auto projector = std::make_shared<sim::Projector>(*description);
     projector->GetFaults().SetLatency(std::chrono::milliseconds(options.latencyMs));
-    const std::string password(dialog.m_pjt.m_szSecondText,
-                               strnlen(dialog.m_pjt.m_szSecondText, sizeof dialog.m_pjt.m_szSecondText));
-    dialog.m_pjt.SetTransportFactory(
-        qtdisplay::WithBusyCursor(driver::MakeTransportFactory(driver::ConnectTarget{}, projector, password)));
+    sim::ServerOptions served;
+    served.password = description->connection.text2;
+    dialog.m_pjt.SetTransportFactory(qtdisplay::WithBusyCursor(sim::InProcessFactory(projector, std::move(served))));
     dialog.DoModal();
   } catch (const std::exception& error) {
     std::cerr << "expert-qt-view: " << error.what() << "\n";

@@ -21,6 +21,10 @@ class ViewHost {
   virtual void Deliver(QWidget* source, const UserAction& action) = 0;
   // A top-level dialog window has been painted.
   virtual void Painted(QWidget* window) = 0;
+  // Keys of a top-level dialog: the next (+1) or previous (-1) tab of its
+  // tab control, and Enter.
+  virtual void StepTab(QWidget* dialog, int delta) = 0;
+  virtual void PressDefaultButton(QWidget* dialog) = 0;
 };
 
 class WindowView {

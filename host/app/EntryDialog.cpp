@@ -5,11 +5,13 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "host/app/HostText.h"
+#include "host/core/IdentityQuery.h"
+#include "host/core/LoopbackGuard.h"
 
 namespace host {
 namespace {
@@ -51,11 +53,17 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_tcpPort = new QSpinBox;
   m_tcpPort->setRange(1, 65535);
   m_tcpPort->setValue(start.tcpPort);
-  auto* network = new QWidget;
-  auto* networkForm = new QFormLayout(network);
-  networkForm->setContentsMargins(0, 0, 0, 0);
-  networkForm->addRow(HostText(Msg(7, 18)), m_address);
-  networkForm->addRow(HostText(Msg(7, 19)), m_tcpPort);
+  m_protocol = new QComboBox;
+  m_protocol->addItem(HostText(Msg(7, 69)));
+  m_protocol->addItem(HostText(Msg(7, 70)));
+  m_protocol->setCurrentIndex(start.pjlink ? 1 : 0);
+  auto* query = new QPushButton(HostText(Msg(7, 71)));
+  query->setEnabled(start.pjlink);
+  connect(m_protocol, &QComboBox::currentIndexChanged, query, [query](int index) { query->setEnabled(index == 1); });
+  connect(query, &QPushButton::clicked, this, &EntryDialog::QueryProjector);
+  m_identity = new QLabel;
+  m_identity->setWordWrap(true);
+  m_identity->hide();
 
   // Numbered from 1 as the dialog's caption numbers serial ports.
   m_serialPort = new QSpinBox;
@@ -65,17 +73,6 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   for (int rate : kBaudRates) m_baudRate->addItem(QString::number(rate), rate);
   if (m_baudRate->findData(start.baudRate) < 0) m_baudRate->addItem(QString::number(start.baudRate), start.baudRate);
   m_baudRate->setCurrentIndex(m_baudRate->findData(start.baudRate));
-  auto* serial = new QWidget;
-  auto* serialForm = new QFormLayout(serial);
-  serialForm->setContentsMargins(0, 0, 0, 0);
-  serialForm->addRow(HostText(Msg(7, 20)), m_serialPort);
-  serialForm->addRow(HostText(Msg(7, 21)), m_baudRate);
-
-  m_linkPages = new QStackedWidget;
-  m_linkPages->addWidget(network);
-  m_linkPages->addWidget(serial);
-  connect(m_link, &QComboBox::currentIndexChanged, m_linkPages, &QStackedWidget::setCurrentIndex);
-  m_link->setCurrentIndex(start.link == Link::Network ? 0 : 1);
 
   m_password = new QLineEdit(QString::fromStdString(start.password));
   m_password->setEchoMode(QLineEdit::Password);
@@ -90,18 +87,38 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_link->setObjectName("link");
   m_address->setObjectName("address");
   m_tcpPort->setObjectName("tcpPort");
+  m_protocol->setObjectName("protocol");
+  query->setObjectName("query");
+  m_identity->setObjectName("identity");
   m_serialPort->setObjectName("serialPort");
   m_baudRate->setObjectName("baudRate");
   m_password->setObjectName("password");
   m_timeout->setObjectName("timeout");
 
+  // One form, so that every field starts at one left edge; the rows of the
+  // connection kind not chosen are hidden.
   auto* form = new QFormLayout;
   form->addRow(HostText(Msg(7, 2)), m_name);
   form->addRow(HostText(Msg(7, 3)), m_model);
   form->addRow(HostText(Msg(7, 24)), m_link);
-  form->addRow(m_linkPages);
+  form->addRow(HostText(Msg(7, 18)), m_address);
+  form->addRow(HostText(Msg(7, 68)), m_protocol);
+  form->addRow(HostText(Msg(7, 19)), m_tcpPort);
+  form->addRow(query, m_identity);
+  form->addRow(HostText(Msg(7, 20)), m_serialPort);
+  form->addRow(HostText(Msg(7, 21)), m_baudRate);
   form->addRow(HostText(Msg(7, 22)), m_password);
   form->addRow(HostText(Msg(7, 23)), m_timeout);
+  const auto showLinkRows = [form, this, query](int link) {
+    for (QWidget* field : {static_cast<QWidget*>(m_address), static_cast<QWidget*>(m_protocol),
+                           static_cast<QWidget*>(m_tcpPort), static_cast<QWidget*>(query)})
+      form->setRowVisible(field, link == 0);
+    for (QWidget* field : {static_cast<QWidget*>(m_serialPort), static_cast<QWidget*>(m_baudRate)})
+      form->setRowVisible(field, link == 1);
+  };
+  connect(m_link, &QComboBox::currentIndexChanged, this, showLinkRows);
+  m_link->setCurrentIndex(start.link == Link::Network ? 0 : 1);
+  showLinkRows(m_link->currentIndex());
 
   m_problems = new QLabel;
   m_problems->setObjectName("problems");
@@ -132,6 +149,7 @@ ProjectorEntry EntryDialog::Entry() const {
   if (entry.link == Link::Network) {
     entry.address = m_address->text().trimmed().toStdString();
     entry.tcpPort = m_tcpPort->value();
+    entry.pjlink = m_protocol->currentIndex() == 1;
   } else {
     entry.serialPort = m_serialPort->value() - 1;
     entry.baudRate = m_baudRate->currentData().toInt();
@@ -162,6 +180,27 @@ QWidget* EntryDialog::FieldWidget(EntryField field) const {
       return m_timeout;
   }
   return nullptr;
+}
+
+void EntryDialog::QueryProjector() {
+  ProjectorEntry entry = Entry();
+  // Only what the query needs is checked here; OK checks the rest.
+  for (const EntryProblem& problem : ValidateEntry(entry, m_rules)) {
+    if (problem.field != EntryField::Name && problem.field != EntryField::Model) {
+      m_identity->setText(QString::fromStdString(problem.text));
+      m_identity->show();
+      return;
+    }
+  }
+  std::string error;
+  const beamlink::TransportFactory transports = m_rules.loopbackOnly ? LoopbackOnlyTransports() : nullptr;
+  setCursor(Qt::WaitCursor);
+  const auto identity = QueryIdentity(entry, transports, error);
+  unsetCursor();
+  m_identity->setText(QString::fromStdString(identity ? IdentityText(*identity) : error));
+  m_identity->show();
+  if (identity && m_name->text().trimmed().isEmpty() && !identity->name.empty())
+    m_name->setText(QString::fromStdString(identity->name));  // OK says when it is too long
 }
 
 void EntryDialog::accept() {

@@ -1,6 +1,6 @@
 #pragma once
-// Add or edit one projector: name, model of the database, network address and
-// TCP port or serial port and baud rate, password, reply timeout. OK keeps
+// Add or edit one projector: name, model of the database, network address,
+// protocol (ours or PJLink, whose projector a Query button asks) and TCP port or serial port and baud rate, password, reply timeout. OK keeps
 // the dialog open until the entry passes validation.
 #include <QDialog>
 
@@ -10,7 +10,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-class QStackedWidget;
 
 namespace host {
 
@@ -27,15 +26,19 @@ class EntryDialog : public QDialog {
 
  private:
   QWidget* FieldWidget(EntryField field) const;
+  // Fills the name (when empty) from what the PJLink projector says of
+  // itself and shows its maker and product.
+  void QueryProjector();
 
   ValidationRules m_rules;
   bool m_demo = false;
   QLineEdit* m_name;
   QComboBox* m_model;
   QComboBox* m_link;
-  QStackedWidget* m_linkPages;
   QLineEdit* m_address;
   QSpinBox* m_tcpPort;
+  QComboBox* m_protocol;
+  QLabel* m_identity;
   QSpinBox* m_serialPort;
   QComboBox* m_baudRate;
   QLineEdit* m_password;

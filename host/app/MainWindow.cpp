@@ -1,5 +1,7 @@
 #include "host/app/MainWindow.h"
 
+#include <cstdio>
+
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -8,6 +10,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 
 #include "host/app/DetailedSettings.h"
@@ -79,11 +82,27 @@ MainWindow::MainWindow(HostSession& session, QWidget* parent) : QMainWindow(pare
   m_table->resizeColumnsToContents();
   resize(960, 420);
   UpdateActions();
+
+  m_backgroundRefresh = new QTimer(this);
+  m_backgroundRefresh->setInterval(kStatusRefreshMs);
+  connect(m_backgroundRefresh, &QTimer::timeout, this, &MainWindow::RefreshInBackground);
+  m_backgroundRefresh->start();
+  // The first reading as soon as the window is up, not at the first F5.
+  QTimer::singleShot(0, this, &MainWindow::RefreshStatus);
 }
 
+void MainWindow::RefreshInBackground() {
+  if (!isVisible() || isMinimized() || m_dialogsOpen > 0 || m_status->Busy()) return;
+  m_status->RefreshAll(StatusRefresher::Shown::Quietly);
+}
+
+// Also on stderr, where a user who started the host from a terminal, or a
+// log, keeps it after the box is gone.
 void MainWindow::ShowNotices() {
-  for (const std::string& notice : m_session.TakeNotices())
+  for (const std::string& notice : m_session.TakeNotices()) {
+    std::fprintf(stderr, "expert-host: %s\n", notice.c_str());
     QMessageBox::warning(this, HostText(Msg(7, 1)), QString::fromStdString(notice));
+  }
 }
 
 int MainWindow::CurrentRow() const {
@@ -105,7 +124,7 @@ void MainWindow::ReportSaveFailure(bool saved, const std::string& error) {
 
 void MainWindow::AddProjector() {
   EntryDialog dialog(m_session.Database(), m_session.Rules(), nullptr, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (WithoutBackgroundRefresh([&] { return dialog.exec(); }) != QDialog::Accepted) return;
   m_status->Invalidate();
   std::string error;
   ReportSaveFailure(m_model->Add(dialog.Entry(), error), error);
@@ -118,7 +137,7 @@ void MainWindow::EditProjector() {
   if (row < 0) return;
   EntryDialog dialog(m_session.Database(), m_session.Rules(), &m_session.Rows()[static_cast<std::size_t>(row)].entry,
                      this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (WithoutBackgroundRefresh([&] { return dialog.exec(); }) != QDialog::Accepted) return;
   m_status->Invalidate();
   std::string error;
   ReportSaveFailure(m_model->Replace(row, dialog.Entry(), error), error);
@@ -128,7 +147,9 @@ void MainWindow::RemoveProjector() {
   const int row = CurrentRow();
   if (row < 0) return;
   const std::string& name = m_session.Rows()[static_cast<std::size_t>(row)].entry.name;
-  if (QMessageBox::question(this, HostText(Msg(7, 1)), HostText(Msg(7, 13), name)) != QMessageBox::Yes) return;
+  const auto answer = WithoutBackgroundRefresh(
+      [&] { return QMessageBox::question(this, HostText(Msg(7, 1)), HostText(Msg(7, 13), name)); });
+  if (answer != QMessageBox::Yes) return;
   m_status->Invalidate();
   std::string error;
   ReportSaveFailure(m_model->Remove(row, error), error);
@@ -142,7 +163,8 @@ void MainWindow::OpenDetailedSettings() {
   // outlive any change anyway.
   const ProjectorEntry entry = m_session.Rows()[static_cast<std::size_t>(row)].entry;
   std::string error;
-  if (!RunDetailedSettings(m_session, entry, error))
+  // The dialog has the projector to itself while it runs.
+  if (!WithoutBackgroundRefresh([&] { return RunDetailedSettings(m_session, entry, error); }))
     QMessageBox::critical(this, HostText(Msg(7, 1)), QString::fromStdString(error));
 }
 

@@ -8,6 +8,7 @@
 
 class QAction;
 class QTableView;
+class QTimer;
 
 namespace host {
 
@@ -27,6 +28,19 @@ class MainWindow : public QMainWindow {
   void RemoveProjector();
   void OpenDetailedSettings();
   void RefreshStatus();
+  // The status column keeps itself current while the window is on screen
+  // and no dialog of the host runs.
+  void RefreshInBackground();
+  // Runs a modal dialog of the host; no background refresh meanwhile.
+  template <class Run>
+  auto WithoutBackgroundRefresh(Run run) {
+    ++m_dialogsOpen;
+    struct Closer {
+      int& open;
+      ~Closer() { --open; }
+    } closer{m_dialogsOpen};
+    return run();
+  }
 
   int CurrentRow() const;
   void UpdateActions();
@@ -41,6 +55,11 @@ class MainWindow : public QMainWindow {
   QAction* m_remove;
   QAction* m_settings;
   QAction* m_refresh;
+  QTimer* m_backgroundRefresh;
+  int m_dialogsOpen = 0;
 };
+
+// How often the status column is read again while the window shows.
+inline constexpr int kStatusRefreshMs = 5000;
 
 }  // namespace host

@@ -17,7 +17,7 @@ void StatusRefresher::JoinAll() {
   m_threads.clear();
 }
 
-void StatusRefresher::RefreshAll() {
+void StatusRefresher::RefreshAll(Shown shown) {
   if (Busy()) return;
   JoinAll();
   const unsigned generation = ++m_generation;
@@ -25,7 +25,7 @@ void StatusRefresher::RefreshAll() {
   const std::vector<HostSession::Row>& rows = m_session.Rows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i);
-    m_model.SetStatus(row, CatalogText(Msg(7, 33)));
+    if (shown == Shown::Loudly) m_model.SetStatus(row, CatalogText(Msg(7, 33)));
     ++m_pending;
     m_threads.emplace_back([this, entry = rows[i].entry, transports, generation, row] {
       const PowerStatus status = QueryPowerStatus(entry, transports);

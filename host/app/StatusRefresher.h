@@ -19,7 +19,10 @@ class StatusRefresher : public QObject {
   StatusRefresher(ProjectorTableModel& model, const HostSession& session, QObject* parent = nullptr);
   ~StatusRefresher() override;  // waits for the queries under way
 
-  void RefreshAll();
+  // Loudly: every row says "Querying..." until its answer comes; quietly (the
+  // background refresh): a row keeps what it shows until then.
+  enum class Shown { Loudly, Quietly };
+  void RefreshAll(Shown shown = Shown::Loudly);
   // The same, row by row on this thread: for screenshots.
   void RefreshAllNow();
   // Answers still under way are dropped: the rows have changed.

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "display/qt/QtDisplay.h"
+#include "framework/Wnd.h"
 #include "host/app/DisplayProbe.h"
 #include "host/app/HostText.h"
 #include "host/app/MainWindow.h"
@@ -21,9 +22,6 @@
 #include "host/core/LoopbackGuard.h"
 
 namespace {
-
-// Where `make run` puts the screenshots when there is no display.
-constexpr char kFallbackScreens[] = "out/screens";
 
 // Offscreen rendering: Qt's notes on what a screenless platform lacks (no
 // runtime directory, no window raising) are no concern of the user's and
@@ -55,12 +53,12 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  std::optional<std::filesystem::path> screenshots = options->screenshots;
+  const std::optional<std::filesystem::path> screenshots = options->screenshots;
+  // Without a display only screenshots can be made, and only where asked for.
   if (!screenshots) {
     if (const std::optional<std::string> reason = host::NoDisplayReason(argc, argv)) {
-      screenshots = kFallbackScreens;
-      std::printf("expert-host: %s\n", CatalogText(Msg(7, 54), *reason, kFallbackScreens).c_str());
-      std::fflush(stdout);
+      std::fprintf(stderr, "expert-host: %s\n", CatalogText(Msg(7, 54), *reason).c_str());
+      return 1;
     }
   }
   if (screenshots) {
@@ -71,6 +69,8 @@ int main(int argc, char** argv) {
   // Qt takes only its own arguments out of argc and argv; ours were read above.
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
+  // The module's message boxes carry the product's name in the user's language.
+  AfxSetAppName(CatalogText(Msg(7, 1)));
 
   std::optional<models::ModelDatabase> database;
   try {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "beamlink/Loopback.h"
 #include "beamlink/SerialTransport.h"
 #include "catalog/Catalog.h"
 #include "models/Address.h"
@@ -27,11 +28,6 @@ bool IsBlank(const std::string& text) {
 
 }  // namespace
 
-bool IsLoopbackAddress(const std::string& address) {
-  const std::optional<std::uint32_t> value = models::ParseDottedAddress(address);
-  return value && (*value >> 24) == 127;
-}
-
 std::vector<EntryProblem> ValidateEntry(const ProjectorEntry& entry, const ValidationRules& rules) {
   std::vector<EntryProblem> problems;
   auto add = [&problems](EntryField field, std::string text) { problems.push_back({field, std::move(text)}); };
@@ -52,7 +48,7 @@ std::vector<EntryProblem> ValidateEntry(const ProjectorEntry& entry, const Valid
       add(EntryField::Address, CatalogText(Msg(7, 44)));
     else if (*address == 0 || *address == 0xFFFFFFFFu)
       add(EntryField::Address, CatalogText(Msg(7, 57), entry.address));
-    else if (rules.loopbackOnly && !IsLoopbackAddress(entry.address))
+    else if (rules.loopbackOnly && !beamlink::IsLoopbackAddress(entry.address))
       add(EntryField::Address, CatalogText(Msg(7, 50), entry.address));
     if (entry.tcpPort < 1 || entry.tcpPort > 65535) add(EntryField::TcpPort, CatalogText(Msg(7, 45)));
   } else {
@@ -63,8 +59,10 @@ std::vector<EntryProblem> ValidateEntry(const ProjectorEntry& entry, const Valid
       add(EntryField::BaudRate, CatalogText(Msg(7, 47), entry.baudRate));
   }
 
-  if (entry.password.size() > kMaxSlotText)
-    add(EntryField::Password, CatalogText(Msg(7, 48), static_cast<int>(kMaxSlotText)));
+  // PJLink passwords have at most 32 bytes.
+  const std::size_t maxPassword = entry.link == Link::Network && entry.pjlink ? 32 : kMaxSlotText;
+  if (entry.password.size() > maxPassword)
+    add(EntryField::Password, CatalogText(Msg(7, 48), static_cast<int>(maxPassword)));
   else if (HasControlCharacter(entry.password))
     add(EntryField::Password, CatalogText(Msg(7, 59)));
 

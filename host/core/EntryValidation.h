@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "beamlink/LinkLimits.h"
 #include "host/core/ProjectorEntry.h"
 
 namespace host {
@@ -15,8 +16,8 @@ struct EntryProblem {
   std::string text;  // for people, from the catalog
 };
 
-inline constexpr int kMinTimeoutMs = 100;
-inline constexpr int kMaxTimeoutMs = 60000;
+inline constexpr int kMinTimeoutMs = beamlink::kMinTimeoutMs;
+inline constexpr int kMaxTimeoutMs = beamlink::kMaxTimeoutMs;
 inline constexpr int kMaxSerialPorts = 256;
 
 struct ValidationRules {
@@ -28,8 +29,5 @@ struct ValidationRules {
 };
 
 std::vector<EntryProblem> ValidateEntry(const ProjectorEntry& entry, const ValidationRules& rules);
-
-// Whether `address` is a dotted IPv4 literal in 127.0.0.0/8.
-bool IsLoopbackAddress(const std::string& address);
 
 }  // namespace host

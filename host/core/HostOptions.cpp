@@ -16,7 +16,8 @@ const char kHostUsage[] =
     "  --help             show this text\n"
     "\n"
     "Without a display (no DISPLAY or WAYLAND_DISPLAY, or the platform plugin\n"
-    "fails) the host says so and renders the screenshots into out/screens.\n";
+    "fails) the host can only render screenshots: without --screenshots it says\n"
+    "so and exits with status 1.\n";
 
 std::optional<HostOptions> ParseHostOptions(const std::vector<std::string_view>& args, std::string& error) {
   HostOptions options;
@@ -49,10 +50,17 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string_view>&
         return std::nullopt;
       }
       options.listFile = *file;
+    } else if (arg.starts_with("-")) {
+      error = "unknown option \"" + std::string(arg) + "\" (see --help)";
+      return std::nullopt;
     } else {
       error = "unknown argument \"" + std::string(arg) + "\"";
       return std::nullopt;
     }
+  }
+  if (options.demo && options.listFile) {
+    error = "--demo and --list cannot be combined: the demo shows only its own projectors and never uses a list";
+    return std::nullopt;
   }
   return options;
 }

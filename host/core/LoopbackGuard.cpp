@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "beamlink/Connection.h"
+#include "beamlink/Loopback.h"
 #include "catalog/Catalog.h"
 #include "host/core/EntryValidation.h"
 
@@ -21,7 +22,7 @@ beamlink::TransportFactory LoopbackOnlyTransports() {
       error = CatalogText(Msg(7, 58));
       return nullptr;
     }
-    if (!IsLoopbackAddress(endpoint.address)) {
+    if (!beamlink::IsLoopbackAddress(endpoint.address)) {
       error = CatalogText(Msg(7, 50), endpoint.address);
       return nullptr;
     }

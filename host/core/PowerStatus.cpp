@@ -3,6 +3,7 @@
 #include "beamlink/PjtInterface.h"
 #include "catalog/Catalog.h"
 #include "projector/CommandCodes.h"
+#include "projector/LinkProblemText.h"
 
 namespace host {
 
@@ -11,12 +12,14 @@ PowerStatus QueryPowerStatus(const ProjectorEntry& entry, const beamlink::Transp
   CPjtInterface pjt;
   if (transports) pjt.SetTransportFactory(transports);
   if (entry.link == Link::Network)
-    pjt.CopyData(1, 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
+    pjt.CopyData(ConnectKindOf(entry), 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
   else
     pjt.CopyData(0, entry.serialPort, entry.baudRate, "", entry.timeoutMs, entry.password.c_str());
   std::uint16_t value = 0;
   if (pjt.Get(pjcode::kPowerStatus, 0, &pjt, &value) != 1) {
-    status.error = pjt.LastError();
+    // The link's failure in the words the dialog uses; other failures (a
+    // refusal, a garbled reply) in the library's own.
+    status.error = pjt.LinkProblem() ? LinkProblemText(*pjt.LinkProblem()) : pjt.LastError();
     return status;
   }
   status.read = true;

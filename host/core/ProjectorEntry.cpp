@@ -6,6 +6,27 @@
 #include "models/HostRecords.h"
 
 namespace host {
+namespace {
+
+// The model database names inputs in English; the dialog shows them in the
+// user's language, as a host would hand them over.
+struct InputName {
+  const char* english;
+  CatMsg text;
+};
+constexpr InputName kInputNames[] = {
+    {"Video", Msg(7, 90)},      {"S-Video", Msg(7, 91)}, {"Component", Msg(7, 92)},
+    {"Computer 1", Msg(7, 93)}, {"Computer 2", Msg(7, 94)}, {"Computer", Msg(7, 95)},
+    {"RGB 1", Msg(7, 96)},      {"RGB 2", Msg(7, 97)},   {"Network", Msg(7, 98)},
+};
+
+void LocaliseInputNames(models::ModelDescription& description) {
+  for (models::Input& input : description.inputs)
+    for (const InputName& known : kInputNames)
+      if (input.name == known.english) input.name = CatalogText(known.text);
+}
+
+}  // namespace
 
 std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, const models::ModelDatabase& database,
                                                 std::string& error) {
@@ -16,6 +37,7 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
   }
   models::ModelDescription description = *model;
   description.name = entry.name;
+  LocaliseInputNames(description);
   models::Connection& connection = description.connection;
   connection = {};
   if (entry.link == Link::Network) {
@@ -24,7 +46,7 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
       error = CatalogText(Msg(7, 44));
       return std::nullopt;
     }
-    connection.kind = 1;
+    connection.kind = ConnectKindOf(entry);
     connection.address = *address;
     connection.third = entry.tcpPort;
   } else {
@@ -37,8 +59,16 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
   return models::ToProjectorItem(description);
 }
 
+int ConnectKindOf(const ProjectorEntry& entry) {
+  if (entry.link == Link::Serial) return 0;
+  return entry.pjlink ? beamlink::kConnectPjLink : 1;
+}
+
 std::string ConnectionText(const ProjectorEntry& entry) {
-  if (entry.link == Link::Network) return entry.address + ":" + std::to_string(entry.tcpPort);
+  if (entry.link == Link::Network) {
+    const std::string where = entry.address + ":" + std::to_string(entry.tcpPort);
+    return entry.pjlink ? CatalogText(Msg(7, 74), where) : where;
+  }
   return CatalogText(Msg(7, 27), entry.serialPort + 1, beamlink::SerialDevicePath(entry.serialPort), entry.baudRate);
 }
 

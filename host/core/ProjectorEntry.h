@@ -23,6 +23,7 @@ struct ProjectorEntry {
   Link link = Link::Network;
   std::string address;  // dotted IPv4, network only
   int tcpPort = kDefaultTcpPort;
+  bool pjlink = false;  // network only: PJLink in place of our own protocol
   int serialPort = 0;  // index: 0 is the first serial port
   int baudRate = kDefaultBaudRate;
   std::string password;  // empty: none
@@ -39,7 +40,11 @@ struct ProjectorEntry {
 std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, const models::ModelDatabase& database,
                                                 std::string& error);
 
-// "192.168.0.10:4352" for the network; for a serial line the port numbered
+// The connection kind the hand-off carries for the entry: network on our
+// protocol, network on PJLink, or serial.
+int ConnectKindOf(const ProjectorEntry& entry);
+
+// "192.168.0.10:4352" for the network ("... (PJLink)"); for a serial line the port numbered
 // as the dialog's caption numbers it (index + 1), its device and baud rate.
 std::string ConnectionText(const ProjectorEntry& entry);
 // "5/30  PV-5300 (...)": type and number, then the database's display name.

@@ -4,13 +4,13 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
 #include <limits>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -18,6 +18,18 @@
 
 namespace host {
 namespace {
+
+// The JSON library's text without its own error code in front
+// ("[json.exception.parse_error.101] parse error at line 1, ..."), which says
+// nothing to a user.
+std::string PlainJsonError(const nlohmann::json::exception& error) {
+  std::string text = error.what();
+  if (text.starts_with("[json.exception.")) {
+    const std::size_t end = text.find("] ");
+    if (end != std::string::npos) text.erase(0, end + 2);
+  }
+  return text;
+}
 
 using nlohmann::json;
 namespace fs = std::filesystem;
@@ -85,6 +97,10 @@ ProjectorEntry ReadEntry(const json& object, std::size_t index) {
     entry.link = Link::Network;
     entry.address = reader.Text("address", true);
     entry.tcpPort = reader.Integer("port", false, kDefaultTcpPort);
+    const std::string protocol = reader.Text("protocol", false);
+    if (!protocol.empty() && protocol != "beamlink" && protocol != "pjlink")
+      reader.Fail("protocol", "must be \"beamlink\" or \"pjlink\"");
+    entry.pjlink = protocol == "pjlink";
   } else if (link == "serial") {
     entry.link = Link::Serial;
     entry.serialPort = reader.Integer("serial_port", true);
@@ -93,7 +109,9 @@ ProjectorEntry ReadEntry(const json& object, std::size_t index) {
     reader.Fail("connection", "must be \"network\" or \"serial\"");
   }
   entry.password = reader.Text("password", false);
-  entry.timeoutMs = reader.Integer("timeout_ms", false, kDefaultTimeoutMs);
+  // Earlier versions accepted reply timeouts of up to a minute; such an entry
+  // keeps working with the longest timeout accepted now.
+  entry.timeoutMs = std::min(reader.Integer("timeout_ms", false, kDefaultTimeoutMs), kMaxTimeoutMs);
   // Models are not looked up here: a database of another version may lack
   // one, and the entry must survive that.
   const std::vector<EntryProblem> problems = ValidateEntry(entry, ValidationRules{});
@@ -110,6 +128,7 @@ json WriteEntry(const ProjectorEntry& entry) {
     object["connection"] = "network";
     object["address"] = entry.address;
     object["port"] = entry.tcpPort;
+    if (entry.pjlink) object["protocol"] = "pjlink";  // absent: our own, as lists written before PJLink say
   } else {
     object["connection"] = "serial";
     object["serial_port"] = entry.serialPort;
@@ -136,19 +155,21 @@ fs::path AsideName(const fs::path& file) {
   return candidate;
 }
 
+// Reads at most one byte more than a list may hold, so that a huge file
+// (or one that keeps growing) is never read whole.
 bool ReadWhole(const fs::path& file, std::string& text, std::string& error) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     error = Errno();
     return false;
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
+  text.resize(kMaxListBytes + 1);
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (in.bad()) {
     error = Errno();
     return false;
   }
-  text = std::move(buffer).str();
+  text.resize(static_cast<std::size_t>(in.gcount()));
   return true;
 }
 
@@ -195,8 +216,8 @@ std::vector<ProjectorEntry> EntriesFromJson(std::string_view text) {
   json document;
   try {
     document = json::parse(text);
-  } catch (const json::parse_error& error) {
-    throw StoreFormatError(std::string("not valid JSON: ") + error.what());
+  } catch (const json::exception& error) {  // syntax, and numbers no double holds (1e400)
+    throw StoreFormatError("not valid JSON: " + PlainJsonError(error));
   }
   if (!document.is_object()) throw StoreFormatError("the list is not a JSON object");
   const auto version = document.find("version");
@@ -234,6 +255,8 @@ LoadOutcome ProjectorStore::Load() const {
     return outcome;
   }
   try {
+    if (text.size() > kMaxListBytes)
+      throw StoreFormatError("larger than " + std::to_string(kMaxListBytes / 1024) + " KiB");
     outcome.entries = EntriesFromJson(text);
     outcome.kind = LoadOutcome::Kind::Loaded;
     return outcome;
@@ -243,6 +266,8 @@ LoadOutcome ProjectorStore::Load() const {
     return outcome;
   } catch (const StoreFormatError& error) {
     outcome.problem = error.what();
+  } catch (const json::exception& error) {  // whatever the reader missed is damage too, never a failed start
+    outcome.problem = PlainJsonError(error);
   }
   const fs::path aside = AsideName(m_file);
   std::error_code moved;

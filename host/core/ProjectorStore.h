@@ -16,6 +16,10 @@ namespace host {
 // ~/.config standing in when XDG_CONFIG_HOME is unset, empty or relative.
 std::filesystem::path DefaultListFile();
 
+// A list file above this size is taken as damaged: a list of a thousand
+// projectors takes a fifth of it.
+inline constexpr std::size_t kMaxListBytes = 1024 * 1024;
+
 struct StoreFormatError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };

@@ -14,17 +14,10 @@ bool WriteRaw(CPjtInterface* pjt, const Channel& channel, int raw) {
   return pjt->Set(channel.code, raw, pjt) == 1;
 }
 
-std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped,
-                                     std::uint16_t current) {
+std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped) {
   stepped = false;
   if (!pjt) return std::nullopt;
   std::optional<std::uint16_t> value;
-  if (channel.stepFrom) {
-    const std::int16_t next = channel.stepFrom(*pjt, up, static_cast<std::int16_t>(current));
-    stepped = next != static_cast<std::int16_t>(current);
-    if (stepped) value = static_cast<std::uint16_t>(next);
-    return value;
-  }
   if (channel.step) {
     stepped = channel.step(*pjt, up, value);
   } else {

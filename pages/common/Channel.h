@@ -22,9 +22,10 @@ struct Channel {
   // One step up or down; true with the new raw value when the operation
   // reports it, true without one when it must be read back.
   bool (*step)(CPjtInterface&, bool up, std::optional<std::uint16_t>& raw) = nullptr;
-  // A step that takes the current raw value and returns the new one; the
-  // same value back means nothing changed (at an end, or refused).
-  std::int16_t (*stepFrom)(CPjtInterface&, bool up, std::int16_t current) = nullptr;
+  // A step that takes the value as shown (raw less the row's offset) and
+  // returns the new one; the same value back means the step was not taken
+  // (at an end, or refused). Used instead of `step`.
+  std::int16_t (*stepFrom)(CPjtInterface&, bool up, std::int16_t shown) = nullptr;
 };
 
 // The projector calls of a channel; all fail without a projector.
@@ -33,9 +34,7 @@ bool WriteRaw(CPjtInterface* pjt, const Channel& channel, int raw);
 // A step, then its new value: from the step itself or read back. `stepped`
 // says whether the step was taken; the result is empty when the value
 // could not be had.
-// `current` is the raw value a `stepFrom` step starts from.
-std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped,
-                                     std::uint16_t current = 0);
+std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped);
 
 // A named getter that writes a signed 16-bit value, as a channel's `get`.
 template <auto Get>
@@ -67,11 +66,18 @@ bool Stepper(CPjtInterface& pjt, bool up, std::optional<std::uint16_t>& raw) {
   return true;
 }
 
-// Named steps that take the current value and return the new one, as a
-// channel's `stepFrom`.
+// Named steps that take leading arguments, then the value as shown, and
+// return the new value, as a channel's `stepFrom`:
+//   StepFrom<&CPjtInterface::IncrementColorTempGain, &CPjtInterface::DecrementColorTempGain, 0>
+template <auto Increment, auto Decrement, auto... Leading>
+std::int16_t StepFrom(CPjtInterface& pjt, bool up, std::int16_t shown) {
+  return up ? (pjt.*Increment)(Leading..., shown) : (pjt.*Decrement)(Leading..., shown);
+}
+// The same for overloaded steps that take the value alone, which the type
+// of the parameters picks: ValueStepper<&CPjtInterface::IncrementAutoPowerOff, ...>.
 template <std::int16_t (CPjtInterface::*Increment)(std::int16_t), std::int16_t (CPjtInterface::*Decrement)(std::int16_t)>
-std::int16_t ValueStepper(CPjtInterface& pjt, bool up, std::int16_t current) {
-  return up ? (pjt.*Increment)(current) : (pjt.*Decrement)(current);
+std::int16_t ValueStepper(CPjtInterface& pjt, bool up, std::int16_t shown) {
+  return up ? (pjt.*Increment)(shown) : (pjt.*Decrement)(shown);
 }
 
 }  // namespace expert::pages

@@ -25,7 +25,10 @@ void CSettingPage::FillList(int listId, std::span<const CodedItem> items) {
 }
 
 void CSettingPage::FillList(const ListRow& row) {
-  if (!row.items.empty()) FillList(row.list, row.items);
+  if (row.codes)
+    FillCodes(row);
+  else if (!row.items.empty())
+    FillList(row.list, row.items);
 }
 
 int CSettingPage::SelectedPosition(int listId) const {
@@ -34,17 +37,28 @@ int CSettingPage::SelectedPosition(int listId) const {
 
 void CSettingPage::SelectValue(const ListRow& row, int value) {
   ControlView<CComboBox> list(ChildWindow(*this, row.list));
-  const int position = row.map.position ? row.map.position(Host(), list, value) : value;
+  const int position = row.codes           ? CodePosition(*row.codes, value)
+                       : row.map.position ? row.map.position(Host(), list, value)
+                                          : value;
   if (position < 0 || position >= list.GetCount()) {
     if (!row.unknownKeepsSelection) list.SetCurSel(-1);
-    return;
+  } else {
+    list.SetCurSel(position);
   }
-  list.SetCurSel(position);
+  m_listShown[row.list] = list.GetCurSel();
+}
+
+// A choice that was not sent, or that the projector refused, must not stay
+// on show: the list goes back to what the last read or taken choice showed.
+void CSettingPage::ShowKnownValue(const ListRow& row) {
+  const auto known = m_listShown.find(row.list);
+  ControlView<CComboBox>(ChildWindow(*this, row.list)).SetCurSel(known != m_listShown.end() ? known->second : -1);
 }
 
 std::optional<int> CSettingPage::ReadList(const ListRow& row) {
   std::uint16_t raw = 0;
-  if (!ReadRaw(Pjt(), row.io, raw)) {
+  if ((row.codes && HostCodes(Host(), row.codes->table).empty()) || !ReadRaw(Pjt(), row.io, raw)) {
+    m_listShown.erase(row.list);
     Enable({row.list}, false);
     return std::nullopt;
   }
@@ -56,15 +70,31 @@ void CSettingPage::ListChanged(const ListRow& row) {
   ControlView<CComboBox> list(ChildWindow(*this, row.list));
   const int position = list.GetCurSel();
   if (position < 0 || position >= list.GetCount()) return;
-  const std::optional<int> value = row.map.value ? row.map.value(Host(), list, position) : position;
-  if (!value) return;
-  if (row.passItemText && Pjt()) list.GetLBText(position, Pjt()->m_strSelItemText);
-  if (WriteRaw(Pjt(), row.io, *value)) return;
-  if (row.rereadWhenRefused) {
-    std::uint16_t raw = 0;
-    if (ReadRaw(Pjt(), row.io, raw)) SelectValue(row, raw);
+  std::optional<int> value = position;
+  if (row.codes) {
+    value = CodeAt(row, position);  // a position beyond the table sends nothing
+    if (value && row.codes->sendsPosition) value = position;
+  } else if (row.map.value) {
+    value = row.map.value(Host(), list, position);
+  }
+  if (!value) {
+    ShowKnownValue(row);
     return;
   }
+  if (row.passItemText && Pjt()) list.GetLBText(position, Pjt()->m_strSelItemText);
+  if (WriteRaw(Pjt(), row.io, *value)) {
+    m_listShown[row.list] = position;
+    return;
+  }
+  if (row.rereadWhenRefused) {
+    std::uint16_t raw = 0;
+    if (ReadRaw(Pjt(), row.io, raw))
+      SelectValue(row, raw);
+    else
+      ShowKnownValue(row);
+    return;
+  }
+  ShowKnownValue(row);
   Report(row.onRefused);
 }
 
@@ -99,18 +129,24 @@ void CSettingPage::PowerChanged(const ListRow& row, CatMsg readFailure, CatMsg c
   if (position < 0) return;
   std::uint16_t power = 0;
   if (!ReadRaw(Pjt(), row.io, power)) {
+    ShowKnownValue(row);
     ShowError(readFailure);
     return;
   }
+  // From here on the list shows the state just read, unless a change is taken.
+  SelectValue(row, power);
   if (power == kCoolingDown) {
     ShowNotice(coolingDown);
     return;
   }
   if (position == power || !Pjt()) return;
+  bool taken = true;  // switching off reports nothing
   if (position == 0)
     Pjt()->SetPowerOff();
   else
-    Pjt()->SetPowerOn();
+    taken = Pjt()->SetPowerOn();
+  // The other settings follow the power state: show them as they now are.
+  if (taken) InitDisp();
 }
 
 }  // namespace expert::pages

@@ -22,6 +22,12 @@ void CSettingPage::ExecuteReset(const ResetList& row) {
   if ((Pjt()->*row.items[static_cast<std::size_t>(position)].run)() == 0) InitDisp();
 }
 
+void CSettingPage::ExecuteMyMemory(int listId) {
+  const int position = SelectedPosition(listId);
+  if (position < 0 || !Pjt()) return;
+  if (Pjt()->SetMyMemory(position) != 0) InitDisp();
+}
+
 void CSettingPage::Nudge(const StepButtons& row, bool up) {
   CPjtInterface* pjt = Pjt();
   bool done = false;

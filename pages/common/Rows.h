@@ -4,6 +4,7 @@
 // does differently from the usual is a field of its declaration.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,19 @@ struct SliderGroup {
   int rangeText = -1;    // the m_strRange entry of the slider range; -1: none
   Range defaultRange{};  // when the range text gives none
   int tick = 1;
+  int pageSize = 0;  // the slider's page move; 0: the slider's own
+  // A released slider sends its position cut down to a multiple of this
+  // (never below the slider's minimum) and shows what it sent.
+  int multiple = 1;
   Refusal onStepRefused;                // "-" and "+"
   std::optional<Refusal> onSlideRefused;  // the slider; empty: as the buttons
   bool snapBack = true;  // a refused slide puts the slider back on the cached value
   int preset = 0;        // cached value and box text before each read
   bool readBeforeStep = false;  // "-" and "+" step only when the projector answers a read first
   std::string (*format)(int shown) = nullptr;  // value box text; null: "%d"
+  // A step that changes nothing, or a refused slide, empties the value box:
+  // the box then vouches for no value until the next good read or change.
+  bool emptyBoxWhenUnchanged = false;
 };
 
 // The auto power off group of every model type: Get and Set 0x3110 with no
@@ -73,6 +81,25 @@ struct ArrowPair {
   int offset = 0;  // raw value = shown value + offset
 };
 
+// The dialog's host code tables: a count and up to 32 codes each.
+enum class HostTable { Aspect, Gamma, ColorTemp, MyButton };
+// The first `count` codes of a table, the count taken as 0 to 32 whatever
+// the host handed over.
+std::span<const int> HostCodes(const CExpertDlg& host, HostTable table);
+
+// A list filled from a host code table: one item per code in table order,
+// the code kept as the item's data. The value read selects the first item
+// whose code equals it (none when no code does); a chosen item sends its
+// code, or its position for setters that take one (SetAspect, SetGamma).
+// No selection sends nothing. An empty table disables the list unread.
+struct CodeTable {
+  HostTable table = HostTable::Aspect;
+  int textBase = 0;  // item text: catalog 5/(code + textBase)
+  // Another text for some codes (on some models); empty: the rule above.
+  std::optional<CatMsg> (*textFor)(const CExpertDlg& host, int code) = nullptr;
+  bool sendsPosition = false;
+};
+
 // Drop-down list: how list positions and projector values correspond.
 struct ListMap {
   // The position showing `value`; -1: none.
@@ -89,6 +116,7 @@ struct ListRow {
   Refusal onRefused;
   bool rereadWhenRefused = false;      // a refused choice shows the projector's value again
   bool unknownKeepsSelection = false;  // a value with no position leaves the list as it was
+  std::optional<CodeTable> codes;      // filled from a host code table; `map` is then unused
   // The chosen item's text goes to the projector object's m_strSelItemText
   // before the setter runs.
   bool passItemText = false;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 
 #include "catalog/Catalog.h"
 #include "framework/Dialog.h"
@@ -118,6 +119,10 @@ class CSettingPage : public CDialog {
   // The selection-change handler: sends the selected position's value.
   void ListChanged(const ListRow& row);
   int SelectedPosition(int listId) const;
+  // Lists filled from a host code table (ListRow::codes): the code of an
+  // item, or of the selected one; empty for none.
+  std::optional<int> CodeAt(const ListRow& row, int position) const;
+  std::optional<int> SelectedCode(const ListRow& row) const;
 
   // The power list: the projector's power state decides. While it cools
   // down nothing is sent and the one plain notice says why; choosing the
@@ -136,6 +141,9 @@ class CSettingPage : public CDialog {
   void SelectFirstReset(const ResetList& row);
   // Runs the reset of the selected item; when it is done, refreshes the page.
   void ExecuteReset(const ResetList& row);
+  // My Memory "Execute": loads (positions 0..3) or saves (4..7) the selected
+  // memory; a memory loaded or saved refreshes the page. No selection sends nothing.
+  void ExecuteMyMemory(int listId);
 
   // ---- message boxes
   void ShowError(CatMsg message);   // stop icon
@@ -146,9 +154,13 @@ class CSettingPage : public CDialog {
   void Step(const SliderGroup& row, std::int16_t& cached, bool up);
   bool WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const;
   void SelectValue(const ListRow& row, int value);
+  void FillCodes(const ListRow& row);
+  int CodePosition(const CodeTable& table, int value) const;
+  void ShowKnownValue(const ListRow& row);
 
   CPjtInterface* const& m_pjt;
   const CExpertDlg* m_host = nullptr;
+  std::unordered_map<int, int> m_listShown;  // list id: the position last read or taken
 };
 
 }  // namespace expert::pages

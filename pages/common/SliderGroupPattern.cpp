@@ -21,6 +21,16 @@ std::string BoxText(const SliderGroup& row, int shown) {
   return row.format ? row.format(shown) : std::to_string(shown);
 }
 
+// The position a released slider sends: cut down to the row's multiple, or
+// up to the next one where cutting down would leave the slider's range.
+int SentPosition(const SliderGroup& row, const CSliderCtrl& slider) {
+  const int position = slider.GetPos();
+  if (row.multiple <= 1) return position;
+  const int floor = position - ((position % row.multiple) + row.multiple) % row.multiple;
+  if (floor >= std::min(slider.GetRangeMin(), slider.GetRangeMax())) return floor;
+  return std::min(floor + row.multiple, std::max(slider.GetRangeMin(), slider.GetRangeMax()));
+}
+
 }  // namespace
 
 void CSettingPage::SetupSlider(const SliderGroup& row, std::optional<Range> fallback) {
@@ -31,6 +41,7 @@ void CSettingPage::SetupSlider(const SliderGroup& row, std::optional<Range> fall
   const Range chosen = range.value_or(fallback.value_or(row.defaultRange));
   slider.SetRange(chosen.min, chosen.max, FALSE);
   slider.SetTicFreq(row.tick);
+  if (row.pageSize > 0) slider.SetPageSize(row.pageSize);
 }
 
 void CSettingPage::EnableGroup(const SliderGroup& row, bool enable) {
@@ -79,10 +90,23 @@ void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
   if (!WithinBound(row, cached, up)) return;
   std::uint16_t answered = 0;
   if (row.readBeforeStep && !ReadRaw(Pjt(), row.io, answered)) return;
+  if (row.io.stepFrom) {  // the value as shown goes in, the new one comes back
+    const std::int16_t next = Pjt() ? row.io.stepFrom(*Pjt(), up, cached) : cached;
+    if (next == cached) {
+      ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
+      if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
+      Report(row.onStepRefused);
+      return;
+    }
+    cached = next;
+    ShowSliderValue(row, cached);
+    return;
+  }
   bool stepped = false;
-  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped, static_cast<std::uint16_t>(cached + row.offset));
+  const std::optional<std::uint16_t> raw = StepRaw(Pjt(), row.io, up, stepped);
   if (!stepped) {
     ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
+    if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
     Report(row.onStepRefused);
     return;
   }
@@ -98,11 +122,12 @@ void CSettingPage::ReleaseSlider(UINT code, CWnd* scrollBar, std::initializer_li
     const SliderGroup& row = group.row;
     if (row.slider == 0 || row.slider != id) continue;
     ControlView<CSliderCtrl> slider(ChildWindow(*this, row.slider));
-    const int position = slider.GetPos();
+    const int position = SentPosition(row, slider);
     if (WriteRaw(Pjt(), row.io, position + row.offset)) {
       group.cached = static_cast<std::int16_t>(position);
       SetText(row.box, BoxText(row, position));
     } else {
+      if (row.emptyBoxWhenUnchanged) SetText(row.box, "");
       Report(row.onSlideRefused.value_or(row.onStepRefused));
     }
     slider.SetPos(row.snapBack ? group.cached : position);

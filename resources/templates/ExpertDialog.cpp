@@ -9,7 +9,7 @@ DialogTemplate ExpertDialogTemplate() {
   t.rect = {0, 0, 441, 293};
   t.caption = "Expert Control";
   t.controls = {
-      {ControlKind::Button, 1, "27;Close", {384, 272, 50, 14}, WS_VISIBLE | WS_TABSTOP, {}},
+      {ControlKind::Button, 1, "27;Close", {384, 272, 50, 14}, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {}},
       {ControlKind::Tab, 21016, "Tab1", {7, 7, 427, 261},
        WS_VISIBLE | TCS_FIXEDWIDTH | TCS_MULTILINE | TCS_FOCUSNEVER, {}},
   };

@@ -11,5 +11,6 @@ inline constexpr UINT kDropList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 inline constexpr UINT kSlider = WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS;
 // Value box: read-only, right-aligned, digits only, with a border.
 inline constexpr UINT kValueBox = WS_VISIBLE | WS_BORDER | ES_RIGHT | ES_READONLY | ES_NUMBER;
+inline constexpr UINT kCheckBox = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 
 }  // namespace expert::resources

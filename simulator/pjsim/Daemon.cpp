@@ -17,6 +17,7 @@
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -25,34 +26,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Connections served at once; more are closed as soon as they are accepted.
+// Connections served at once; more wait in the listen queue until one leaves.
 constexpr std::size_t kMaxClients = 8;
+// No client holds a place for long without earning it: the handshake must be
+// over this soon after the connect (room for a client on a busy machine to
+// stretch its password), and a frame begun must be complete this soon after
+// its first byte.
+constexpr auto kHandshakeDeadline = std::chrono::milliseconds(2000);
+constexpr auto kFrameIdleLimit = std::chrono::milliseconds(1000);
+// A client that does not read its replies is dropped once this much waits
+// for it (the socket's own buffer full as well), or this many replies are
+// still being prepared for it.
+constexpr std::size_t kMaxQueuedBytes = 4096;
+constexpr std::size_t kMaxPendingReplies = 64;
+// Wrong passwords are answered at most this often, over all connections.
+constexpr auto kRejectionSpacing = std::chrono::milliseconds(500);
 
 std::string Errno(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
 void LogLine(const std::string& line) { std::fprintf(stderr, "pjsim: %s\n", line.c_str()); }
-
-// Writes everything, waiting at most a second for a full line to drain.
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes, bool socket) {
-  std::size_t done = 0;
-  const auto giveUp = Clock::now() + std::chrono::seconds(1);
-  while (done < bytes.size()) {
-    const ssize_t n = socket ? send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL)
-                             : write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-      continue;
-    }
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && Clock::now() < giveUp) {
-      pollfd p{fd, POLLOUT, 0};
-      poll(&p, 1, 100);
-      continue;
-    }
-    return false;
-  }
-  return true;
-}
 
 struct Pending {
   std::vector<std::uint8_t> bytes;
@@ -60,12 +52,18 @@ struct Pending {
   bool close = false;
 };
 
-// One connection: a socket, or the pseudo-terminal's master side.
+// One connection: a socket, or the pseudo-terminal's master side. Both are
+// non-blocking: the one thread never waits for any single client.
 struct Client {
   int fd = -1;
   int id = 0;
-  std::unique_ptr<Server> server;
-  std::deque<Pending> pending;
+  std::unique_ptr<Conversation> server;
+  std::deque<Pending> pending;             // replies not yet due
+  std::vector<std::uint8_t> out;           // due, not yet taken by the client
+  bool closeAfterOut = false;
+  bool watchingOut = false;                // EPOLLOUT is asked for
+  Clock::time_point connected;
+  std::optional<Clock::time_point> frameStarted;
   bool gone = false;
 };
 
@@ -75,7 +73,11 @@ class Loop {
       : m_projector(std::move(projector)),
         m_options(options),
         m_serial(serial),
-        m_epoll(epoll_create1(EPOLL_CLOEXEC)) {}
+        m_epoll(epoll_create1(EPOLL_CLOEXEC)) {
+    if (!m_options.throttle) m_options.throttle = std::make_shared<GuessThrottle>(kRejectionSpacing);
+    // Stretching the password takes a while: once here, not in a client's turn.
+    if (!m_options.password.empty()) beamlink::ProjectorSecret(m_options.password);
+  }
 
   ~Loop() {
     for (Client& client : m_clients) close(client.fd);
@@ -123,7 +125,7 @@ class Loop {
     if (inet_pton(AF_INET, address.c_str(), &where.sin_addr) != 1) return Fail("bad address " + address);
     if (bind(m_listen, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0)
       return Fail(Errno(("bind " + address + ":" + std::to_string(port)).c_str()));
-    if (listen(m_listen, 4) != 0) return Fail(Errno("listen"));
+    if (listen(m_listen, 16) != 0) return Fail(Errno("listen"));
     if (!Watch(m_listen, kListenTag)) return false;
     socklen_t size = sizeof where;
     getsockname(m_listen, reinterpret_cast<sockaddr*>(&where), &size);
@@ -136,7 +138,7 @@ class Loop {
   }
 
   bool OpenTerminal(std::FILE* announce) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (master < 0) return Fail(Errno("posix_openpt"));
     if (!AddClient(master)) return false;
     if (grantpt(master) != 0 || unlockpt(master) != 0) return Fail(Errno("grantpt/unlockpt"));
@@ -168,6 +170,7 @@ class Loop {
       }
       for (int i = 0; i < count; ++i) {
         const std::uint64_t tag = events[i].data.u64;
+        const bool writable = (events[i].events & EPOLLOUT) != 0;
         if (tag == kStopTag) {
           signalfd_siginfo info{};
           if (m_stopBySignal && read(m_stop, &info, sizeof info) > 0)
@@ -178,16 +181,21 @@ class Loop {
           Accept();
           continue;
         }
-        for (Client& client : m_clients)
-          if (static_cast<std::uint64_t>(client.id) == tag && !client.gone) ReadFrom(client);
+        for (Client& client : m_clients) {
+          if (static_cast<std::uint64_t>(client.id) != tag || client.gone) continue;
+          if (writable) Flush(client);
+          if (!client.gone && (events[i].events & ~EPOLLOUT) != 0) ReadFrom(client);
+        }
       }
       SendDue();
+      ExpireSlowClients();
       std::erase_if(m_clients, [this](const Client& c) {
         if (!c.gone) return false;
         epoll_ctl(m_epoll, EPOLL_CTL_DEL, c.fd, nullptr);
         close(c.fd);
         return true;
       });
+      if (m_listenPaused && m_clients.size() < kMaxClients) WatchListener(true);
     }
   }
 
@@ -219,6 +227,25 @@ class Loop {
     return true;
   }
 
+  // While every place is taken the listener is not watched: new clients
+  // wait in the listen queue and are taken in as places free up.
+  void WatchListener(bool on) {
+    epoll_event event{};
+    event.events = on ? std::uint32_t{EPOLLIN} : 0u;
+    event.data.u64 = kListenTag;
+    epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listen, &event);
+    m_listenPaused = !on;
+  }
+
+  void WatchOutput(Client& client, bool on) {
+    if (client.watchingOut == on) return;
+    epoll_event event{};
+    event.events = EPOLLIN | (on ? std::uint32_t{EPOLLOUT} : 0u);
+    event.data.u64 = static_cast<std::uint64_t>(client.id);
+    epoll_ctl(m_epoll, EPOLL_CTL_MOD, client.fd, &event);
+    client.watchingOut = on;
+  }
+
   // Takes `fd`; false (and closed) when it cannot be watched.
   bool AddClient(int fd) {
     const int id = ++m_lastId;
@@ -230,25 +257,53 @@ class Loop {
     client.fd = fd;
     client.id = id;
     client.server = NewServer(client.id);
+    client.connected = Clock::now();
+    Queue(client, client.server->Start());
     m_clients.push_back(std::move(client));
     return true;
   }
 
-  std::unique_ptr<Server> NewServer(int id) {
+  // Drops a TCP client; on the serial line, whose other end stays, the
+  // session ends instead and the next hello starts a new one.
+  void Drop(Client& client, const std::string& why) {
+    Log((m_serial ? std::string("serial: ") : "client " + std::to_string(client.id) + ": ") + why);
+    if (!m_serial) {
+      client.gone = true;
+      return;
+    }
+    tcflush(client.fd, TCIOFLUSH);
+    client.out.clear();
+    client.pending.clear();
+    client.closeAfterOut = false;
+    client.frameStarted.reset();
+    WatchOutput(client, false);
+    client.server = NewServer(client.id);
+    Queue(client, client.server->Start());
+  }
+
+  static void Queue(Client& client, std::vector<Server::Output> outputs) {
+    const auto now = Clock::now();
+    for (Server::Output& output : outputs)
+      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+  }
+
+  std::unique_ptr<Conversation> NewServer(int id) {
     ServerOptions options = m_options;
     const auto log = m_options.log;
     const std::string who = m_serial ? "serial: " : "client " + std::to_string(id) + ": ";
     if (log) options.log = [log, who](const std::string& line) { log(who + line); };
-    return std::make_unique<Server>(m_projector, std::move(options));
+    return OpenConversation(m_projector, options);
   }
 
   void Accept() {
-    const int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
+    if (m_clients.size() >= kMaxClients) {
+      WatchListener(false);
+      return;
+    }
+    const int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd < 0) return;
-    if (m_clients.size() >= kMaxClients || m_projector->GetFaults().Unreachable()) {
-      Log(m_clients.size() >= kMaxClients
-                  ? "refusing a connection: " + std::to_string(kMaxClients) + " clients at once at most"
-                  : std::string("refusing a connection: unreachable (fault)"));
+    if (m_projector->GetFaults().Unreachable()) {
+      Log("refusing a connection: unreachable (fault)");
       close(fd);
       return;
     }
@@ -267,40 +322,93 @@ class Loop {
       return;
     }
     const auto now = Clock::now();
-    for (Server::Output& output :
-         client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))))
-      client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
+    Queue(client, client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))));
+    if (!client.server->MidFrame())
+      client.frameStarted.reset();
+    else if (!client.frameStarted)
+      client.frameStarted = now;
     // A serial line stays when its session ends: what the client sent in
     // that session is dropped and the next session starts at once, before
     // the client has seen the last reply and can answer it with a new hello.
     if (m_serial && client.server->Closed()) {
       tcflush(client.fd, TCIFLUSH);
       client.server = NewServer(client.id);
+      client.frameStarted.reset();
+      Queue(client, client.server->Start());
     }
+    if (client.pending.size() > kMaxPendingReplies) Drop(client, "too many requests waiting for their replies");
   }
 
   void SendDue() {
     const auto now = Clock::now();
     for (Client& client : m_clients) {
-      while (!client.gone && !client.pending.empty() && client.pending.front().due <= now) {
+      while (!client.gone && !client.closeAfterOut && !client.pending.empty() && client.pending.front().due <= now) {
         Pending next = std::move(client.pending.front());
         client.pending.pop_front();
-        if (!next.bytes.empty() && !WriteAll(client.fd, next.bytes, !m_serial)) {
-          Log("client " + std::to_string(client.id) + ": cannot write");
-          if (!m_serial) client.gone = true;
-        }
-        if (next.close && !m_serial) client.gone = true;
+        client.out.insert(client.out.end(), next.bytes.begin(), next.bytes.end());
+        // On the serial line the session has already started over.
+        client.closeAfterOut = next.close && !m_serial;
       }
+      if (!client.gone) Flush(client);
     }
   }
 
-  // Until the next delayed reply is due, or for ever.
+  // Writes what the client takes without waiting; the rest waits for it to
+  // read, up to a bound.
+  void Flush(Client& client) {
+    std::size_t done = 0;
+    while (done < client.out.size()) {
+      const ssize_t n = m_serial ? write(client.fd, client.out.data() + done, client.out.size() - done)
+                                 : send(client.fd, client.out.data() + done, client.out.size() - done,
+                                        MSG_NOSIGNAL | MSG_DONTWAIT);
+      if (n > 0) {
+        done += static_cast<std::size_t>(n);
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+      return Drop(client, "cannot write");
+    }
+    client.out.erase(client.out.begin(), client.out.begin() + static_cast<std::ptrdiff_t>(done));
+    if (client.out.size() > kMaxQueuedBytes) return Drop(client, "does not read its replies");
+    if (client.out.empty() && client.closeAfterOut) {
+      client.gone = true;
+      return;
+    }
+    WatchOutput(client, !client.out.empty());
+  }
+
+  // When a client's handshake or half-sent frame runs out of time.
+  std::optional<Clock::time_point> Expiry(const Client& client) const {
+    std::optional<Clock::time_point> at;
+    if (client.frameStarted) at = *client.frameStarted + kFrameIdleLimit;
+    // A rejected client waits for its verdict, which the throttle spaces out.
+    if (!m_serial && !client.server->Serving() && client.pending.empty() && client.out.empty()) {
+      const auto deadline = client.connected + kHandshakeDeadline;
+      at = at ? std::min(*at, deadline) : deadline;
+    }
+    return at;
+  }
+
+  void ExpireSlowClients() {
+    const auto now = Clock::now();
+    for (Client& client : m_clients) {
+      const auto at = client.gone ? std::nullopt : Expiry(client);
+      if (!at || *at > now) continue;
+      Drop(client, client.frameStarted && *client.frameStarted + kFrameIdleLimit <= now
+                       ? "a frame left half-sent"
+                       : "no handshake in time");
+    }
+  }
+
+  // Until the next delayed reply is due or a client runs out of time, or for ever.
   int Timeout() const {
     std::optional<Clock::time_point> next;
     for (const Client& client : m_clients) {
-      if (client.pending.empty()) continue;
-      const auto due = client.pending.front().due;
-      next = next ? std::min(*next, due) : due;
+      std::optional<Clock::time_point> due = Expiry(client);
+      if (!client.pending.empty() && !client.closeAfterOut)
+        due = due ? std::min(*due, client.pending.front().due) : client.pending.front().due;
+      if (due) next = next ? std::min(*next, *due) : *due;
     }
     if (!next) return -1;
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
@@ -317,6 +425,7 @@ class Loop {
   std::string m_error;
   std::uint16_t m_port = 0;
   int m_listen = -1;
+  bool m_listenPaused = false;
   int m_slave = -1;
   int m_lastId = 0;
   std::vector<Client> m_clients;

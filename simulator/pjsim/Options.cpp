@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "beamlink/Loopback.h"
+
 namespace sim::pjsim {
 namespace {
 
@@ -17,22 +19,6 @@ bool ParseNumber(std::string_view text, Number& out, Number max) {
 }
 
 }  // namespace
-
-bool IsLoopbackAddress(std::string_view address) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t dot = address.find('.'); dot != std::string_view::npos; dot = address.find('.', start)) {
-    parts.push_back(address.substr(start, dot - start));
-    start = dot + 1;
-  }
-  parts.push_back(address.substr(start));
-  if (parts.size() != 4) return false;
-  for (std::string_view part : parts) {
-    unsigned octet = 0;
-    if (part.size() > 3 || !ParseNumber(part, octet, 255u)) return false;
-  }
-  return parts[0] == "127";
-}
 
 std::optional<Options> ParseOptions(std::span<const std::string_view> args, std::string& error) {
   Options options;
@@ -62,25 +48,54 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
       const auto v = value();
       if (!v) return std::nullopt;
       const std::size_t colon = v->rfind(':');
-      if (colon == std::string_view::npos || !ParseNumber(v->substr(colon + 1), options.port, std::uint16_t{65535})) {
+      if (colon == std::string_view::npos) {
         error = "--listen takes ADDRESS:PORT, got \"" + std::string(*v) + "\"";
         return std::nullopt;
       }
+      const std::string_view port = v->substr(colon + 1);
+      unsigned long number = 0;
+      if (!ParseNumber(port, number, ~0UL)) {
+        error = "--listen \"" + std::string(*v) + "\": the port \"" + std::string(port) + "\" is not a number";
+        return std::nullopt;
+      }
+      if (number > 65535) {
+        error = "--listen \"" + std::string(*v) + "\": the port must be from 0 to 65535, not " + std::string(port);
+        return std::nullopt;
+      }
+      options.port = static_cast<std::uint16_t>(number);
       options.address = std::string(v->substr(0, colon));
-      if (!IsLoopbackAddress(options.address)) {
+      if (!beamlink::IsLoopbackAddress(options.address)) {
         error = "--listen takes a loopback address (127.x.x.x) only, not \"" + options.address + "\"";
         return std::nullopt;
       }
       listen = true;
-    } else if (arg == "--cooldown-ms") {
+    } else if (arg == "--cooldown-ms" || arg == "--warmup-ms") {
       const auto v = value();
       if (!v) return std::nullopt;
       unsigned ms = 0;
       if (!ParseNumber(*v, ms, 3'600'000u)) {
-        error = "--cooldown-ms takes milliseconds 0..3600000, got \"" + std::string(*v) + "\"";
+        error = std::string(arg) + " takes milliseconds 0..3600000, got \"" + std::string(*v) + "\"";
         return std::nullopt;
       }
-      options.cooldown = std::chrono::milliseconds(ms);
+      (arg == "--warmup-ms" ? options.warmup : options.cooldown) = std::chrono::milliseconds(ms);
+    } else if (arg == "--protocol") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      if (*v != "pjlink" && *v != "native") {
+        error = "--protocol takes native or pjlink, got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      options.pjlink = *v == "pjlink";
+    } else if (arg == "--class") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      if (*v != "1" && *v != "2") {
+        error = "--class takes 1 or 2, got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      options.pjlinkClass = *v == "1" ? 1 : 2;
+    } else if (arg == "--close-after-reply") {
+      options.closeAfterReply = true;
     } else if (arg == "--power") {
       const auto v = value();
       if (!v) return std::nullopt;
@@ -103,18 +118,35 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
     error = "give exactly one of --listen 127.0.0.1:PORT and --serial";
     return std::nullopt;
   }
+  if (options.pjlink && options.serial) {
+    error = "PJLink is served over TCP only: use --listen";
+    return std::nullopt;
+  }
   return options;
 }
 
 const char* Usage() {
-  return "usage: pjsim --model TYPE/MODEL (--listen 127.0.0.1:PORT | --serial)\n"
-         "             [--password P] [--cooldown-ms N] [--power on|off]\n"
+  return "usage: pjsim --model TYPE/MODEL (--listen 127.0.0.1:PORT | --serial) [options]\n"
          "\n"
-         "A simulated projector of the model database. --listen serves TCP on a\n"
-         "loopback address (PORT 0 picks a free port); --serial serves a new\n"
-         "pseudo-terminal. The place to connect to is printed on stdout as\n"
-         "\"listening 127.0.0.1:PORT\" or \"serial /dev/pts/N\"; the traffic is\n"
-         "logged on stderr. SIGINT or SIGTERM ends it (exit status 0).\n";
+         "A simulated projector of the model database. The place to connect to is\n"
+         "printed on stdout as \"listening 127.0.0.1:PORT\" or \"serial /dev/pts/N\";\n"
+         "the traffic is logged on stderr. SIGINT or SIGTERM ends it (exit status 0).\n"
+         "\n"
+         "  --model TYPE/MODEL      the model, such as 5/30 (required)\n"
+         "  --listen ADDRESS:PORT   serve TCP on a loopback address (127.x.x.x);\n"
+         "                          PORT 0 picks a free port\n"
+         "  --serial                serve a new pseudo-terminal instead\n"
+         "  --password P            ask for this password (empty: none)\n"
+         "  --power on|off          the power state at start (default on)\n"
+         "  --warmup-ms N           how long the lamp warms up, 0 to 3600000 ms\n"
+         "  --cooldown-ms N         how long the lamp cools down, 0 to 3600000 ms\n"
+         "  --protocol native|pjlink\n"
+         "                          our own protocol (default) or PJLink, TCP only;\n"
+         "                          PJLink answers ERR3 while the lamp warms up or\n"
+         "                          cools down\n"
+         "  --class 1|2             the PJLink class served (default 2)\n"
+         "  --close-after-reply     close each connection after its first response\n"
+         "  --help                  show this text\n";
 }
 
 }  // namespace sim::pjsim

@@ -20,14 +20,17 @@ struct Options {
   std::string password;     // empty: none
   std::chrono::milliseconds cooldown{3000};
   Power power = Power::On;  // at start
+  // PJLink in place of our own protocol (TCP only), its class, warm-up and
+  // whether each connection carries one command only.
+  bool pjlink = false;
+  int pjlinkClass = 2;
+  std::chrono::milliseconds warmup{0};
+  bool closeAfterReply = false;
 };
 
 // Parses the arguments after the program name; nullopt with `error` when
 // they are wrong.
 std::optional<Options> ParseOptions(std::span<const std::string_view> args, std::string& error);
-
-// A dotted address of four numbers 0..255 whose first is 127.
-bool IsLoopbackAddress(std::string_view address);
 
 const char* Usage();
 

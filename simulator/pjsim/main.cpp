@@ -9,6 +9,7 @@
 
 #include "models/ModelDatabase.h"
 #include "simulator/pjsim/Daemon.h"
+#include "simulator/pjlink/PjLinkServer.h"
 #include "simulator/pjsim/Options.h"
 
 int main(int argc, char** argv) {
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
   ServerOptions serverOptions;
   serverOptions.password = options->password;
   serverOptions.log = [](const std::string& line) { std::fprintf(stderr, "pjsim: %s\n", line.c_str()); };
+  if (options->pjlink)
+    serverOptions.protocol = pjlink::PjLinkProtocol({options->pjlinkClass, options->warmup, options->closeAfterReply});
   std::fprintf(stderr, "pjsim: model %s (%s)%s\n", projector->Model().Key().c_str(), projector->Model().name.c_str(),
                options->password.empty() ? "" : ", password required");
   if (options->serial) return pjsim::ServeSerial(projector, serverOptions, stdout);

@@ -38,27 +38,35 @@ void PeerStream::Send(const Frame& bytes) {
 
 bool PeerStream::Greet(const std::string& password) {
   const std::optional<Message> hello = Receive();
-  return hello && hello->kind == BodyKind::Hello && Admit(password);
+  return hello && hello->kind == BodyKind::Hello && Admit(password, hello->hello);
 }
 
-bool PeerStream::Admit(const std::string& password) {
+bool PeerStream::Admit(const std::string& password, const Hello& hello) {
+  m_seals.reset();
   if (password.empty()) {
     Send(Encode(Welcome{}));
     return true;
   }
-  const Challenge challenge{RandomNonce()};
-  Send(Encode(challenge));
+  const auto [salt, key] = ProjectorSecret(password).value();
+  const Nonce nonce = RandomNonce().value();
+  Send(Encode(Challenge{nonce, salt, ProofOf(Prover::Projector, key, hello.nonce, nonce).value()}));
   const std::optional<Message> answer = Receive();
-  const bool right =
-      answer && answer->kind == BodyKind::Answer && AnswerMatches(answer->answer.digest, password, challenge.nonce);
+  const bool right = answer && answer->kind == BodyKind::Answer &&
+                     SameDigest(answer->answer.digest, ProofOf(Prover::Client, key, hello.nonce, nonce).value());
   Send(Encode(Verdict{right}));
+  if (right) m_seals = SessionSeals::Make(key, hello.nonce, nonce);
   return right;
 }
 
 void PeerStream::ServeRequests(const std::string& password) {
   while (const std::optional<Message> message = Receive(10s)) {
-    if (message->kind == BodyKind::Hello && !Admit(password)) return;
-    if (message->kind == BodyKind::Request) Send(Encode(CorrectReply(message->request)));
+    if (message->kind == BodyKind::Hello && !Admit(password, message->hello)) return;
+    if (message->kind == BodyKind::Request && !m_seals) Send(Encode(CorrectReply(message->request)));
+    if (message->kind == BodyKind::SealedRequest && m_seals &&
+        m_seals->Check(SealedContent(message->request), message->seal)) {
+      const Reply reply = CorrectReply(message->request);
+      Send(Encode(reply, m_seals->Next(SealedContent(reply)).value()));
+    }
   }
 }
 
@@ -69,6 +77,7 @@ Reply CorrectReply(const Request& request) {
 }
 
 Script Serve(std::string password) {
+  if (!password.empty()) ProjectorSecret(password);  // stretched now, not within a client's timeout
   return [password](PeerStream& peer) {
     if (peer.Greet(password)) peer.ServeRequests(password);
   };

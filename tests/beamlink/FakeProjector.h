@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "beamlink/Auth.h"
 #include "beamlink/Protocol.h"
 #include "beamlink/Transport.h"
 
@@ -30,12 +31,13 @@ class PeerStream {
   // Waits for a hello, then welcomes the client or, with a password,
   // challenges it; true when the client may go on.
   bool Greet(const std::string& password);
-  // Answers requests with CorrectReply and greets every new hello, until the
-  // client goes away.
+  // Answers requests with CorrectReply (sealed after a password) and greets
+  // every new hello, until the client goes away.
   void ServeRequests(const std::string& password);
 
  private:
-  bool Admit(const std::string& password);
+  bool Admit(const std::string& password, const Hello& hello);
+  std::optional<SessionSeals> m_seals;
   int m_fd;
   const std::atomic<bool>& m_stop;
   Log m_log;

@@ -18,13 +18,18 @@ Frame Framed(const Frame& body) {
 }
 
 std::vector<Frame> OneOfEachKind() {
+  Hello hello;
   Challenge challenge;
   Answer answer;
   for (std::size_t i = 0; i < kNonceSize; ++i) challenge.nonce[i] = static_cast<std::uint8_t>(0xF0 ^ i);
-  for (std::size_t i = 0; i < kDigestSize; ++i) answer.digest[i] = static_cast<std::uint8_t>(i * 7);
+  for (std::size_t i = 0; i < kSaltSize; ++i) challenge.salt[i] = hello.nonce[i] = static_cast<std::uint8_t>(i + 1);
+  for (std::size_t i = 0; i < kDigestSize; ++i) challenge.proof[i] = answer.digest[i] = static_cast<std::uint8_t>(i * 7);
+  const Seal seal{1, 2, 3, 4, 5, 6, 7, 8};
   return {Encode(Request{7, Action::Set, 0x2003, 0x0102, 0xFFFF}),
           Encode(Reply{255, Status::Refused, 0x6000, static_cast<std::uint16_t>(Refusal::PowerOff)}),
-          Encode(Hello{}),
+          Encode(Request{9, Action::Get, 0x2003, 0, 0}, seal),
+          Encode(Reply{9, Status::Value, 0x2003, 0x0080}, seal),
+          Encode(hello),
           Encode(Welcome{}),
           Encode(challenge),
           Encode(answer),
@@ -42,8 +47,14 @@ TEST(ProtocolTest, FramesHaveTheirDocumentedBytes) {
             (Frame{0xA5, 0x09, 0x51, 0x02, 0x02, 0x20, 0x03, 0x00, 0x00, 0x00, 0xC8, 0xB3}));
   EXPECT_EQ(Encode(Reply{2, Status::Refused, 0x2003, static_cast<std::uint16_t>(Refusal::OutOfRange)}),
             (Frame{0xA5, 0x07, 0x52, 0x02, 0x02, 0x20, 0x03, 0x00, 0x02, 0xBD}));
-  EXPECT_EQ(Encode(Hello{}), (Frame{0xA5, 0x01, 0x48, 0xEA}));
   EXPECT_EQ(Encode(Verdict{true}), (Frame{0xA5, 0x02, 0x56, 0x01, 0xA3}));
+  // Sizes: hello 20, challenge 68, answer 36; sealed request 20, sealed reply 18.
+  const Frame sealed = Encode(Request{1, Action::Get, 0x2003, 0, 0}, Seal{1, 2, 3, 4, 5, 6, 7, 8});
+  EXPECT_EQ(sealed, (Frame{0xA5, 0x11, 0x71, 0x01, 0x01, 0x20, 0x03, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8,
+                           Crc8(std::span(sealed).subspan(1, 18))}));
+  EXPECT_EQ(Encode(Hello{}).size(), 20u);
+  EXPECT_EQ(Encode(Challenge{}).size(), 68u);
+  EXPECT_EQ(Encode(Reply{}, Seal{}).size(), 18u);
 }
 
 // With the encoder pinned by the bytes above, re-encoding what was decoded
@@ -98,9 +109,11 @@ TEST(ProtocolTest, MalformedInputIsRejected) {
       {"status 4", Framed({'R', 1, 4, 0x20, 0x03, 0, 0}), "unknown reply status"},
       {"short request", Framed({'Q', 1, 1, 0x20, 0x03, 0, 0, 0}), "not 9"},
       {"long reply", Framed({'R', 1, 1, 0x20, 0x03, 0, 0, 0}), "not 7"},
-      {"short challenge", Framed({'C', 1, 2, 3}), "not 17"},
+      {"short challenge", Framed({'C', 1, 2, 3}), "not 65"},
+      {"hello without a nonce", Framed({'H'}), "not 17"},
+      {"sealed request without its seal", Framed({'q', 1, 1, 0x20, 0x03, 0, 0, 0, 0}), "not 17"},
       {"verdict 2", Framed({'V', 2}), "neither 0 nor 1"},
-      {"trailing bytes", Frame{0xA5, 0x01, 0x48, 0xEA, 0x00}, "after the end"},
+      {"trailing bytes", Frame{0xA5, 0x01, 0x57, 0xB7, 0x00}, "after the end"},
       {"incomplete", Frame{0xA5, 0x09, 0x51}, "incomplete"},
   };
   for (const auto& c : cases) {

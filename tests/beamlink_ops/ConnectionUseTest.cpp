@@ -1,6 +1,7 @@
 // One connection per interface object: opened on first use, never shared.
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "PjtFixture.h"
 
@@ -66,6 +67,31 @@ TEST_F(ConnectionUse, AnAddressFillingItsWholeSlotIsReadWithinIt) {
   });
   EXPECT_TRUE(pjt.SetSharpness(128));
   EXPECT_EQ(address, std::string(sizeof pjt.m_szAddress, 'x'));
+}
+
+// A projector that cannot be reached is tried once per timeout (200 ms
+// here), under the name of the place really connected to; a refusal is an
+// answer and holds nothing off.
+TEST_F(ConnectionUse, ALinkThatIsDownIsTriedAgainOnlyAfterATimeout) {
+  int attempts = 0;
+  const auto refuse = [&](const beamlink::Endpoint&, beamlink::Deadline, std::string&) {
+    ++attempts;
+    return std::unique_ptr<beamlink::Transport>();
+  };
+  pjt.SetTransportFactory(refuse, "127.0.0.9:4352");
+  for (int i = 0; i < 3; ++i) pjt.SetContrast(128);
+  EXPECT_EQ(attempts, 1);
+  EXPECT_EQ(pjt.LinkProblem(), (beamlink::LinkProblem{beamlink::CallFailure::Unreachable, "127.0.0.9:4352"}));
+  std::this_thread::sleep_for(std::chrono::milliseconds(250));
+  pjt.SetContrast(128);
+  EXPECT_EQ(attempts, 2);
+
+  pjt.SetTransportFactory(projector.Factory());  // a new route is tried at once
+  projector.Refuse(beamlink::Refusal::Busy);
+  pjt.SetContrast(128);
+  pjt.SetContrast(128);
+  EXPECT_EQ(projector.Requests().size(), 2u);
+  EXPECT_FALSE(pjt.LinkProblem());
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST_F(Trace, AFailureReportsWhatTheCallerGotAndNoValue) {
   pjt.ExecFilterTimeReset();
   EXPECT_EQ(Last().result, TraceValue(-1LL));
   pjt.IncrementColorTempGain(0, 5);
-  EXPECT_EQ(beamlink::Describe(Last()), "IncrementColorTempGain(0, 5) -> 5");
+  EXPECT_EQ(beamlink::Describe(Last()), "IncrementColorTempGain(0, 5) -> 5 (IncrementColorTempGain: refused (busy))");
 }
 
 // A generic step shows its value, a void setter no result, a step with a

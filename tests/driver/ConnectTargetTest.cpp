@@ -12,6 +12,9 @@ TEST(ConnectTarget, AcceptsTheFourForms) {
   EXPECT_EQ(ParseConnectTarget("sim").kind, ConnectTarget::Kind::Simulated);
   EXPECT_EQ(ParseConnectTarget("none").kind, ConnectTarget::Kind::None);
   const ConnectTarget tcp = ParseConnectTarget("tcp://127.10.0.254:65535");
+  EXPECT_EQ(ParseConnectTarget("pjlink://127.0.0.1:4352").kind, ConnectTarget::Kind::PjLink);
+  EXPECT_EQ(ParseConnectTarget("pjlink://127.0.0.1:4352").Text(), "pjlink://127.0.0.1:4352");
+  EXPECT_THROW(ParseConnectTarget("pjlink://10.0.0.1:4352"), CommandError);
   EXPECT_EQ(tcp.kind, ConnectTarget::Kind::Tcp);
   EXPECT_EQ(tcp.host, "127.10.0.254");
   EXPECT_EQ(tcp.port, 65535);

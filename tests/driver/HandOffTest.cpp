@@ -30,6 +30,7 @@ struct Held {
   int whisperCount = -1;
   std::vector<std::string> ranges;
   std::string caption;
+  int tabs = 0;
 };
 
 Held OpenAndLook(const std::string& openLine) {
@@ -41,6 +42,7 @@ Held OpenAndLook(const std::string& openLine) {
                 held.whisperCount = dialog->m_nWhisperCount;
                 held.ranges.assign(std::begin(dialog->m_strRange), std::end(dialog->m_strRange));
                 held.caption = dialog->GetWindowText();
+                held.tabs = dialog->m_tab.GetItemCount();
               })});
   return held;
 }
@@ -123,6 +125,11 @@ TEST(DriverHost, OverridesReachTheDialog) {
       R"({"cmd":"open","host":{"type":4,"model":77,"name":"Lab","inputs":[],"connection":{"address":"127.0.0.9"}}})");
   EXPECT_EQ(own.modelNo, 77);
   EXPECT_EQ(own.caption, CatalogText(Msg(4, 155), "Lab", "127.0.0.9"));
+  // A host may hand over a type the module does not know: the status tab alone.
+  const Held unknownType = OpenAndLook(
+      R"({"cmd":"open","host":{"type":9,"model":1,"name":"New","inputs":[],"connection":{"address":"127.0.0.9"}}})");
+  EXPECT_EQ(unknownType.tabs, 1);
+  EXPECT_EQ(own.tabs, 8);
 }
 
 TEST(DriverHost, BadDescriptionsAndOptionsAreRefusedBeforeAnyDialogOpens) {

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "projector/LinkProblemText.h"
+#include "simulator/pjsim/Daemon.h"
 #include "tests/beamlink/FakeProjector.h"
 #include "tests/driver/DriverTestSupport.h"
 
@@ -10,6 +12,7 @@ namespace driver::testing {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 CPjtInterface& Pjt(Session& session) {
   CExpertDlg* dialog = session.OpenDialog();
@@ -62,7 +65,8 @@ TEST(DriverProjector, EventsReportTheCallsOnTheSimulatedProjectorInTheirShape) {
   EXPECT_EQ(calls[0].dump(), R"({"op":"Get","code":"0x2003","result":1,"out":130})");
   EXPECT_EQ(calls[1].dump(), R"({"op":"Inc","code":"0x2003","value":0,"result":1})");
   EXPECT_EQ(calls[2].dump(), R"({"op":"SetWhisper","args":[1],"result":true})");
-  EXPECT_EQ(calls[3].dump(), R"({"op":"SetWhisper","args":[2],"result":false})");
+  EXPECT_EQ(calls[3].dump(),
+            R"j({"op":"SetWhisper","args":[2],"result":false,"error":"SetWhisper: refused (out of range)"})j");
   EXPECT_EQ(calls[4].dump(), R"({"op":"GetInputSrcVolume","args":[4],"result":true,"out":20})");
   EXPECT_EQ(calls[5].dump(), R"({"op":"GetColorTempGainR","args":[],"result":140})");
   EXPECT_EQ(calls[6].dump(), R"({"op":"SetPowerOff","args":[]})");  // returns nothing: no result
@@ -120,8 +124,9 @@ TEST(DriverProjector, FailedCodesAndOperationsFailUntilCleared) {
   EXPECT_EQ(gets, (std::vector<int>{0, 1, 1}));
   EXPECT_EQ(whispers, (std::vector<bool>{false, true}));
   EXPECT_EQ(value, 128);
-  // A failed call writes nothing: no "out".
-  EXPECT_EQ(Reply(output, "2")["calls"][0].dump(), R"({"op":"Get","code":"0x2003","result":0})");
+  // A failed call writes nothing: no "out", but why it failed.
+  EXPECT_THAT(Reply(output, "2")["calls"][0].dump(),
+              StartsWith(R"({"op":"Get","code":"0x2003","result":0,"error":")"));
 }
 
 TEST(DriverProjector, LatencyDelaysEveryReply) {
@@ -176,7 +181,7 @@ TEST(DriverProjector, ConnectNoneOrAMissingSerialDeviceFailsEveryCallAndHasNoSim
   EXPECT_EQ(result, 0);
   EXPECT_THAT(error, HasSubstr("no projector connected"));
   EXPECT_THAT(ErrorOf(output, "1"), HasSubstr("\"connect\":\"none\""));
-  EXPECT_EQ(Reply(output, "2")["calls"].back().dump(), R"({"op":"Get","code":"0x2003","result":0})");
+  EXPECT_THAT(Reply(output, "2")["calls"].back().dump(), HasSubstr(R"("result":0,"error":"Get: cannot reach)"));
 
   RunSession({Line(R"({"cmd":"open","model":"5/30","connect":"serial:/nonexistent/tty0"})"),
               GetBrightness(result, &error), Line(R"({"cmd":"close"})")});
@@ -244,6 +249,54 @@ TEST(DriverProjector, TcpGoesOnlyWhereConnectSaysWithTheHandedTimeout) {
   EXPECT_LT(took, std::chrono::milliseconds(1500)) << "the handed-over 150 ms timeout was not used";
   EXPECT_GT(target.Connections(), 0);  // opening the dialog reads the projector too
   EXPECT_EQ(handed.Connections(), 0);
+}
+
+// A projector that takes the connection and never answers, or one that
+// refuses the password: the status page reads eight states, but the dialog
+// opens after one wait and one login, with one box saying why, not told
+// again when the page is shown once more.
+TEST(DriverProjector, ADeadLinkCostsOneWaitAndIsToldOnceByName) {
+  const beamlink::test::FakeProjector silent({[](beamlink::test::PeerStream& peer) {
+    while (peer.Receive()) {
+    }
+  }});
+  std::atomic<int> logins{0};
+  sim::ServerOptions options;
+  options.password = "right";
+  options.log = [&logins](const std::string& line) { logins += line.find("hello") != std::string::npos; };
+  std::string error;
+  const auto guarded = sim::pjsim::LoopbackService::Start(
+      std::make_shared<sim::Projector>(*Database().Find(5, 30)), options, error);
+  ASSERT_TRUE(guarded) << error;
+  struct Case {
+    int port;
+    const char* connection;
+    beamlink::CallFailure failure;
+  };
+  for (const Case& c : {Case{silent.Port(), R"({"fourth":300})", beamlink::CallFailure::Timeout},
+                        Case{guarded->Port(), R"({"text2":"wrong"})", beamlink::CallFailure::PasswordMismatch}}) {
+    const std::string peer = "127.0.0.1:" + std::to_string(c.port);
+    std::chrono::steady_clock::time_point start;
+    std::chrono::steady_clock::duration took{};
+    const auto output = RunSession({
+        Do([&](Session&) { start = std::chrono::steady_clock::now(); }),
+        Line(R"({"cmd":"open","model":"5/30","host":{"connection":)" + std::string(c.connection) +
+             R"(},"connect":"tcp://)" + peer + R"("})"),
+        Do([&](Session&) { took = std::chrono::steady_clock::now() - start; }),
+        Line(R"({"cmd":"events","seq":1})"),
+        Line(R"({"cmd":"tab","index":0})"),
+        Line(R"({"cmd":"events","seq":2})"),
+        Line(R"({"cmd":"close"})"),
+    });
+    const OrderedJson messages = Reply(output, "1")["messages"];
+    ASSERT_EQ(messages.size(), 1u) << messages.dump();
+    EXPECT_EQ(messages[0]["text"], LinkProblemText({c.failure, peer}));
+    EXPECT_THAT(messages[0]["text"].get<std::string>(), HasSubstr(peer));
+    EXPECT_TRUE(Reply(output, "2")["messages"].empty());
+    EXPECT_LT(took, std::chrono::milliseconds(c.failure == beamlink::CallFailure::Timeout ? 900 : 1500)) << peer;
+  }
+  EXPECT_EQ(silent.Connections(), 1);
+  EXPECT_EQ(logins, 1);
 }
 
 }  // namespace

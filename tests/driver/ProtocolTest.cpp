@@ -61,10 +61,11 @@ TEST(DriverErrors, BadLinesGetAClearErrorAndTheSessionGoesOn) {
       R"({"cmd":"text","category":4,"number":1.5,"seq":6})",
       R"({"cmd":"text","category":4,"number":4294967296,"seq":7})",
       R"({"cmd":"text","category":4,"seq":8})",       // missing field
-      R"({"cmd":"events","seq":)" + std::string(100000, '[') + std::string(100000, ']') + "}",  // absurdly deep
+      R"({"cmd":"events","seq":)" + std::string(10000, '[') + std::string(10000, ']') + "}",  // absurdly deep
+      R"({"cmd":"events","seq":")" + std::string(kMaxLineBytes, 'x') + "\"}",                // too long
       R"({"cmd":"events","seq":"last"})",
   });
-  ASSERT_EQ(output.size(), 12u);
+  ASSERT_EQ(output.size(), 13u);
   for (std::size_t i = 0; i + 1 < output.size(); ++i) {
     EXPECT_FALSE(output[i]["ok"].get<bool>()) << i;
     EXPECT_FALSE(output[i]["error"].get<std::string>().empty()) << i;
@@ -80,6 +81,7 @@ TEST(DriverErrors, BadLinesGetAClearErrorAndTheSessionGoesOn) {
   EXPECT_THAT(ErrorOf(output, "7"), HasSubstr("out of range"));
   EXPECT_THAT(ErrorOf(output, "8"), HasSubstr("needs the field \"number\""));
   EXPECT_THAT(output[10]["error"].get<std::string>(), HasSubstr("nested more than"));
+  EXPECT_THAT(output[11]["error"].get<std::string>(), HasSubstr("longer than 65536 bytes"));
   EXPECT_EQ(ErrorOf(output, "\"last\""), "");
 }
 
@@ -135,10 +137,10 @@ TEST(DriverEvents, ReportsMessageBoxesOnceAndNoInventedCalls) {
 TEST(DriverEvents, ProjectorCallsAreReportedInOrderInTheirShape) {
   const auto output = RunSession({
       Do([](Session& session) {
-        session.Calls().Append({"Get", 0x2003, std::nullopt, std::nullopt, 1LL, 130LL});
-        session.Calls().Append({"Inc", 0x0A1, 0, std::nullopt, 1LL, std::nullopt});
+        session.Calls().Append({"Get", 0x2003, std::nullopt, std::nullopt, 1LL, 130LL, {}});
+        session.Calls().Append({"Inc", 0x0A1, 0, std::nullopt, 1LL, std::nullopt, {}});
         session.Calls().Append({"SetWhisper", std::nullopt, std::nullopt, std::vector<CallValue>{2LL, true, "x"}, true,
-                                std::nullopt});
+                                std::nullopt, {}});
       }),
       Line(R"({"cmd":"events","seq":1})"),
   });

@@ -10,9 +10,12 @@
 #include "beamlink/PjtInterface.h"
 #include "host/core/DemoFleet.h"
 #include "host/core/EntryValidation.h"
+#include "host/core/IdentityQuery.h"
 #include "host/core/LoopbackGuard.h"
 #include "host/core/PowerStatus.h"
 #include "projector/CommandCodes.h"
+#include "simulator/pjlink/PjLinkServer.h"
+#include "simulator/pjsim/Daemon.h"
 
 namespace host::test {
 namespace {
@@ -97,6 +100,27 @@ TEST(PowerStatusTest, ReadsThePowerStateOrSaysWhyNot) {
   const PowerStatus failed = QueryPowerStatus(gone, LoopbackOnlyTransports());
   EXPECT_FALSE(failed.read);
   EXPECT_NE(PowerStatusText(failed).find(failed.error), std::string::npos);
+}
+
+TEST(PowerStatusTest, APjLinkEntryIsReadAndQueriedOverPjLink) {
+  auto projector = std::make_shared<sim::Projector>(*Database().Find(4, 9));
+  sim::ServerOptions options;
+  options.password = "pw";
+  options.protocol = sim::pjlink::PjLinkProtocol({});
+  std::string error;
+  const auto service = sim::pjsim::LoopbackService::Start(projector, options, error);
+  ASSERT_TRUE(service) << error;
+  ProjectorEntry entry{"", 4, 9, Link::Network, "127.0.0.1", service->Port(), true, 0, 0, "pw", 2000, false};
+  ASSERT_TRUE(projector->SetValue(pjcode::kPowerStatus, 0, 2));
+  const PowerStatus status = QueryPowerStatus(entry, LoopbackOnlyTransports());
+  EXPECT_EQ(status.state, 2) << status.error;
+  const auto identity = QueryIdentity(entry, LoopbackOnlyTransports(), error);
+  ASSERT_TRUE(identity) << error;
+  EXPECT_EQ(identity->name, projector->Model().name);
+  EXPECT_EQ(identity->projectorClass, 2);
+  EXPECT_NE(IdentityText(*identity).find(identity->manufacturer), std::string::npos);
+  entry.pjlink = false;  // our own protocol is not spoken there
+  EXPECT_FALSE(QueryPowerStatus(entry, LoopbackOnlyTransports()).read);
 }
 
 TEST(LoopbackGuardTest, RefusesOtherAddressesAndSerialPortsWithoutTryingThem) {

@@ -54,16 +54,15 @@ class HostWindowTest : public ::testing::Test {
   MainWindow m_window;
 };
 
-TEST_F(HostWindowTest, ListsTheDemoProjectorsAndRefreshesTheirStatusOverTcp) {
+// The status column fills itself once the window is up, over TCP from the
+// demo projectors, without "Refresh status".
+TEST_F(HostWindowTest, ListsTheDemoProjectorsAndFillsTheirStatusOverTcpByItself) {
   const int row = RowOf(5, 30);
   EXPECT_TRUE(Cell(row, ProjectorTableModel::kModel).startsWith("5/30")) << Cell(row, 1).toStdString();
   EXPECT_TRUE(Cell(row, ProjectorTableModel::kModel).contains("PV-5300"));
   EXPECT_EQ(Cell(row, ProjectorTableModel::kConnection).toStdString(),
             "127.0.0.1:" + std::to_string(m_session.Rows()[static_cast<std::size_t>(row)].entry.tcpPort));
-  EXPECT_TRUE(Cell(row, ProjectorTableModel::kStatus).isEmpty());
 
-  m_window.Status().RefreshAll();
-  EXPECT_TRUE(m_window.Status().Busy());
   const QString on = QString::fromStdString(PowerStatusText({true, 1, {}}));
   for (int r = 0; r < m_window.Table().model()->rowCount(); ++r)
     QTRY_COMPARE_WITH_TIMEOUT(Cell(r, ProjectorTableModel::kStatus), on, 10000);
@@ -154,6 +153,23 @@ TEST(EntryDialogTest, EditsAnEntryAndNumbersSerialPortsFromOne) {
   const ProjectorEntry edited = dialog.Entry();
   EXPECT_EQ(edited.serialPort, 0);
   EXPECT_EQ(edited.baudRate, 38400);
+}
+
+// Network and serial fields sit in the one form: every field of the kind
+// shown starts at the same left edge, and the other kind's rows are hidden.
+TEST(EntryDialogTest, FieldsShareOneLeftEdge) {
+  EntryDialog dialog(Database(), {&Database(), false}, nullptr);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const auto left = [&](const char* name) { return dialog.findChild<QWidget*>(name)->geometry().left(); };
+  const auto shown = [&](const char* name) { return dialog.findChild<QWidget*>(name)->isVisible(); };
+  for (const char* field : {"model", "link", "address", "protocol", "tcpPort", "password", "timeout"})
+    EXPECT_EQ(left(field), left("name")) << field;
+  EXPECT_FALSE(shown("serialPort"));
+  dialog.findChild<QComboBox*>("link")->setCurrentIndex(1);
+  EXPECT_TRUE(shown("serialPort"));
+  EXPECT_FALSE(shown("address"));
+  for (const char* field : {"serialPort", "baudRate"}) EXPECT_EQ(left(field), left("name")) << field;
 }
 
 }  // namespace

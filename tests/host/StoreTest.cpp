@@ -24,6 +24,8 @@ std::vector<ProjectorEntry> SampleEntries() {
   hall.tcpPort = 10000;
   hall.password = "se\"cret\\";
   hall.timeoutMs = 3500;
+  ProjectorEntry pjlink = hall;
+  pjlink.pjlink = true;
   ProjectorEntry lab;
   lab.name = "Lab";
   lab.modelType = 2;
@@ -31,7 +33,7 @@ std::vector<ProjectorEntry> SampleEntries() {
   lab.link = Link::Serial;
   lab.serialPort = 3;
   lab.baudRate = 9600;
-  return {hall, lab};
+  return {hall, pjlink, lab};
 }
 
 std::vector<fs::path> FilesIn(const fs::path& dir) {
@@ -75,7 +77,7 @@ TEST(ProjectorStoreTest, FailedSaveReportsAndCleansUp) {
 
 TEST(ProjectorStoreTest, DamagedFileIsMovedAsideIntactAndNamed) {
   struct Case {
-    const char* text;
+    std::string text;
     const char* named;  // part of the problem report
   };
   const Case cases[] = {
@@ -97,9 +99,11 @@ TEST(ProjectorStoreTest, DamagedFileIsMovedAsideIntactAndNamed) {
       {"{\"version\": 1, \"projectors\": [{\"name\": \"A\", \"type\": 5, \"model\": 30, \"connection\": \"serial\", "
        "\"serial_port\": 0, \"timeout_ms\": 99999999999}]}",
        "timeout_ms"},
+      {"{\"version\": 1e400}", "JSON"},  // no double holds it
+      {"{\"version\": 1, \"projectors\": []}" + std::string(kMaxListBytes, ' '), "KiB"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.text.substr(0, 80));
     ScratchDir dir;
     const fs::path file = dir.Path() / "projectors.json";
     WriteFile(file, c.text);

@@ -56,6 +56,7 @@ TEST_F(Overrides, RefuseBadValuesAndLeaveTheDescriptionUntouched) {
                       {{"ranges", {{"17", 5}}}},
                       {{"ranges", {{"17", std::string(64, '1')}}}},
                       {{"connection", {{"port", "COM1"}}}},
+                      {{"connection", {{"fourth", 60000}}}},  // a dead projector would cost a minute a read
                       {{"name", "Hall"}, {"gamma", json::array({1})}},
                       {{"colortemp", json::array()}},
                       "x"};

@@ -98,25 +98,37 @@ TEST(ControlPage, RefusedChangesShowTheirMessageAndSnapBack) {
   EXPECT_EQ(Control(page, 21024)["pos"], 0);
 }
 
+// A choice that is not sent shows the projector's state again; a change the
+// projector takes refreshes the whole page.
 TEST(ControlPage, PowerChangesOnlyWhatNeedsChangingAndNotWhileCoolingDown) {
   Script script("1/3", kType12Tab);
   script.Events();
   script.Select(21029, 1);  // already on: nothing sent
   const std::string same = script.Events();
   script.Reload(R"("set":{"0x6000":2})");
-  const std::string coolingDump = script.Dump();
   script.Events();
   script.Select(21029, 1);
   const std::string cooling = script.Events();
+  const std::string coolingDump = script.Dump();
   script.Sim(R"("fail":["0x6000"])");
-  script.Select(21029, 0);
+  script.Select(21029, 1);
   const std::string unreadable = script.Events();
+  const std::string unreadableDump = script.Dump();
+  script.Reload(R"("clear":true,"set":{"0x6000":0})");
+  script.Events();
+  script.Select(21029, 1);
+  const std::string switchedOn = script.Events();
   const auto output = script.Run();
   EXPECT_THAT(Calls(Reply(output, same)), ElementsAre("Get 0x6000"));
-  EXPECT_EQ(Control(Reply(output, coolingDump), 21029)["sel"], 0);
   EXPECT_THAT(Calls(Reply(output, cooling)), ElementsAre("Get 0x6000"));
   EXPECT_THAT(Messages(Reply(output, cooling)), ElementsAre("none: " + CatalogText(Msg(2201, 27))));
+  EXPECT_EQ(Control(Reply(output, coolingDump), 21029)["sel"], 0);
   EXPECT_THAT(Messages(Reply(output, unreadable)), ElementsAre(StopBox(Msg(2201, 26))));
+  EXPECT_EQ(Control(Reply(output, unreadableDump), 21029)["sel"], 0);
+  const auto on = Calls(Reply(output, switchedOn));
+  ASSERT_GE(on.size(), 3u);
+  EXPECT_THAT(std::vector<std::string>(on.begin(), on.begin() + 3), ElementsAre("Get 0x6000", "SetPowerOn()", "Get 0x6000"));
+  EXPECT_GT(std::count(on.begin(), on.end(), "Get 0x2000"), 0) << "the page is read again";
 }
 
 TEST(ControlPage, ListsSendThePositionOrTheInputCode) {
@@ -132,13 +144,17 @@ TEST(ControlPage, ListsSendThePositionOrTheInputCode) {
   script.Select(21107, 1);
   script.Select(21108, 2);
   const std::string sent = script.Events();
+  const std::string unsent = script.Dump();  // code 7 was not sent: input B stays on show
   script.Sim(R"("fail":["0x2000"])");
   script.Select(21030, 0);
   const std::string refused = script.Events();
+  const std::string refusedDump = script.Dump();
   const auto output = script.Run();
   EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("Set 0x2000=5", "SetBlank(1)", "SetMute(1)", "SetFreeze(1)",
                                                       "SetPicturePosition(2)"));
   EXPECT_THAT(Messages(Reply(output, refused)), ElementsAre(StopBox(Msg(2201, 25))));
+  EXPECT_EQ(Control(Reply(output, unsent), 21030)["sel"], 1);
+  EXPECT_EQ(Control(Reply(output, refusedDump), 21030)["sel"], 1);
 }
 
 TEST(ControlPage, AFailedReadDisablesTheGroupUntilAGoodRefresh) {

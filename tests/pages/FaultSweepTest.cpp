@@ -24,6 +24,8 @@ struct SweptPage {
   int tab;
   std::string openFields;
   std::vector<Fault> faults;
+  std::set<int> opensDialog = {};  // buttons that open a modal dialog: not clicked
+  int dialogOpener = 0;            // sweeps the modal dialog this button opens instead of the page
 };
 
 const std::vector<SweptPage> kPages = {
@@ -75,6 +77,58 @@ const std::vector<SweptPage> kPages = {
       {"ExecKeyStoneVReset", {}},
       {"ExecKeyStoneHReset", {}}}},
     {"5/44", 7, "", {{"0x2400", {}, {Msg(2201, 71)}}, {"0x3500", {20288}, {Msg(2201, 80)}}}},
+    {"5/30", 1, "",
+     {{"0x2003", {20134, 20136, 20135, 20329}, {Msg(2201, 58)}}, {"SetBrightness", {}},
+      {"0x2004", {20137, 20138, 20139, 20330}, {Msg(2201, 59)}}, {"SetContrast", {}},
+      {"0x30A1", {20142, 20133}}, {"SetGamma", {}}, {"0x30B0", {20144, 20143}, {Msg(2201, 61)}},
+      {"0x2202", {20147, 20151, 20149, 20331}, {Msg(2201, 60)}}, {"SetColor", {}},
+      {"0x2203", {21061, 21062, 21063, 20332}, {Msg(2201, 15)}}, {"SetTint", {}},
+      {"0x2201", {20148, 20152, 20150, 20333}, {Msg(2201, 17)}}, {"SetSharpness", {}},
+      {"0x3304", {20293}, {Msg(2201, 78)}}, {"SetMyMemory", {}}, {"ExecBrightnessReset", {}}},
+     {20133, 20143}},
+    {"4/21", 1, "",
+     {{"0x2004", {20137, 20138, 20139, 20141}, {Msg(2201, 59)}}, {"0x30B0", {20144, 20143}, {Msg(2201, 61)}},
+      {"0x2207", {20145}}, {"SetProgressive", {}}, {"0x2201", {20148, 20152, 20150, 20155}, {Msg(2201, 17)}},
+      {"ExecTintReset", {}}},
+     {20133, 20143}},
+    {"5/30", 1, "",
+     {{"0x3080", {20158}, {Msg(2201, 52)}}, {"0x3090", {20160, 20181, 20161, 20162}, {Msg(2201, 44)}},
+      {"0x3097", {20182, 21030, 20183, 20184}, {Msg(2201, 51)}}, {"ExecUserGammaPReset", {}}},
+     {}, 20133},
+    {"5/30", 1, R"("host":{"colorTemp":[{"code":17,"name":"Custom 1"}]})",
+     {{"0x3080", {20158}, {Msg(2201, 52)}}, {"0x30B1", {20182, 20181, 20188, 20194}, {Msg(2201, 38)}},
+      {"IncrementColorTempGain", {}}, {"0x30B7", {20187, 21028, 20193, 20199}, {Msg(2201, 43)}},
+      {"ExecColorTempGainRReset", {}}},
+     {}, 20143},
+    {"4/21", 2, "",
+     {{"0x2008", {20200}}, {"SetAspect", {}}, {"0x2209", {20046, 20047, 20048, 20049}, {Msg(2201, 53)}},
+      {"0x2100", {20202, 20204, 20205}, {Msg(2201, 54)}}, {"0x2101", {20201, 20203, 20206}, {Msg(2201, 54)}},
+      {"0x2103", {20207, 20209, 20208, 20210}, {Msg(2201, 55)}}, {"0x2102", {20211, 20212, 20213}, {Msg(2201, 56)}},
+      {"ExecAutoAdjust", {}}, {"ExecOverScanReset", {}}}},
+    {"5/36", 2, "", {{"0x2209", {20046, 20047, 20048, 20049}, {Msg(2201, 53)}}}},
+    {"4/21", 5, "",
+     {{"0x3005", {20226}}, {"SetLanguage", {}}, {"0x3016", {20227, 20230, 20231}, {Msg(2201, 62)}},
+      {"0x3015", {20228, 20229, 20232}, {Msg(2201, 62)}}, {"0x3018", {20233, 20234, 20235, 20236}, {Msg(2201, 63)}},
+      {"0x3000", {20237}}, {"SetBlankColor", {}}, {"0x3004", {21086}}, {"SetStartup", {}}, {"0x30C0", {20238}},
+      {"SetMyScreenLock", {}}, {"0x3017", {20239}}, {"SetMessage", {}}, {"ExecMenuPositionVReset", {}}}},
+    {"5/36", 5, "", {{"0x3018", {}}, {"0x3000", {20237}}}},
+    {"4/9", 3, "",
+     {{"0x2207", {20221}}, {"SetProgressive", {}}, {"0x220A", {20111}}, {"Set3DYCS", {}}, {"0x2206", {20220}},
+      {"SetVideoNR", {}}}},
+    {"4/9", 7, "",
+     {{"0x200E", {20258}}, {"SetOneTouch", {}}, {"0x2016", {20259}}, {"SetAutoSearch", {}}, {"0x2019", {20260}},
+      {"SetAutoAdjustEnable", {}}, {"0x3110", {20261, 20287, 20262, 20263}, {Msg(2201, 37)}},
+      {"IncrementAutoPowerOff", {}}, {"DecrementAutoPowerOff", {}}}},
+    {"4/9", 4, "",
+     {{"0x2204", {20222}}, {"SetColorSpace", {}}, {"0x2017", {20223}}, {"SetComponent", {}}, {"0x2200", {20224}},
+      {"SetVideoFormat", {}}, {"0x3014", {20225}}, {"SetFrameLock", {}}, {"0x2020", {21060}}, {"SetDVI", {}}}},
+    {"4/21", 4, R"("host":{"model":24})",
+     {{"0x3300", {20242}}, {"SetWhisper", {}}, {"0x3001", {20243}}, {"SetMirror", {}},
+      {"0x2001", {20244, 20245, 20246, 20256}, {Msg(2201, 65)}}, {"0x201C", {21034}}, {"SetStereo", {}},
+      {"0x2600", {20247}}, {"SetIRFront", {}}, {"0x2602", {20248}}, {"SetIRTop", {}},
+      {"0x2007", {20249, 20250, 20251, 20252}, {Msg(2201, 64)}}, {"ExecKeyStoneReset", {}}, {"0x2030", {21043}},
+      {"0x2034", {21044}}, {"0x2031", {21051}}, {"0x2032", {21052}}, {"0x2035", {21053}}, {"SetAudioVideo", {}}}},
+    {"4/21", 4, "", {{"0x300A", {21049, 21048, 21050, 21118}, {Msg(2201, 79)}}}},
     {"5/42", 3, "",
      {{"GetProgressive", {20294}}, {"GetVideoNrVal", {20295}}, {"Get3dycs", {20296}}, {"GetColorSpace", {20297}},
       {"GetComponent", {20298}}, {"GetVideoFormat", {20299, 20300}}, {"GetM1d", {20301}}, {"GetRgbIn", {20303, 20304}},
@@ -104,9 +158,95 @@ const std::vector<SweptPage> kPages = {
       {"GetAudioRGB1", {20356}}, {"GetAudioRGB2", {20358}}, {"GetAudioM1D", {20359}}, {"GetAudioVideo", {20360}},
       {"GetAudioSVideo", {20361}}, {"GetAudioComponent", {20362}}, {"GetAudioMIU", {20363}},
       {"GetHDMIAudio", {20364}}, {"SetSRSWOW", {}}, {"IncrementInputSrcVol", {}}, {"SetInputSrcTreble", {}}}},
+    {"1/16", 1, "",
+     {{"0x2003", {21035, 21038, 21036, 21116}, {Msg(2201, 58)}}, {"0x2004", {21037, 21039, 21040, 21115}, {Msg(2201, 59)}},
+      {"0x2007", {21046, 21045, 21047, 21117}, {Msg(2201, 64)}}, {"0x2008", {21041}}, {"SetAspect", {}},
+      {"0x3300", {21042}}, {"0x3001", {21033}}, {"SetMirror", {}}, {"0x3005", {21034}}, {"SetLanguage", {}},
+      {"ExecBrightnessReset", {}}, {"ExecContrastReset", {}}, {"ExecKeyStoneReset", {}}}},
+    {"2/6", 1, "",
+     {{"0x2003", {21035, 21038, 21036, 21116}, {Msg(2201, 58)}}, {"0x2004", {21037, 21039, 21040, 21115}, {Msg(2201, 59)}},
+      {"0x2008", {21041}}, {"0x2009", {20027}}, {"SetPicturePosition", {}}, {"0x30A1", {21045}}, {"SetGamma", {}},
+      {"0x3001", {21033}}, {"0x3005", {21034}}, {"ExecBrightnessReset", {}}, {"ExecContrastReset", {}}}},
+    {"1/3", 2, "",
+     {{"0x30A1", {21045}}, {"SetGamma", {}}, {"0x30B0", {21049}, {Msg(2201, 61)}}, {"0x30B1", {21050}, {Msg(2201, 74)}},
+      {"0x30B2", {21051}, {Msg(2201, 75)}}, {"0x30B3", {21052}, {Msg(2201, 76)}},
+      {"0x30A0", {21046, 21047, 21048, 21121}, {Msg(2201, 77)}}, {"0x2005", {21065, 21067, 21066, 21122}, {Msg(2201, 73)}},
+      {"0x2012", {21037, 21039, 21040, 21123}, {Msg(2201, 81)}}, {"0x2006", {21041, 21042, 21053, 21124}, {Msg(2201, 72)}},
+      {"0x2201", {21054, 21055, 21056, 21125}, {Msg(2201, 17)}}, {"0x2202", {21057, 21058, 21059, 21126}, {Msg(2201, 60)}},
+      {"0x2203", {21060, 21061, 21062, 21127}, {Msg(2201, 15)}}, {"SetMyMemory", {}}, {"ExecColorBalRReset", {}},
+      {"ExecColorBalGReset", {}}, {"ExecColorBalBReset", {}}, {"ExecSharpnessReset", {}}, {"ExecColorReset", {}},
+      {"ExecTintReset", {}}}},
+    {"2/6", 2, "",
+     {{"0x2005", {21065, 21067, 21066, 21122}, {Msg(2201, 73)}}, {"0x2006", {21041, 21042, 21053, 21124}, {Msg(2201, 72)}},
+      {"0x2201", {21054, 21055, 21056, 21125}, {Msg(2201, 17)}}, {"0x2202", {21057, 21058, 21059, 21126}, {Msg(2201, 60)}},
+      {"0x2203", {21060, 21061, 21062, 21127}, {Msg(2201, 15)}}, {"ExecColorBalRReset", {}}, {"ExecSharpnessReset", {}}}},
+    {"1/3", 3, "",
+     {{"0x2100", {21054, 21055, 20021}, {Msg(2201, 54)}}, {"0x2101", {21052, 21053, 20022}, {Msg(2201, 54)}},
+      {"0x2103", {21070, 21071, 21072, 21117}, {Msg(2201, 55)}}, {"0x2102", {21074, 21075, 21109}, {Msg(2201, 56)}},
+      {"0x2209", {21049, 21050, 21051, 21115}, {Msg(2201, 53)}}, {"ExecVPosReset", {}}, {"ExecHPosReset", {}},
+      {"ExecHSizeReset", {}}, {"ExecOverScanReset", {}}}},
+    {"2/6", 3, "",
+     {{"0x2100", {20031, 20033, 20045}, {Msg(2201, 54)}}, {"0x2101", {20034, 20032, 20044}, {Msg(2201, 54)}},
+      {"0x2103", {20035, 20036, 20037, 20038}, {Msg(2201, 55)}}, {"0x2102", {20039, 20041, 20040}, {Msg(2201, 56)}},
+      {"0x2209", {20030}, {Msg(2201, 53)}}, {"ExecVPosReset", {}}, {"ExecHPosReset", {}}, {"ExecHSizeReset", {}}}},
+    {"1/3", 7, "",
+     {{"0x2001", {21101, 21102, 21103, 21120}, {Msg(2201, 65)}}, {"0x201C", {21054}}, {"0x2013", {21056}},
+      {"0x2600", {21096}}, {"0x2601", {21097}}, {"0x2602", {21098}}, {"0x2608", {21055}}, {"0x2019", {21113}},
+      {"0x2570", {21109}}, {"0x2410", {21110}}}},
+    {"2/12", 7, "",
+     {{"0x2001", {20067, 20068, 20069, 20070}, {Msg(2201, 65)}},
+      {"0x3110", {21104, 21105, 21106, 21121}, {Msg(2201, 37)}},
+      {"0x3300", {20071}}}},
+    {"2/6", 7, "", {{"0x2600", {20072}}, {"0x2601", {20073}}, {"0x2602", {20074}}}},
+    {"1/3", 6, "",
+     {{"0x3000", {21085}}, {"0x3004", {21086}}, {"0x3012", {21087}}, {"0x30C0", {21088}}, {"0x3017", {21092}},
+      {"0x3016", {21089, 21091, 20021}, {Msg(2201, 62)}}, {"0x3015", {21090, 21057, 20022}, {Msg(2201, 62)}}}},
+    {"1/3", 4, "",
+     {{"0x2204", {21074}}, {"0x2017", {21075}}, {"0x2200", {21076}}, {"0x220A", {21077}}, {"0x2206", {21053}},
+      {"0x2302", {21054}}, {"0x2301", {21055}}, {"0x2300", {21061}}, {"0x2303", {21056}},
+      {"0x2018", {21057}, {Msg(2201, 57)}}, {"0x220B", {21058}}, {"0x3014", {21059}}, {"0x2207", {21060}}}},
+    {"2/12", 4, "",
+     {{"0x2011", {20046}}, {"0x2200", {20055}}, {"0x2205", {20047}}, {"0x3008", {20048}}, {"0x2302", {20050}},
+      {"0x2301", {20051}}, {"0x2303", {20052}}, {"0x2300", {20053}}, {"ExecAutoAdjust", {}}}},
+    {"1/3", 5, "",
+     {{"0x3110", {21119, 20289, 21118, 21080}, {Msg(2201, 37)}}, {"0x3120", {21082}}, {"0x2016", {21083}}}},
+    {"2/6", 5, "", {{"0x3110", {21119, 20057, 21118, 20058}, {Msg(2201, 37)}}, {"ExecAutoKeyStone", {}}}},
+    {"3/10", 1, "",
+     {{"0x2003", {20078, 20079, 20080, 20081}, {Msg(2201, 58)}},
+      {"0x2004", {20082, 20083, 20084, 20085}, {Msg(2201, 59)}},
+      {"0x2100", {20087, 20089, 20090}, {Msg(2201, 54)}},
+      {"0x2101", {20086, 20088, 20091}, {Msg(2201, 54)}},
+      {"0x2103", {20092, 20093, 20094, 20095}, {Msg(2201, 55)}},
+      {"0x2102", {20096, 20098, 20097}, {Msg(2201, 56)}},
+      {"0x2008", {20099}}, {"SetAspect", {}},
+      {"0x2201", {21056, 21057, 21058, 20100}, {Msg(2201, 17)}},
+      {"0x2202", {21059, 21060, 21061, 20101}, {Msg(2201, 60)}},
+      {"0x2203", {21062, 21063, 21064, 20102}, {Msg(2201, 15)}},
+      {"0x2005", {20103, 20104, 20105, 20106}, {Msg(2201, 73)}},
+      {"0x2006", {21042, 21043, 21068, 20107}, {Msg(2201, 72)}},
+      {"ExecBrightnessReset", {}}, {"ExecContrastReset", {}}, {"ExecVPosReset", {}}, {"ExecHPosReset", {}},
+      {"ExecHSizeReset", {}}, {"ExecSharpnessReset", {}}, {"ExecColorReset", {}}, {"ExecTintReset", {}},
+      {"ExecColorBalRReset", {}}, {"ExecColorBalBReset", {}}}},
+    {"3/15", 2, "",
+     {{"0x2200", {20109}}, {"SetVideoFormat", {}}, {"0x2206", {20110}}, {"SetVideoNR", {}}, {"0x2207", {21054}},
+      {"SetProgressive", {}}, {"0x2208", {21055}}, {"SetBlack", {}}, {"0x2205", {20111}}, {"SetHDTV", {}},
+      {"ExecAutoAdjust", {}}}},
+    {"3/15", 3, "",
+     {{"0x3000", {20112}}, {"SetBlankColor", {}}, {"0x3004", {20113}}, {"SetStartup", {}}, {"0x3001", {20114}},
+      {"SetMirror", {}}, {"0x30A1", {20115}}, {"SetGamma", {}}, {"0x2302", {20116}}, {"SetPinPInput", {}},
+      {"0x2301", {20117}}, {"SetPinPPosition", {}}, {"0x2303", {20118}}, {"SetPinPAudio", {}},
+      {"0x2300", {20119}}, {"SetPinPSize", {}}}},
+    {"3/10", 4, "",
+     {{"0x2001", {20120, 20121, 20122, 20123}, {Msg(2201, 65)}}, {"0x3003", {20124}}, {"SetMenuColor", {}},
+      {"0x3005", {20125}}, {"SetLanguage", {}}, {"0x3110", {20126, 20127, 20128, 20129}, {Msg(2201, 37)}},
+      {"IncrementAutoPowerOff", {}}, {"DecrementAutoPowerOff", {}}, {"0x3008", {20130}}, {"SetSyncOnG", {}},
+      {"0x3300", {20072}}, {"SetWhisper", {}}, {"0x2600", {20073}}, {"SetIRFront", {}}, {"0x2601", {20074}},
+      {"SetIRRear", {}}, {"0x2602", {20076}}, {"SetIRTop", {}}}},
 };
 
+// The visible page's controls, or those of a modal dialog without pages.
 std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
+  if (!dump.contains("pages") || dump["pages"].empty()) return dump["controls"];
   for (const OrderedJson& page : dump["pages"])
     if (page["visible"].get<bool>()) return page["controls"];
   return {};
@@ -114,11 +254,12 @@ std::vector<OrderedJson> VisibleControls(const OrderedJson& dump) {
 
 // One use of every handler a user can reach: each button clicked, each list
 // choosing the item it shows (so power stays as it is), each slider let go
-// where it is.
-void UseEveryHandler(Script& script, const OrderedJson& dump) {
+// where it is. Close (1) and buttons that open a dialog are left alone.
+void UseEveryHandler(Script& script, const OrderedJson& dump, const std::set<int>& opensDialog) {
   for (const OrderedJson& control : VisibleControls(dump)) {
     if (!Usable(control)) continue;
     const int id = control["id"];
+    if (id == 1 || opensDialog.count(id)) continue;
     const std::string kind = control["kind"];
     if (kind == "button" || kind == "bitmap" || kind == "check") script.Click(id);
     if (kind == "list" && !control["items"].empty()) script.Select(id, std::max(0, control["sel"].get<int>()));
@@ -132,9 +273,17 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       SCOPED_TRACE(page.model + " tab " + std::to_string(page.tab) + " failing " + fault.failing);
       const std::string failing = R"("fail":[")" + fault.failing + "\"]";
 
+      // A modal dialog reads its values when it opens: it is opened again with the fault.
+      const auto reload = [&](Script& script) {
+        if (page.dialogOpener == 0) return script.Reload(failing);
+        script.Add(R"({"cmd":"close"})");
+        script.Sim(failing);
+        return script.Click(page.dialogOpener);
+      };
       Script refresh(page.model, page.tab, page.openFields);
+      if (page.dialogOpener) refresh.Click(page.dialogOpener);
       const std::string before = refresh.Dump();
-      refresh.Reload(failing);
+      reload(refresh);
       const std::string after = refresh.Dump();
       const auto refreshed = refresh.Run();
       const auto beforeControls = VisibleControls(Reply(refreshed, before));
@@ -153,9 +302,10 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       }
 
       Script use(page.model, page.tab, page.openFields);
-      use.Reload(failing);
+      if (page.dialogOpener) use.Click(page.dialogOpener);
+      reload(use);
       use.Events();
-      UseEveryHandler(use, Reply(refreshed, after));
+      UseEveryHandler(use, Reply(refreshed, after), page.opensDialog);
       const std::string events = use.Events();
       const auto used = use.Run();
       std::vector<std::string> allowed;

@@ -3,6 +3,8 @@
 // tabs, styles and texts kept in step, arrow images and tab-aligned labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -68,12 +70,18 @@ TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
     const QRect area = tabs->DisplayArea().translated(tabs->pos());
     EXPECT_TRUE(area.contains(pageWidget->geometry())) << "page outside the display area";
 
-    // Fixed-width tabs, as many rows as they need, the selected row lowest.
+    // Tabs of at least the fixed width, in as many rows as they need, each
+    // row stretched to the strip's width, the selected row lowest.
     ASSERT_EQ(tabs->Count(), open.dialog.m_tab.GetItemCount());
+    int rightmost = 0;
     for (int i = 0; i < tabs->Count(); ++i) {
-      EXPECT_EQ(tabs->TabRect(i).width(), 120) << "tab " << i;
+      EXPECT_GE(tabs->TabRect(i).width(), 120) << "tab " << i;
       EXPECT_TRUE(tabs->rect().contains(tabs->TabRect(i))) << "tab " << i;
+      if (i + 1 == tabs->Count() || tabs->TabRect(i + 1).top() != tabs->TabRect(i).top())
+        EXPECT_GE(tabs->TabRect(i).right(), tabs->width() - 4) << "row of tab " << i << " is ragged";
+      rightmost = std::max(rightmost, tabs->TabRect(i).right());
     }
+    EXPECT_LT(rightmost, tabs->width());
     // Nine tabs of 120 pixels take two rows; the selected tab's row is lowest.
     const int last = tabs->Count() - 1;
     EXPECT_GT(tabs->TabRect(0).top(), tabs->TabRect(last).top());

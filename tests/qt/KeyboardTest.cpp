@@ -80,5 +80,34 @@ TEST_F(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {
   });
 }
 
+// Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
+// Ctrl+Page Up to the previous one, round the ends; the page shown gets the
+// focus, and Enter presses Close, the default button.
+TEST(QtKeyboardTabs, CtrlKeysSwitchTabsFocusThePageAndEnterCloses) {
+  ScopedQtDisplay qt;
+  QtDisplay& display = qt.display();
+  SimulatedDialog open("4/9");
+  std::vector<int> tabs;
+  std::vector<bool> focusOnPage;
+  const INT_PTR result = RunModal(display, open.dialog, [&] {
+    QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
+    QApplication::setActiveWindow(window);
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key, modifiers);
+      tabs.push_back(open.dialog.m_tab.GetCurSel());
+      const HWND focused = display.WindowFor(QApplication::focusWidget());
+      focusOnPage.push_back(focused && focused->parent && focused->parent != open.dialog.GetSafeHwnd());
+    };
+    press(Qt::Key_PageUp, Qt::ControlModifier);  // round the start to the control page
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  EXPECT_THAT(tabs, ElementsAre(8, 0, 8, 0));
+  EXPECT_THAT(focusOnPage, ElementsAre(true, true, true, true));
+  EXPECT_EQ(result, IDOK);
+}
+
 }  // namespace
 }  // namespace qtdisplay::testing

@@ -3,13 +3,16 @@
 // overlapping its visible siblings. The pictures are kept for people.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QSet>
+#include <QTest>
 #include <QWidget>
 
 #include "display/qt/TabStrip.h"
+#include "projector/CommandCodes.h"
 #include "tests/qt/QtTestSupport.h"
 
 namespace qtdisplay::testing {
@@ -95,6 +98,41 @@ INSTANTIATE_TEST_SUITE_P(OnePerType, QtScreenshots, ::testing::Values("1/3", "2/
                            std::replace(name.begin(), name.end(), '/', '_');
                            return name;
                          });
+
+// The custom dialogs of the picture pages, in the form of each page type:
+// modal, centred over the Expert Control dialog, laid out inside, closed by Escape.
+TEST(QtCustomDialogs, OpenCentredInTheirFormAndCloseOnEscape) {
+  for (auto [model, opener, name] : {std::tuple{"5/30", 20133, "gamma-type5"}, {"5/30", 20143, "colortemp-type5"},
+                                     {"4/21", 20133, "gamma-type4"}, {"4/21", 20143, "colortemp-type4"}}) {
+    ScopedQtDisplay qt;
+    QtDisplay& display = qt.display();
+    SimulatedDialog open(model);
+    open.projector->SetValue(pjcode::kColourTemperature, 0, model[0] == '5' ? 17 : 4);  // an editable mode
+    bool seen = false;
+    RunModal(display, open.dialog, [&] {
+      QWidget* main = display.WidgetFor(open.dialog.GetSafeHwnd());
+      ClickTab(display.WidgetFor(open.dialog.m_tab.GetSafeHwnd()), 1);
+      QTimer::singleShot(0, [&] {
+        CDialog& nested = *ModalDialogs().back();
+        QWidget* window = display.WidgetFor(nested.GetSafeHwnd());
+        ASSERT_NE(window, main);
+        EXPECT_EQ(QApplication::activeModalWidget(), window) << name;
+        EXPECT_LE((window->geometry().center() - main->geometry().center()).manhattanLength(), 4) << name;
+        QCoreApplication::processEvents();
+        QDir().mkpath(EXPERT_QT_SCREENS_DIR);
+        window->grab().save(QString::fromStdString(std::string(EXPERT_QT_SCREENS_DIR) + "/" + name + ".png"));
+        CheckLayout(display, *nested.GetSafeHwnd(), window, name);
+        seen = true;
+        QTest::keyClick(window, Qt::Key_Escape);
+      });
+      const CDialog* page = open.dialog.PageForTemplate(model[0] == '5' ? 107 : 22160);
+      Click(display.WidgetFor(page->GetDlgItem(opener)->GetSafeHwnd()));  // returns once the nested one has ended
+      EXPECT_EQ(QApplication::activeModalWidget(), main);
+      Click(display.WidgetFor(open.dialog.GetDlgItem(IDOK)->GetSafeHwnd()));
+    });
+    EXPECT_TRUE(seen) << name;
+  }
+}
 
 }  // namespace
 }  // namespace qtdisplay::testing

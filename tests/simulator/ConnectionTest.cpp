@@ -36,7 +36,7 @@ TEST(ConnectionTest, CallsReachTheProjectorAndPasswordsAreChecked) {
   EXPECT_EQ(result.reply.value, 128);
 
   beamlink::Connection wrong(EndpointWith(500, "nope"), InProcessFactory(projector, Password("pw")));
-  EXPECT_EQ(wrong.Call(Get(pjcode::kBrightness)).failure, CallFailure::PasswordRejected);
+  EXPECT_EQ(wrong.Call(Get(pjcode::kBrightness)).failure, CallFailure::PasswordMismatch);
 }
 
 TEST(ConnectionTest, EachFaultFailsOneCallWithinItsBoundAndTheNextCallWorks) {

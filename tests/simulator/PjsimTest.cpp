@@ -13,11 +13,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "beamlink/Auth.h"
+#include "beamlink/Connection.h"
+#include "beamlink/Loopback.h"
 #include "projector/CommandCodes.h"
 #include "SimTestSupport.h"
+#include "simulator/pjsim/Daemon.h"
 #include "simulator/pjsim/Options.h"
 
 extern char** environ;
@@ -35,10 +39,11 @@ std::optional<pjsim::Options> Parse(std::vector<std::string_view> args, std::str
 }
 
 TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
-  EXPECT_TRUE(pjsim::IsLoopbackAddress("127.0.0.1"));
-  EXPECT_TRUE(pjsim::IsLoopbackAddress("127.10.20.30"));
-  for (const char* address : {"10.0.0.1", "127.0.0", "127.0.0.256", "localhost", "127..0.1", "1127.0.0.1"})
-    EXPECT_FALSE(pjsim::IsLoopbackAddress(address)) << address;
+  EXPECT_TRUE(beamlink::IsLoopbackAddress("127.0.0.1"));
+  EXPECT_TRUE(beamlink::IsLoopbackAddress("127.10.20.30"));
+  for (const char* address : {"10.0.0.1", "127.0.0", "127.0.0.256", "localhost", "127..0.1", "1127.0.0.1",
+                              "127.000.000.001", "127.0.0.01", "128.0.0.1"})
+    EXPECT_FALSE(beamlink::IsLoopbackAddress(address)) << address;
 
   std::string error;
   const auto options =
@@ -49,9 +54,16 @@ TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
   EXPECT_EQ(options->cooldown, 50ms);
   EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "0.0.0.0:4352"}, &error));
   EXPECT_NE(error.find("loopback"), std::string::npos);
-  EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "127.0.0.1:70000"}));
+  EXPECT_FALSE(Parse({"--model", "5/30", "--listen", "127.0.0.1:70000"}, &error));
+  EXPECT_NE(error.find("from 0 to 65535"), std::string::npos) << error;  // a range, not a format, error
   EXPECT_FALSE(Parse({"--model", "5/30"}));                                         // nowhere to serve
   EXPECT_FALSE(Parse({"--model", "5/30", "--serial", "--listen", "127.0.0.1:1"}));  // two places
+  const auto pjlink = Parse({"--model", "4/9", "--protocol", "pjlink", "--class", "1", "--warmup-ms", "40",
+                             "--close-after-reply", "--listen", "127.0.0.1:0"});
+  ASSERT_TRUE(pjlink);
+  EXPECT_TRUE(pjlink->pjlink && pjlink->closeAfterReply && pjlink->pjlinkClass == 1 && pjlink->warmup == 40ms);
+  EXPECT_FALSE(Parse({"--model", "4/9", "--protocol", "pjlink", "--serial"}));  // PJLink is TCP only
+  EXPECT_FALSE(Parse({"--model", "4/9", "--class", "3", "--listen", "127.0.0.1:0"}));
 }
 
 // pjsim as a child process: stdout on a pipe, stderr discarded.
@@ -137,13 +149,32 @@ class Line {
     none.kind = beamlink::BodyKind{};
     return none;
   }
-  // The reply, or an error with value 0xFFFF when none came.
+  // The reply, or an error with value 0xFFFF when none came; sealed once logged in.
   beamlink::Reply Call(const beamlink::Request& request) {
-    Send(Encode(request));
+    Send(seals ? Encode(request, seals->Next(beamlink::SealedContent(request)).value()) : Encode(request));
     const auto message = Receive();
-    return message.kind == beamlink::BodyKind::Reply ? message.reply
-                                                     : beamlink::Reply{0, beamlink::Status::Error, 0, 0xFFFF};
+    const bool sealed = seals && message.kind == beamlink::BodyKind::SealedReply &&
+                        seals->Check(beamlink::SealedContent(message.reply), message.seal);
+    return sealed || (!seals && message.kind == beamlink::BodyKind::Reply)
+               ? message.reply
+               : beamlink::Reply{0, beamlink::Status::Error, 0, 0xFFFF};
   }
+  // Says hello with a password; true, and every later call sealed, when let in.
+  bool LogIn(const std::string& password) {
+    seals.reset();
+    const beamlink::Hello hello{beamlink::RandomNonce().value()};
+    Send(Encode(hello));
+    const auto challenge = Receive();
+    EXPECT_EQ(challenge.kind, beamlink::BodyKind::Challenge);
+    const auto& c = challenge.challenge;
+    const auto key = beamlink::StretchPassword(password, c.salt).value();
+    Send(Encode(beamlink::Answer{beamlink::ProofOf(beamlink::Prover::Client, key, hello.nonce, c.nonce).value()}));
+    const auto verdict = Receive();
+    EXPECT_EQ(verdict.kind, beamlink::BodyKind::Verdict);
+    if (verdict.verdict.accepted) seals = beamlink::SessionSeals::Make(key, hello.nonce, c.nonce);
+    return verdict.verdict.accepted;
+  }
+  std::optional<beamlink::SessionSeals> seals;
   // True when the peer closes the line within three seconds.
   bool ClosedByPeer() {
     pollfd p{m_fd, POLLIN, 0};
@@ -193,6 +224,26 @@ TEST(PjsimTest, ServesTcpOnLoopbackAndEndsCleanlyOnSigterm) {
   EXPECT_EQ(daemon.Stop(), 0);
 }
 
+// With a password only sealed requests count: one slipped into the session
+// without the seal, or replayed, ends the connection unanswered.
+TEST(PjsimTest, AForgedOrReplayedRequestIsNotCarriedOut) {
+  std::string error;
+  const auto service = pjsim::LoopbackService::Start(MakeProjector("5/30"), {"pw", {}, {}}, error);
+  ASSERT_TRUE(service) << error;
+  for (const bool replay : {false, true}) {
+    Line line(ConnectTcp(service->Port()));
+    ASSERT_TRUE(line.LogIn("pw"));
+    const beamlink::Request set = Set(pjcode::kBrightness, 140);
+    const beamlink::Frame sealed = Encode(set, line.seals->Next(beamlink::SealedContent(set)).value());
+    line.Send(sealed);
+    ASSERT_EQ(line.Receive().kind, beamlink::BodyKind::SealedReply);
+    ASSERT_TRUE(service->Served().SetValue(pjcode::kBrightness, 0, 128));
+    line.Send(replay ? sealed : Encode(set));
+    EXPECT_TRUE(line.ClosedByPeer());
+    EXPECT_EQ(service->Served().Value(pjcode::kBrightness, 0), 128);
+  }
+}
+
 TEST(PjsimTest, ServesAPseudoTerminalWithAPasswordAndStartsOverAfterGarbage) {
   Daemon daemon({"--model", "1/16", "--serial", "--password", "pw"});
   const std::string announce = daemon.FirstLine();
@@ -205,16 +256,8 @@ TEST(PjsimTest, ServesAPseudoTerminalWithAPasswordAndStartsOverAfterGarbage) {
   tcsetattr(fd, TCSANOW, &raw);
   {
     Line line(fd);
-    const auto logIn = [&](const char* password) {
-      line.Send(Encode(beamlink::Hello{}));
-      const auto challenge = line.Receive();
-      EXPECT_EQ(challenge.kind, beamlink::BodyKind::Challenge);
-      line.Send(Encode(beamlink::Answer{beamlink::AnswerFor(password, challenge.challenge.nonce)}));
-      const auto verdict = line.Receive();
-      EXPECT_EQ(verdict.kind, beamlink::BodyKind::Verdict);
-      return verdict.verdict.accepted;
-    };
-    EXPECT_FALSE(logIn("guess"));  // the rejecting verdict reaches the client
+    const auto logIn = [&](const char* password) { return line.LogIn(password); };
+    EXPECT_FALSE(logIn("guess"));  // the rejecting verdict reaches the client, after a pause
     ASSERT_TRUE(logIn("pw"));
     const auto refused = line.Call(Get(pjcode::kKeystoneH));  // model 16 has none
     EXPECT_EQ(refused.status, beamlink::Status::Refused);
@@ -225,6 +268,53 @@ TEST(PjsimTest, ServesAPseudoTerminalWithAPasswordAndStartsOverAfterGarbage) {
     EXPECT_EQ(line.Call(Get(pjcode::kKeystoneV)).value, 128);
   }
   EXPECT_EQ(daemon.Stop(), 0);
+}
+
+// Eight connections that never finish a hello take every place only until
+// the handshake deadline; a client that floods requests and never reads its
+// replies is dropped, and the others' calls stay fast meanwhile.
+TEST(PjsimTest, NoClientHoldsUpTheOthers) {
+  std::string error;
+  const auto service = pjsim::LoopbackService::Start(MakeProjector("5/30"), {}, error);
+  ASSERT_TRUE(service) << error;
+  beamlink::Endpoint at;
+  at.address = "127.0.0.1";
+  at.third = service->Port();
+  at.timeoutMs = 5000;
+  std::vector<std::unique_ptr<Line>> idle;
+  for (int i = 0; i < 8; ++i) idle.push_back(std::make_unique<Line>(ConnectTcp(service->Port())));
+  idle.back()->Send({0xA5, 0x09});  // half a frame
+  beamlink::Connection good(at, beamlink::DefaultTransportFactory());
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(good.Call(Get(pjcode::kBrightness)).ok);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 4000ms);
+
+  const int flooder = ConnectTcp(service->Port());
+  const int small = 4096;
+  setsockopt(flooder, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  Line flood(flooder);
+  flood.Send(Encode(beamlink::Hello{}));
+  ASSERT_EQ(flood.Receive().kind, beamlink::BodyKind::Welcome);
+  fcntl(flooder, F_SETFL, O_NONBLOCK);
+  std::atomic<bool> flooding{true};
+  std::thread writer([&] {
+    beamlink::Frame burst;
+    for (int i = 0; i < 100; ++i) {
+      const beamlink::Frame one = Encode(Get(pjcode::kBrightness));
+      burst.insert(burst.end(), one.begin(), one.end());
+    }
+    while (flooding && (send(flooder, burst.data(), burst.size(), MSG_NOSIGNAL) > 0 || errno == EAGAIN))
+      std::this_thread::sleep_for(100us);
+  });
+  std::chrono::steady_clock::duration worst{};
+  for (const auto until = std::chrono::steady_clock::now() + 1500ms; std::chrono::steady_clock::now() < until;) {
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_TRUE(good.Call(Get(pjcode::kBrightness)).ok);
+    worst = std::max(worst, std::chrono::steady_clock::now() - begin);
+  }
+  flooding = false;
+  writer.join();
+  EXPECT_LT(worst, 250ms);
 }
 
 }  // namespace

@@ -21,11 +21,23 @@
 
 namespace {
 
+constexpr char kUsage[] =
+    "usage: catalog-check --root DIR --catalog FILE=LANG[,LANG...] [--catalog ...]\n"
+    "                     [--models FOLDER] [--labels FOLDER] [--stamp FILE] FOLDER...\n"
+    "\n"
+    "Fails when a message that the sources in FOLDER... (or the model database)\n"
+    "refer to is missing from a catalog, or a translation's inserts differ.\n"
+    "\n"
+    "  --root DIR                  the source tree\n"
+    "  --catalog FILE=LANG,...     a catalog source and the languages it must hold\n"
+    "  --models FOLDER             the model database (default models/db)\n"
+    "  --labels FOLDER             sources whose string literals are coded labels\n"
+    "                              (default resources)\n"
+    "  --stamp FILE                written when the check passes\n"
+    "  --help                      show this text\n";
+
 int Usage(const std::string& why) {
-  std::fprintf(stderr, "catalog-check: %s\n", why.c_str());
-  std::fprintf(stderr,
-               "usage: catalog-check --root DIR --catalog FILE=LANG[,LANG...] [--catalog ...]\n"
-               "                     [--models FOLDER] [--labels FOLDER] [--stamp FILE] FOLDER...\n");
+  std::fprintf(stderr, "catalog-check: %s\n%s", why.c_str(), kUsage);
   return 2;
 }
 
@@ -55,6 +67,12 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (!hasValue && (arg == "--root" || arg == "--catalog" || arg == "--models" || arg == "--labels" || arg == "--stamp"))
+      return Usage(arg + " needs a value");
     if (arg == "--root" && hasValue) {
       options.root = argv[++i];
     } else if (arg == "--catalog" && hasValue) {

@@ -14,8 +14,15 @@
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: catalog-compile SOURCE.txt [-o OUT.cat] [--string-table OUT.cpp]\n");
+constexpr char kUsage[] =
+    "usage: catalog-compile SOURCE.txt [-o OUT.cat] [--string-table OUT.cpp]\n"
+    "\n"
+    "  -o OUT.cat               write the compiled catalog\n"
+    "  --string-table OUT.cpp   write the module's string table source\n"
+    "  --help                   show this text\n";
+
+int Usage(const std::string& why) {
+  std::fprintf(stderr, "catalog-compile: %s\n%s", why.c_str(), kUsage);
   return 2;
 }
 
@@ -28,15 +35,21 @@ int main(int argc, char** argv) {
   std::string tableOut;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if ((arg == "-o" || arg == "--string-table") && i + 1 < argc) {
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "-o" || arg == "--string-table") {
+      if (i + 1 >= argc) return Usage(arg + " needs a file name");
       (arg == "-o" ? catalogOut : tableOut) = argv[++i];
     } else if (!arg.empty() && arg[0] != '-' && source.empty()) {
       source = arg;
     } else {
-      return Usage();
+      return Usage(source.empty() || arg[0] == '-' ? "unknown argument \"" + arg + "\""
+                                                   : "only one source, not also \"" + arg + "\"");
     }
   }
-  if (source.empty() || (catalogOut.empty() && tableOut.empty())) return Usage();
+  if (source.empty()) return Usage("no catalog source given");
+  if (catalogOut.empty() && tableOut.empty()) return Usage("nothing to write: give -o or --string-table");
 
   const SourceParseResult parsed = ReadCatalogSource(source);
   for (const std::string& error : parsed.errors) std::fprintf(stderr, "%s\n", error.c_str());

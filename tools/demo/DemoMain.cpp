@@ -1,7 +1,8 @@
 // expert-demo: opens one projector of the model database in the real module,
-// headless, and prints what the dialog shows. What `make run` runs until the
-// desktop host exists.
+// headless, and prints what the dialog shows: a look at the module without a
+// display or a script.
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
@@ -12,9 +13,25 @@
 
 namespace {
 constexpr char kModel[] = "5/30";
-}
+constexpr char kUsage[] =
+    "usage: expert-demo\n"
+    "\n"
+    "Opens the Expert Control dialog of model 5/30 of the model database,\n"
+    "headless, against a simulated projector, and prints what it shows.\n"
+    "\n"
+    "  --help   show this text\n";
+}  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 1) {
+    const bool help = std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0;
+    if (help && argc == 2) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    std::fprintf(stderr, "expert-demo: unknown argument \"%s\"\n%s", argv[help ? 2 : 1], kUsage);
+    return 2;
+  }
   try {
     const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
     std::vector<driver::OrderedJson> output;

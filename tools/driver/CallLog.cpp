@@ -26,6 +26,7 @@ OrderedJson CallToJson(const ProjectorCall& call) {
   }
   if (call.result) json["result"] = ValueToJson(*call.result);
   if (call.out) json["out"] = ValueToJson(*call.out);
+  if (!call.error.empty()) json["error"] = call.error;
   return json;
 }
 

@@ -23,9 +23,11 @@ struct ProjectorCall {
   std::optional<std::vector<CallValue>> args;  // named operations: the arguments as passed
   std::optional<CallValue> result;          // what the operation returned; none when it returns nothing
   std::optional<CallValue> out;             // the value written through a pointer, if any
+  std::string error;                        // why the call failed; empty when it did not
 };
 
-// {"op":"Get","code":"0x2003","result":1,"out":130}: only the parts the call has.
+// {"op":"Get","code":"0x2003","result":1,"out":130}: only the parts the call has
+// ("error" only for a failed call).
 OrderedJson CallToJson(const ProjectorCall& call);
 
 class CallLog {

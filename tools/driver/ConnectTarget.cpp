@@ -1,8 +1,8 @@
 #include "tools/driver/ConnectTarget.h"
 
 #include <charconv>
-#include <vector>
 
+#include "beamlink/Loopback.h"
 #include "tools/driver/CommandArgs.h"
 
 namespace driver {
@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kTcpScheme = "tcp://";
 constexpr std::string_view kSerialScheme = "serial:";
+constexpr std::string_view kPjLinkScheme = "pjlink://";
 
 // A decimal number of at most `maxDigits` digits, nothing else.
 bool ParseDecimal(std::string_view text, std::size_t maxDigits, int& value) {
@@ -20,37 +21,20 @@ bool ParseDecimal(std::string_view text, std::size_t maxDigits, int& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-// Four decimal octets, the first 127. Names are refused: what a name resolves
-// to is not ours to vouch for.
-bool IsLoopbackLiteral(std::string_view host) {
-  std::vector<int> octets;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t dot = host.find('.', start);
-    const std::string_view part = host.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
-    int octet = 0;
-    if (!ParseDecimal(part, 3, octet) || octet > 255) return false;
-    octets.push_back(octet);
-    if (dot == std::string_view::npos) break;
-    start = dot + 1;
-  }
-  return octets.size() == 4 && octets[0] == 127;
-}
-
-ConnectTarget ParseTcp(std::string_view text) {
-  const std::string_view rest = text.substr(kTcpScheme.size());
+ConnectTarget ParseTcp(std::string_view text, std::string_view scheme) {
+  const std::string_view rest = text.substr(scheme.size());
   const std::size_t colon = rest.rfind(':');
   if (colon == std::string_view::npos)
-    throw CommandError("connect \"" + std::string(text) + "\": expected tcp://127.x.x.x:PORT");
+    throw CommandError("connect \"" + std::string(text) + "\": expected " + std::string(scheme) + "127.x.x.x:PORT");
   const std::string_view host = rest.substr(0, colon);
-  if (!IsLoopbackLiteral(host))
+  if (!beamlink::IsLoopbackAddress(host))
     throw CommandError("connect \"" + std::string(text) +
                        "\": only a loopback address written as 127.x.x.x may be connected to");
   int port = 0;
   if (!ParseDecimal(rest.substr(colon + 1), 5, port) || port < 1 || port > 65535)
     throw CommandError("connect \"" + std::string(text) + "\": the port must be a number from 1 to 65535");
   ConnectTarget target;
-  target.kind = ConnectTarget::Kind::Tcp;
+  target.kind = scheme == kPjLinkScheme ? ConnectTarget::Kind::PjLink : ConnectTarget::Kind::Tcp;
   target.host = std::string(host);
   target.port = port;
   return target;
@@ -64,8 +48,14 @@ std::string ConnectTarget::Text() const {
     case Kind::None: return "none";
     case Kind::Tcp: return std::string(kTcpScheme) + host + ":" + std::to_string(port);
     case Kind::Serial: return std::string(kSerialScheme) + path;
+    case Kind::PjLink: return std::string(kPjLinkScheme) + host + ":" + std::to_string(port);
   }
   return {};
+}
+
+std::string ConnectTarget::Peer() const {
+  if (kind == Kind::Tcp || kind == Kind::PjLink) return host + ":" + std::to_string(port);
+  return kind == Kind::Serial ? path : std::string();
 }
 
 ConnectTarget ParseConnectTarget(std::string_view text) {
@@ -75,7 +65,8 @@ ConnectTarget ParseConnectTarget(std::string_view text) {
     target.kind = ConnectTarget::Kind::None;
     return target;
   }
-  if (text.starts_with(kTcpScheme)) return ParseTcp(text);
+  if (text.starts_with(kTcpScheme)) return ParseTcp(text, kTcpScheme);
+  if (text.starts_with(kPjLinkScheme)) return ParseTcp(text, kPjLinkScheme);
   if (text.starts_with(kSerialScheme)) {
     target.kind = ConnectTarget::Kind::Serial;
     target.path = std::string(text.substr(kSerialScheme.size()));
@@ -84,7 +75,7 @@ ConnectTarget ParseConnectTarget(std::string_view text) {
     return target;
   }
   throw CommandError("connect \"" + std::string(text) +
-                     "\": expected \"sim\", \"none\", \"tcp://127.0.0.1:PORT\" or \"serial:PATH\"");
+                     "\": expected \"sim\", \"none\", \"tcp://127.0.0.1:PORT\", \"serial:PATH\" or \"pjlink://127.0.0.1:PORT\"");
 }
 
 }  // namespace driver

@@ -47,6 +47,7 @@ OrderedJson DumpControl(const WindowState& control) {
       json["max"] = control.rangeMax;
       json["pos"] = control.pos;
       json["tick"] = control.tickFreq;
+      if (control.pageSize > 0) json["page"] = control.pageSize;
       break;
     case WindowClass::CheckBox:
       json["check"] = control.check;

@@ -9,7 +9,13 @@ namespace driver {
 LineSource StreamLines(std::istream& in) {
   return [&in]() -> std::optional<std::string> {
     std::string line;
-    if (!std::getline(in, line)) return std::nullopt;
+    bool any = false;
+    for (int c = in.rdbuf()->sbumpc(); c != std::char_traits<char>::eof(); c = in.rdbuf()->sbumpc()) {
+      any = true;
+      if (c == '\n') break;
+      if (line.size() <= kMaxLineBytes) line.push_back(static_cast<char>(c));
+    }
+    if (!any) return std::nullopt;
     if (!line.empty() && line.back() == '\r') line.pop_back();  // scripts written on other systems
     return line;
   };

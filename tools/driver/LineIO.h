@@ -10,6 +10,10 @@
 
 namespace driver {
 
+// The longest command line taken; longer ones are refused with an error and
+// never held whole (StreamLines keeps one byte more than this).
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
 // The next command line, or nothing at the end of input (and ever after).
 using LineSource = std::function<std::optional<std::string>()>;
 // One reply or event.

@@ -46,7 +46,7 @@ models::ModelDescription ReadDescription(const CommandArgs& args, const models::
     const std::optional<int> type = SmallInt(*host, "type");
     const std::optional<int> model = SmallInt(*host, "model");
     const models::ModelDescription* known = type && model ? database.Find(*type, *model) : nullptr;
-    if (!known) return models::ParseModel(*host, kHostSource);
+    if (!known) return models::ParseHandOffModel(*host, kHostSource);
     description = *known;
   }
   if (host) models::ApplyOverrides(description, *host, kHostSource);

@@ -23,6 +23,7 @@ beamlink::TransportFactory MakeTransportFactory(const ConnectTarget& target, std
         return nullptr;
       };
     case ConnectTarget::Kind::Tcp:
+    case ConnectTarget::Kind::PjLink:
       return [host = target.host, port = target.port](const Endpoint&, Deadline deadline,
                                                       std::string& error) -> std::unique_ptr<Transport> {
         return beamlink::TcpTransport::Open(host, port, deadline, error);
@@ -50,6 +51,7 @@ ProjectorCall ToProjectorCall(const beamlink::CallTrace& trace) {
   }
   call.result = trace.result;
   call.out = trace.out;
+  call.error = trace.error;
   return call;
 }
 

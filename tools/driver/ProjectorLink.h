@@ -17,7 +17,7 @@ namespace driver {
 // - Simulated: in-process connections to `projector`, which asks for
 //   `password` when it is not empty;
 // - None: every connection is refused ("no projector connected");
-// - Tcp: the target's loopback address and port; Serial: the target's device,
+// - Tcp, PjLink: the target's loopback address and port; Serial: the target's device,
 //   at the baud rate of the handed-over third value (0: the default).
 // The address, port and device of the handed-over connection data are never
 // used; its password and reply timeout still are, by the interface.

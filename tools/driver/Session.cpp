@@ -87,6 +87,8 @@ void Session::HandleLine(const std::string& line, CDialog* topModal) {
   if (line.find_first_not_of(" \t\r") == std::string::npos) return;  // blank lines separate nothing
   OrderedJson reply = {{"ok", true}};
   try {
+    if (line.size() > kMaxLineBytes)
+      throw CommandError("the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
     nlohmann::json command;
     try {
       command = ParseCommand(line);
@@ -145,7 +147,10 @@ OrderedJson Session::Open(const nlohmann::json& command) {
       throw CommandError(std::string("the simulated projector could not be built: ") + error.what());
     }
   }
-  dialog.m_pjt.SetTransportFactory(MakeTransportFactory(request.connect, m_projector, password));
+  // A PJLink target is reached in PJLink whatever kind of connection the hand-off named.
+  if (request.connect.kind == ConnectTarget::Kind::PjLink) dialog.m_pjt.m_nConnectKind = beamlink::kConnectPjLink;
+  dialog.m_pjt.SetTransportFactory(MakeTransportFactory(request.connect, m_projector, password),
+                                   request.connect.Peer());
   dialog.m_pjt.SetCallObserver([this](const beamlink::CallTrace& trace) { m_calls.Append(ToProjectorCall(trace)); });
   INT_PTR result = -1;
   {
