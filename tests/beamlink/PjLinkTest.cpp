@@ -94,7 +94,12 @@ std::function<std::string(const std::string&)> Answering(std::string data, char 
 }
 
 Endpoint At(std::string password = {}) {
-  Endpoint endpoint{1, 0, 4352, "127.0.0.1", 60, std::move(password), {}, Protocol::PjLink};
+  Endpoint endpoint;
+  endpoint.third = 4352;
+  endpoint.address = "127.0.0.1";
+  endpoint.timeoutMs = 60;
+  endpoint.password = std::move(password);
+  endpoint.protocol = Protocol::PjLink;
   return endpoint;
 }
 

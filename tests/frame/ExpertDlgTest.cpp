@@ -3,6 +3,7 @@
 
 #include "frame/ModuleEntry.h"
 #include "frame/PageTable.h"
+#include "resources/ModuleResources.h"
 #include "tests/frame/FrameFixture.h"
 
 namespace {
@@ -227,6 +228,9 @@ TEST_F(PageSwitchingTest, UnknownTypeShowsOnlyTheStatusPage) {
 }
 
 TEST_F(PageSwitchingTest, PageWhoseTemplateIsMissingIsNeverShown) {
+  // Neither the application nor the module holds the page's template.
+  auto& moduleTemplates = expert::resources::ModuleInstance()->templates;
+  auto kept = moduleTemplates.extract(22153);
   AfxGetInstanceHandle()->templates.erase(22153);
   DialogWithPages dialog(AllPages(1));
   SetModel(dialog, 1, 3);
@@ -235,6 +239,7 @@ TEST_F(PageSwitchingTest, PageWhoseTemplateIsMissingIsNeverShown) {
     EXPECT_TRUE(Visible(dialog).empty());
     EXPECT_EQ(dialog.pages[22153].refreshes, 0);
   });
+  if (kept) moduleTemplates.insert(std::move(kept));
 }
 
 }  // namespace
