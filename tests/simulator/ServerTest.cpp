@@ -66,8 +66,11 @@ TEST_F(ServerTest, WelcomesThenAnswersEachRequestWithItsTagAndCode) {
 TEST_F(ServerTest, WrongAnswersAreRejectedOneAtATime) {
   const auto throttle = std::make_shared<GuessThrottle>(std::chrono::milliseconds(500));
   std::vector<Server::Output> rejections;
+  ServerOptions options;
+  options.password = "secret";
+  options.throttle = throttle;
   for (int guess = 0; guess < 3; ++guess) {
-    Server server(projector, ServerOptions{"secret", {}, throttle});
+    Server server(projector, options);
     server.Receive(Encode(beamlink::Hello{}));
     rejections.push_back(server.Receive(Encode(beamlink::Answer{})).at(0));
     EXPECT_FALSE(beamlink::DecodeFrame(rejections.back().bytes).value().verdict.accepted);
