@@ -27,8 +27,10 @@ DemoFleet::DemoFleet(const models::ModelDatabase& database, std::vector<std::str
     }
     const std::string password = model->connection.text2;
     std::string error;
-    std::unique_ptr<sim::pjsim::LoopbackService> server = sim::pjsim::LoopbackService::Start(
-        std::make_shared<sim::Projector>(*model), sim::ServerOptions{password, {}, {}}, error);
+    sim::ServerOptions options;
+    options.password = password;
+    std::unique_ptr<sim::pjsim::LoopbackService> server =
+        sim::pjsim::LoopbackService::Start(std::make_shared<sim::Projector>(*model), options, error);
     if (!server) throw std::runtime_error(CatalogText(Msg(7, 53), error));
 
     ProjectorEntry entry;
