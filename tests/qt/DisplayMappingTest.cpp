@@ -77,8 +77,9 @@ TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
     for (int i = 0; i < tabs->Count(); ++i) {
       EXPECT_GE(tabs->TabRect(i).width(), 120) << "tab " << i;
       EXPECT_TRUE(tabs->rect().contains(tabs->TabRect(i))) << "tab " << i;
-      if (i + 1 == tabs->Count() || tabs->TabRect(i + 1).top() != tabs->TabRect(i).top())
+      if (i + 1 == tabs->Count() || tabs->TabRect(i + 1).top() != tabs->TabRect(i).top()) {
         EXPECT_GE(tabs->TabRect(i).right(), tabs->width() - 4) << "row of tab " << i << " is ragged";
+      }
       rightmost = std::max(rightmost, tabs->TabRect(i).right());
     }
     EXPECT_LT(rightmost, tabs->width());
