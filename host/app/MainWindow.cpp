@@ -88,7 +88,10 @@ MainWindow::MainWindow(HostSession& session, QWidget* parent) : QMainWindow(pare
   connect(m_backgroundRefresh, &QTimer::timeout, this, &MainWindow::RefreshInBackground);
   m_backgroundRefresh->start();
   // The first reading as soon as the window is up, not at the first F5.
-  QTimer::singleShot(0, this, &MainWindow::RefreshStatus);
+  QTimer::singleShot(0, this, [this] {
+    m_status->RefreshAll(StatusRefresher::Shown::Quietly);
+    UpdateActions();
+  });
 }
 
 void MainWindow::RefreshInBackground() {

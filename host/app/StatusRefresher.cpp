@@ -25,7 +25,7 @@ void StatusRefresher::RefreshAll(Shown shown) {
   const std::vector<HostSession::Row>& rows = m_session.Rows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i);
-    if (shown == Shown::Loudly) m_model.SetStatus(row, CatalogText(Msg(7, 33)));
+    if (shown == Shown::Loudly || rows[i].status.empty()) m_model.SetStatus(row, CatalogText(Msg(7, 33)));
     ++m_pending;
     m_threads.emplace_back([this, entry = rows[i].entry, transports, generation, row] {
       const PowerStatus status = QueryPowerStatus(entry, transports);

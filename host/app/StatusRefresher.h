@@ -20,7 +20,8 @@ class StatusRefresher : public QObject {
   ~StatusRefresher() override;  // waits for the queries under way
 
   // Loudly: every row says "Querying..." until its answer comes; quietly (the
-  // background refresh): a row keeps what it shows until then.
+  // first and the background refreshes): a row that shows a status keeps it
+  // until then.
   enum class Shown { Loudly, Quietly };
   void RefreshAll(Shown shown = Shown::Loudly);
   // The same, row by row on this thread: for screenshots.
