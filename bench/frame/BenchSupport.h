@@ -28,7 +28,10 @@ struct SimulatedDialog {
                            bool pjlink = false)
       : projector(std::make_shared<sim::Projector>(model)) {
     projector->GetFaults().SetLatency(latency);
+    // The projector asks for the password the hand-off carries, as a real one
+    // would: a client with a password refuses a projector that asks for none.
     sim::ServerOptions options;
+    options.password = model.connection.text2;
     if (pjlink) {
       item.m_nConnectKind = beamlink::kConnectPjLink;
       options.protocol = sim::pjlink::PjLinkProtocol({});
