@@ -2,30 +2,13 @@
 
 #include <cstdio>
 
+#include "beamlink/Loopback.h"
+
 namespace models {
 
-std::optional<std::uint32_t> ParseDottedAddress(std::string_view text) {
-  std::uint32_t address = 0;
-  std::size_t pos = 0;
-  for (int octet = 0; octet < 4; ++octet) {
-    if (octet > 0) {
-      if (pos >= text.size() || text[pos] != '.') return std::nullopt;
-      ++pos;
-    }
-    const std::size_t start = pos;
-    unsigned value = 0;
-    while (pos < text.size() && pos - start < 3 && text[pos] >= '0' && text[pos] <= '9') {
-      value = value * 10 + static_cast<unsigned>(text[pos] - '0');
-      ++pos;
-    }
-    const std::size_t digits = pos - start;
-    if (digits == 0 || value > 255) return std::nullopt;
-    if (digits > 1 && text[start] == '0') return std::nullopt;
-    address = (address << 8) | value;
-  }
-  if (pos != text.size()) return std::nullopt;
-  return address;
-}
+// The projector library decides what a dotted address is, for the driver,
+// the host and pjsim alike; the model database takes its word.
+std::optional<std::uint32_t> ParseDottedAddress(std::string_view text) { return beamlink::ParseDottedQuad(text); }
 
 std::string FormatDottedAddress(std::uint32_t address) {
   char text[16];
