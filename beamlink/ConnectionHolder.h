@@ -10,6 +10,7 @@
 // the hold-off tries again.
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "beamlink/Connection.h"
 #include "beamlink/pjlink/Link.h"
@@ -26,13 +27,15 @@ class ConnectionHolder {
   }
 
   // Calls over the open connection when it leads to `endpoint`; otherwise
-  // (first use, settings changed) over a new one.
-  CallResult Call(const Endpoint& endpoint, const TransportFactory& factory, const Request& request) {
+  // (first use, settings changed) over a new one. A new PJLink connection
+  // takes the model's `inputs`; whoever changes them drops the connection.
+  CallResult Call(const Endpoint& endpoint, const TransportFactory& factory, const Request& request,
+                  std::span<const pjlink::InputLink> inputs = {}) {
     const bool pjlink = endpoint.protocol == Protocol::PjLink;
     if (pjlink) {
       m_connection.reset();
       if (!m_pjlink || !(m_pjlink->GetEndpoint() == endpoint)) {
-        m_pjlink = std::make_unique<pjlink::Link>(endpoint, factory);
+        m_pjlink = std::make_unique<pjlink::Link>(endpoint, factory, inputs);
         m_heldUntil.reset();
       }
     } else {

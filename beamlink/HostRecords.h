@@ -12,6 +12,7 @@ constexpr int kHostNameSize = 64;     // bytes of one name slot, terminator incl
 constexpr int kHostRangeCount = 34;   // range texts the dialog keeps
 constexpr int kHostConnections = 5;   // connection entries of a model record
 constexpr int kItemRangeCount = 35;   // range texts a projector item carries
+constexpr int kPjLinkInputSize = 3;   // bytes of one PJLink input ("31"), terminator included
 
 // Copies `text` into a name slot, cut at a character boundary if too long,
 // always terminated.
@@ -55,6 +56,9 @@ class CModelInfo {
   char m_szMyButtonName[kHostListSize][kHostNameSize] = {};
   BYTE m_bOption1 = 0;
   BYTE m_bOption2 = 0;
+  // The PJLink input ("31") of each input, parallel to the input codes; an
+  // empty slot leaves the input to the library's default for its code.
+  char m_szPjLinkInput[kHostInputSize][kPjLinkInputSize] = {};
 };
 
 // The host's item for one projector in its list.
@@ -94,4 +98,7 @@ class CProjectorItem {
   char m_szMyButtonName[kHostListSize][kHostNameSize] = {};
   BYTE m_bOption1 = 0;
   BYTE m_bOption2 = 0;
+  // The PJLink input ("31") of each input, parallel to the input codes; an
+  // empty slot leaves the input to the library's default for its code.
+  char m_szPjLinkInput[kHostInputSize][kPjLinkInputSize] = {};
 };

@@ -69,6 +69,18 @@ void CPjtInterface::CopyGammaData(int count, const int* codes) {
   m_nGammaCount = CopyCodes(count, codes, m_nGammaCode);
 }
 
+void CPjtInterface::CopyPjLinkInputs(int count, const int* codes, const char (*inputs)[kPjLinkInputSize]) {
+  m_pjlinkInputs.clear();
+  const int used = codes && inputs ? std::clamp(count, 0, kHostInputSize) : 0;
+  for (int i = 0; i < used; ++i) {
+    // A code that cannot travel can never be chosen, so it needs no entry.
+    if (codes[i] < 0 || codes[i] > std::numeric_limits<std::uint16_t>::max()) continue;
+    m_pjlinkInputs.push_back(
+        {static_cast<std::uint16_t>(codes[i]), std::string(inputs[i], strnlen(inputs[i], kPjLinkInputSize))});
+  }
+  m_connection.Reset();
+}
+
 void CPjtInterface::SetTransportFactory(beamlink::TransportFactory factory, std::string peer) {
   m_factory = std::move(factory);
   m_peer = std::move(peer);
@@ -102,7 +114,7 @@ void CPjtInterface::Report(const CallTrace& trace) const {
 std::optional<std::uint16_t> CPjtInterface::Exchange(const OperationInfo& op, const beamlink::Request& request) {
   const beamlink::Endpoint endpoint = CurrentEndpoint();
   const beamlink::CallResult call =
-      m_connection.Call(endpoint, m_factory ? m_factory : beamlink::DefaultTransportFactory(), request);
+      m_connection.Call(endpoint, m_factory ? m_factory : beamlink::DefaultTransportFactory(), request, m_pjlinkInputs);
   const std::string name = op.name;
   if (!call.ok) {
     m_lastError = name + ": " + call.error;

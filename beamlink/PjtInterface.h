@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "beamlink/CallTrace.h"
 #include "beamlink/Connection.h"
@@ -41,6 +42,10 @@ class CPjtInterface {
   // negative counts as 0.
   void CopyAspectData(int count, const int* codes);
   void CopyGammaData(int count, const int* codes);
+  // The model's PJLink input of each of its `count` inputs (at most 7): the
+  // input codes and their slots, an empty slot or one naming no PJLink input
+  // leaving that code to the default table. Drops the current connection.
+  void CopyPjLinkInputs(int count, const int* codes, const char (*inputs)[kPjLinkInputSize]);
 
   // Where connections come from; an empty factory restores the default (TCP
   // or serial). `peer` names where that factory really connects when it
@@ -322,5 +327,6 @@ class CPjtInterface {
   bool m_acceptNoPassword = false;
   std::string m_lastError;
   std::optional<beamlink::LinkProblem> m_linkProblem;
+  std::vector<beamlink::pjlink::InputLink> m_pjlinkInputs;
   beamlink::ConnectionHolder m_connection;  // a copy starts without one
 };

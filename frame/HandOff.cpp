@@ -102,6 +102,7 @@ void CExpertDlg::CopyData(const CModelInfo* info, int connectionIndex) {
   m_strProjectorName = info->m_strName;
   CopyLists(*this, *info);
   for (int i = 0; i < kHostRangeCount; ++i) m_strRange[i] = info->m_strRange[i];
+  m_pjt.CopyPjLinkInputs(info->m_nInputCount, info->m_nInputCode, info->m_szPjLinkInput);
 
   if (connectionIndex < 0 || connectionIndex >= kHostConnections) {
     std::fprintf(stderr, "projector \"%s\": no connection entry %d; connection data left unchanged\n",
@@ -122,6 +123,7 @@ void CExpertDlg::CopyData(const CProjectorItem* item) {
   for (int i = 0; i < 32; ++i) m_strRange[i] = item->m_strRange[i];
   m_strRange[32] = item->m_strRange[33];
   m_strRange[33] = item->m_strRange[34];
+  m_pjt.CopyPjLinkInputs(item->m_nInputCount, item->m_nInputCode, item->m_szPjLinkInput);
 
   const std::uint32_t a = item->m_nAddress;
   char address[kHostNameSize];

@@ -14,6 +14,7 @@ void FillLists(Record& r, const ModelDescription& d) {
     CopyNameSlot(r.m_szInputName[i], d.inputs[i].name);
     r.m_nInputCode[i] = d.inputs[i].code;
     r.m_nInputCode2[i] = d.inputs[i].code2;
+    d.inputs[i].pjlink.copy(r.m_szPjLinkInput[i], kPjLinkInputSize - 1);  // the parser allows two characters
   }
   auto fill = [](const std::vector<ListEntry>& list, int& count, int (&codes)[kHostListSize],
                  char (&names)[kHostListSize][kHostNameSize]) {

@@ -19,6 +19,7 @@ struct Input {
   std::string name;
   int code = 0;
   int code2 = 0;
+  std::string pjlink;  // the PJLink input that is this one ("31"); empty: the default for its code
 };
 
 struct ListEntry {

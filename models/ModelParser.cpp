@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "beamlink/LinkLimits.h"
+#include "beamlink/pjlink/Mapping.h"
 #include "models/Address.h"
 #include "models/JsonFields.h"
 #include "models/RangeText.h"
@@ -94,14 +95,27 @@ class DescriptionReader {
       const json& entry = array[i];
       const std::string path = FieldPath("inputs", i);
       reader_.ExpectObject(entry, path);
-      reader_.RejectUnknownKeys(entry, path, {"name", "code", "code2"});
+      reader_.RejectUnknownKeys(entry, path, {"name", "code", "code2", "pjlink"});
       Input input;
       input.name = reader_.SlotText(reader_.Require(entry, path, "name"), FieldPath(path, "name"));
       input.code = reader_.Int(reader_.Require(entry, path, "code"), FieldPath(path, "code"));
       input.code2 = reader_.Int(reader_.Require(entry, path, "code2"), FieldPath(path, "code2"));
+      if (const json* pjlink = FieldReader::Find(entry, "pjlink")) input.pjlink = ReadPjLinkInput(*pjlink, inputs, path);
       inputs.push_back(std::move(input));
     }
     return inputs;
+  }
+
+  // A PJLink input names one terminal; two inputs of a model naming the same
+  // one would make the projector's answer ambiguous.
+  std::string ReadPjLinkInput(const json& value, const std::vector<Input>& before, const std::string& path) const {
+    const std::string field = FieldPath(path, "pjlink");
+    std::string input = reader_.String(value, field);
+    if (!beamlink::pjlink::IsPjLinkInput(input))
+      reader_.Fail(field, "expected a PJLink input, \"11\" to \"6Z\" (terminal kind 1-6, then 1-9 or A-Z)");
+    for (const Input& other : before)
+      if (other.pjlink == input) reader_.Fail(field, "PJLink input " + input + " is already " + other.name);
+    return input;
   }
 
   void ReadListIfPresent(const json& doc, const char* key, std::vector<ListEntry>& list) const {

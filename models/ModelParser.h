@@ -3,7 +3,7 @@
 // Reading model descriptions from JSON. The keys, shared by the database files
 // and by callers that override parts of a description:
 //   "type" 1..5, "model" >= 0, "name",
-//   "inputs": up to 7 {"name", "code", "code2"},
+//   "inputs": up to 7 {"name", "code", "code2", optional "pjlink": "11".."6Z"},
 //   "whisper", "aspect", "gamma", "colorTemp", "myButton": up to 32 {"code", "name"},
 //   "ranges": {"0".."33": "min,max" or ""}, "option1", "option2",
 //   "connection": {"kind", "port", "third", "address", "fourth", "text2"}.

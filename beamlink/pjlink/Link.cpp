@@ -1,5 +1,6 @@
 #include "beamlink/pjlink/Link.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <exception>
@@ -208,12 +209,11 @@ struct Link::State {
   }
 };
 
-Link::Link(Endpoint endpoint, TransportFactory factory, std::vector<InputLink> inputs)
+Link::Link(Endpoint endpoint, TransportFactory factory, std::span<const InputLink> inputs)
     : m_state(std::make_unique<State>()) {
   m_state->endpoint = std::move(endpoint);
   m_state->factory = std::move(factory);
-  if (inputs.empty()) inputs.assign(DefaultInputs().begin(), DefaultInputs().end());
-  m_state->inputs = std::move(inputs);
+  m_state->inputs = InputTable(inputs);
 }
 
 Link::~Link() = default;
@@ -244,7 +244,11 @@ CallResult Link::Call(const Request& request) {
 
   const auto mapped = MapRequest(request, s.inputs);
   if (const auto* why = std::get_if<std::string>(&mapped)) return refuse(Refusal::Unsupported, *why);
-  const Mapped& command = std::get<Mapped>(mapped);
+  Mapped command = std::get<Mapped>(mapped);
+  if (command.classTwoWhenSpoken) {
+    if (!s.EnsureOpen(failed)) return fail();
+    command.cls = std::max(command.cls, s.cls);
+  }
   if (command.cls == 2) {
     if (!s.EnsureOpen(failed)) return fail();
     if (s.cls < 2) return refuse(Refusal::Unsupported, "the projector speaks PJLink class 1, without " + command.body);

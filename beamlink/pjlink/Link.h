@@ -32,7 +32,8 @@ constexpr std::chrono::milliseconds kDefaultReplyTimeout{5'000};
 
 class Link {
  public:
-  Link(Endpoint endpoint, TransportFactory factory, std::vector<InputLink> inputs = {});
+  // `inputs` is the model's input table; the default entries fill its gaps.
+  Link(Endpoint endpoint, TransportFactory factory, std::span<const InputLink> inputs = {});
   ~Link();
   Link(const Link&) = delete;
   Link& operator=(const Link&) = delete;

@@ -36,15 +36,30 @@ std::variant<Mapped, std::string> Switch(const char* body, int cls, std::uint16_
   return Mapped{cls, body, value ? on : off, Decode::Acknowledge};
 }
 
-bool IsInputText(std::string_view text) {
-  // Class 1 inputs are two digits 1-5 and 1-9; class 2 adds 6 and 1-9, A-Z.
+}  // namespace
+
+std::span<const InputLink> DefaultInputs() { return kDefaultInputs; }
+
+bool IsPjLinkInput(std::string_view text) {
   return text.size() == 2 && text[0] >= '1' && text[0] <= '6' &&
          ((text[1] >= '1' && text[1] <= '9') || (text[1] >= 'A' && text[1] <= 'Z'));
 }
 
-}  // namespace
+int InputClass(std::string_view text) {
+  return text.size() == 2 && (text[0] == '6' || (text[1] >= 'A' && text[1] <= 'Z')) ? 2 : 1;
+}
 
-std::span<const InputLink> DefaultInputs() { return kDefaultInputs; }
+std::vector<InputLink> InputTable(std::span<const InputLink> model) {
+  std::vector<InputLink> table;
+  const auto add = [&](const InputLink& link) {
+    const bool taken = std::any_of(table.begin(), table.end(),
+                                   [&](const InputLink& t) { return t.code == link.code || t.input == link.input; });
+    if (IsPjLinkInput(link.input) && !taken) table.push_back(link);
+  };
+  for (const InputLink& link : model) add(link);
+  for (const InputLink& link : DefaultInputs()) add(link);
+  return table;
+}
 
 std::variant<Mapped, std::string> MapRequest(const Request& request, std::span<const InputLink> inputs) {
   const auto unsupported = [&] {
@@ -56,7 +71,11 @@ std::variant<Mapped, std::string> MapRequest(const Request& request, std::span<c
     case Action::Get:
       switch (request.code) {
         case kPower: return Query(1, "POWR", Decode::Power);
-        case kInputSource: return Query(1, "INPT", Decode::Input);
+        case kInputSource: {
+          Mapped query = Query(1, "INPT", Decode::Input);
+          query.classTwoWhenSpoken = true;
+          return query;
+        }
         case kBlank: return Query(1, "AVMT", Decode::Blank);
         case kMute: return Query(1, "AVMT", Decode::Mute);
         case kFreeze: return Query(2, "FREZ", Decode::Flag);
@@ -73,9 +92,9 @@ std::variant<Mapped, std::string> MapRequest(const Request& request, std::span<c
         case kFreeze: return Switch("FREZ", 2, value, "0", "1");
         case kInputSource: {
           const auto it = std::find_if(inputs.begin(), inputs.end(), [&](const InputLink& l) { return l.code == value; });
-          if (it == inputs.end() || !IsInputText(it->input))
+          if (it == inputs.end() || !IsPjLinkInput(it->input))
             return "input code " + std::to_string(value) + " has no PJLink input";
-          return Mapped{it->input[0] == '6' ? 2 : 1, "INPT", it->input, Decode::Acknowledge};
+          return Mapped{InputClass(it->input), "INPT", it->input, Decode::Acknowledge};
         }
       }
       break;
@@ -115,7 +134,7 @@ std::optional<std::uint16_t> DecodeData(Decode decode, std::string_view data, st
       if (data == "3") return 1;  // warming up: on its way on
       return bad();
     case Decode::Input: {
-      if (!IsInputText(data)) return bad();
+      if (!IsPjLinkInput(data)) return bad();
       const auto it = std::find_if(inputs.begin(), inputs.end(), [&](const InputLink& l) { return l.input == data; });
       // An input the model table lacks matches no entry of the dialog's list.
       return it == inputs.end() ? std::uint16_t{0xFFFF} : it->code;

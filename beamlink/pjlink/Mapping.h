@@ -34,6 +34,9 @@ struct Mapped {
   std::string body;
   std::string parameter;
   Decode decode = Decode::Acknowledge;
+  // Sent as class 2 to a class-2 projector: its input query answers in
+  // class-2 numbering only then.
+  bool classTwoWhenSpoken = false;
 };
 
 // One input of the dialog (its input code) and the PJLink input that is it.
@@ -46,6 +49,17 @@ struct InputLink {
 // and S-video are VIDEO 1 and 2, HDMI is DIGITAL 1, component is RGB 3 and
 // the network input is NETWORK 1.
 std::span<const InputLink> DefaultInputs();
+
+// Whether `text` names a PJLink input: "11".."59" in class 1, up to "6Z" in
+// class 2 (terminal kind 1 to 6, then 1-9 or A-Z).
+bool IsPjLinkInput(std::string_view text);
+// The class that first numbers the input `text`.
+int InputClass(std::string_view text);
+
+// The table a link uses: the model's own entries (those naming a PJLink
+// input; the first entry for a code or an input wins), then the default
+// entries whose code and input the model leaves free.
+std::vector<InputLink> InputTable(std::span<const InputLink> model);
 
 // The command for `request`, or why PJLink cannot carry it.
 std::variant<Mapped, std::string> MapRequest(const Request& request, std::span<const InputLink> inputs);

@@ -60,7 +60,11 @@ class PjLinkConversation : public Conversation {
  public:
   PjLinkConversation(std::shared_ptr<Projector> projector, const ServerOptions& server, const PjLinkOptions& options,
                      std::shared_ptr<WarmUp> warmUp)
-      : m_projector(std::move(projector)), m_server(server), m_options(options), m_warmUp(std::move(warmUp)) {}
+      : m_projector(std::move(projector)),
+        m_server(server),
+        m_options(options),
+        m_warmUp(std::move(warmUp)),
+        m_inputs(ModelInputs(m_projector->Model())) {}
 
   std::vector<Output> Start() override {
     if (m_server.password.empty()) return {Line("PJLINK 0")};
@@ -190,10 +194,10 @@ class PjLinkConversation : public Conversation {
       const bool lit = m_projector->PowerState() == Power::On;
       return std::to_string(value) + (body == "LAMP" ? (lit ? " 1" : " 0") : "");
     }
-    if (query && body == "INST") return InputList();
+    if (query && body == "INST") return InputList(c.cls);
     if (body == "POWR") return Power(c.parameter);
     if (m_warmUp->Running()) return "ERR3";
-    if (body == "INPT") return Input(c.parameter);
+    if (body == "INPT") return Input(c.cls, c.parameter);
     if (body == "AVMT") return AvMute(c.parameter);
     if (body == "FREZ" && c.cls == 2) return Switch(kFreeze, c.parameter);
     if (body == "SVOL" && c.cls == 2) {
@@ -219,8 +223,18 @@ class PjLinkConversation : public Conversation {
     return status;
   }
 
-  std::string Input(const std::string& parameter) {
-    const auto inputs = DefaultInputs();
+  // The model's input table: its own PJLink inputs, the defaults for the rest.
+  static std::vector<InputLink> ModelInputs(const models::ModelDescription& model) {
+    std::vector<InputLink> own;
+    for (const auto& input : model.inputs)
+      if (!input.pjlink.empty() && input.code >= 0 && input.code <= 0xFFFF)
+        own.push_back({static_cast<std::uint16_t>(input.code), input.pjlink});
+    return InputTable(own);
+  }
+
+  // A class-1 command names only class-1 inputs.
+  std::string Input(int cls, const std::string& parameter) {
+    const auto& inputs = m_inputs;
     std::uint16_t value = 0;
     if (parameter == "?") {
       const std::string status = Read(kInputSource, value);
@@ -229,7 +243,7 @@ class PjLinkConversation : public Conversation {
       return it == inputs.end() ? "ERR4" : it->input;
     }
     const auto it = std::find_if(inputs.begin(), inputs.end(), [&](const InputLink& l) { return l.input == parameter; });
-    if (it == inputs.end() || !HasInput(it->code)) return "ERR2";
+    if (it == inputs.end() || !HasInput(it->code) || InputClass(parameter) > cls) return "ERR2";
     return Ask(Action::Set, kInputSource, it->code);
   }
 
@@ -238,10 +252,10 @@ class PjLinkConversation : public Conversation {
     return std::any_of(list.begin(), list.end(), [&](const auto& input) { return input.code == code; });
   }
 
-  std::string InputList() {
+  std::string InputList(int cls) {
     std::string list;
-    for (const InputLink& link : DefaultInputs())
-      if (HasInput(link.code) && (m_options.cls == 2 || link.input[0] != '6'))
+    for (const InputLink& link : m_inputs)
+      if (HasInput(link.code) && InputClass(link.input) <= cls)
         list += (list.empty() ? "" : " ") + link.input;
     return list;
   }
@@ -281,6 +295,7 @@ class PjLinkConversation : public Conversation {
   ServerOptions m_server;
   PjLinkOptions m_options;
   std::shared_ptr<WarmUp> m_warmUp;
+  std::vector<InputLink> m_inputs;
   LineReader m_reader;
   std::string m_random;
   bool m_awaitDigest = false;

@@ -159,6 +159,34 @@ TEST(PjLinkLink, BadPeersFailWithinTheirBoundAndTheNextCallRecovers) {
   EXPECT_EQ(Link(At(), silent.Factory()).Call(kGetPower).failure, CallFailure::Timeout);
 }
 
+// The model's table goes first; a default entry stays only where the model
+// names neither its code nor its input.
+TEST(PjLinkLink, InputsGoThroughTheModelsTableWithTheDefaultsFillingItsGaps) {
+  const InputLink model[] = {{3, "32"}, {7, "3A"}, {1, "12"}, {9, "bad"}};
+  const auto setInput = [](std::uint16_t code) { return Request{0, Action::Set, 0x2000, 0, code}; };
+  const Request getInput{0, Action::Get, 0x2000, 0, 0};
+  for (const char cls : {'2', '1'}) {
+    ScriptedProjector projector{"PJLINK 0\r", Answering("OK", cls)};
+    Link link(At(), projector.Factory(), model);
+    EXPECT_EQ(link.Call(setInput(3)).reply.status, Status::Done);
+    EXPECT_EQ(link.Call(setInput(2)).reply.status, Status::Done);     // the default: S-video
+    EXPECT_EQ(link.Call(setInput(4)).reply.status, Status::Refused);  // its default "12" is the model's video
+    EXPECT_EQ(link.Call(setInput(9)).reply.status, Status::Refused);
+    EXPECT_EQ(link.Call(setInput(7)).reply.status, cls == '2' ? Status::Done : Status::Refused);  // class 2 only
+    std::vector<std::string> sent = {"%1CLSS ?", "%1INPT 32", "%1INPT 22"};
+    if (cls == '2') sent.push_back("%2INPT 3A");
+    EXPECT_EQ(projector.received, sent) << cls;
+
+    // A class-2 projector is asked in class-2 numbering.
+    const std::pair<const char*, std::uint16_t> reads[] = {{"32", 3}, {"12", 1}, {"31", 0xFFFF}, {"11", 0}};
+    for (const auto& [input, code] : reads) {
+      projector.answer = Answering(input, cls);
+      EXPECT_EQ(link.Call(getInput).reply.value, code) << input;
+    }
+    EXPECT_EQ(projector.received.back(), std::string("%") + cls + "INPT ?");
+  }
+}
+
 TEST(PjLinkLink, AProjectorClosingAfterEachCommandIsReconnected) {
   ScriptedProjector projector{"PJLINK 0\r", Answering("1"), true};
   Link link(At(), projector.Factory());

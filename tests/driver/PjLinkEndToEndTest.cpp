@@ -55,33 +55,58 @@ std::string Calls(const std::vector<OrderedJson>& output, const std::string& seq
   return Reply(output, seq)["calls"].dump();
 }
 
-TEST(PjLinkEndToEnd, StatusAndControlPagesOfATypeFourAndATypeOneModel) {
+TEST(PjLinkEndToEnd, StatusAndControlPagesOfEveryType) {
   struct Case {
     const char* model;
     int cls;
     const char* password;
     bool closeAfterReply;
-    int powerList, freezeList, magnifySlider;
+    int controlTab, powerList, freezeList, magnifySlider;
+    const char* firstInput;
+    bool hours = true;  // type 3 keeps no lamp or filter time
   };
-  for (const Case& c : {Case{"4/9", 2, "", false, 20268, 20272, 20286}, Case{"1/3", 2, "pw", true, 21029, 21107, 21105},
-                        Case{"4/9", 1, "", true, 20268, 20272, 20286}}) {
+  const Case cases[] = {
+      {"4/9", 2, "", false, 8, 20268, 20272, 20286, ": Computer 1"},
+      {"1/3", 2, "pw", true, 8, 21029, 21107, 21105, ": Computer 1"},
+      {"4/9", 1, "", true, 8, 20268, 20272, 20286, ": Computer 1"},
+      {"2/6", 2, "", false, 8, 21029, 21107, 21105, ": Computer"},
+      {"3/10", 1, "pw", false, 5, 21029, 21107, 21105, ": Computer 1", false},
+      {"5/30", 2, "", true, 8, 20268, 20272, 20286, ": RGB 1"},
+  };
+  for (const Case& c : cases) {
     Served served(c.model, {c.cls, 0ms, c.closeAfterReply}, c.password);
     const auto output = RunLines({served.Open(c.model, c.password), R"({"cmd":"dump","seq":"s"})",
-                                  R"({"cmd":"tab","index":8})", R"({"cmd":"dump","seq":"c"})",
+                                  R"({"cmd":"tab","index":)" + std::to_string(c.controlTab) + "}",
+                                  R"({"cmd":"dump","seq":"c"})",
                                   R"({"cmd":"select","id":)" + std::to_string(c.powerList) + R"(,"index":0})",
                                   R"({"cmd":"events","seq":"e"})", R"({"cmd":"close"})"});
     const std::string which = std::string(c.model) + " class " + std::to_string(c.cls);
     EXPECT_EQ(Control(output, "\"s\"", 20008)["text"], ": On") << which;
-    EXPECT_EQ(Control(output, "\"s\"", 20009)["text"], ": Computer 1") << which;
+    EXPECT_EQ(Control(output, "\"s\"", 20009)["text"], c.firstInput) << which;
     EXPECT_EQ(Control(output, "\"s\"", 20010)["text"], ": Normal") << which;
-    EXPECT_EQ(Control(output, "\"s\"", 20014)["text"], ": 1200 h") << which;
-    EXPECT_EQ(Control(output, "\"s\"", 20015)["text"], c.cls == 2 ? ": 300 h" : ": -") << which;
+    if (c.hours) {
+      EXPECT_EQ(Control(output, "\"s\"", 20014)["text"], ": 1200 h") << which;
+      EXPECT_EQ(Control(output, "\"s\"", 20015)["text"], c.cls == 2 ? ": 300 h" : ": -") << which;
+    }
     EXPECT_EQ(Control(output, "\"c\"", c.powerList)["sel"], 1) << which;
     EXPECT_EQ(Control(output, "\"c\"", c.freezeList)["enabled"], c.cls == 2) << which;
     EXPECT_EQ(Control(output, "\"c\"", c.magnifySlider)["enabled"], false) << which;  // PJLink has no magnify
     EXPECT_THAT(Calls(output, "\"e\""), HasSubstr(R"({"op":"SetPowerOff","args":[]})")) << which;
     EXPECT_EQ(served.projector->PowerState(), sim::Power::CoolingDown) << which;
   }
+}
+
+// Model 5/41 numbers its HDMI input DIGITAL 2 ("32"), not the default "31":
+// the model database's table reaches both the dialog's link and pjsim, and a
+// link that took the default would be answered ERR2.
+TEST(PjLinkEndToEnd, InputsFollowTheModelsPjLinkTable) {
+  Served served("5/41", {2, 0ms, false});
+  const auto output = RunLines({served.Open("5/41"), R"({"cmd":"tab","index":8})",
+                                R"({"cmd":"select","id":20269,"index":2})", R"({"cmd":"tab","index":0})",
+                                R"({"cmd":"dump","seq":"s"})", R"({"cmd":"events","seq":"e"})", R"({"cmd":"close"})"});
+  EXPECT_THAT(Calls(output, "\"e\""), HasSubstr(R"({"op":"Set","code":"0x2000","value":3,"result":1})"));
+  EXPECT_EQ(served.projector->Value(0x2000), 3);
+  EXPECT_EQ(Control(output, "\"s\"", 20009)["text"], ": HDMI");
 }
 
 TEST(PjLinkEndToEnd, WarmUpAndCoolDownAnswerErr3AndRefusePowerChanges) {

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "models/HostRecords.h"
 #include "models/ModelParser.h"
 #include "tests/models/ModelTestSupport.h"
 
@@ -61,6 +62,8 @@ TEST(ParseModel, RefusesMalformedFields) {
       {"/connection/third", 1e3}, {"/connection/text2", std::string(64, 'p')},
       {"/connection/address", "256.0.0.1"}, {"/connection/address", "01.2.3.4"},
       {"/connection/address", -1}, {"/connection/address", 4294967296LL},
+      {"/inputs/0/pjlink", 31}, {"/inputs/0/pjlink", "71"}, {"/inputs/0/pjlink", "10"},
+      {"/inputs/0/pjlink", "3a"}, {"/inputs/0/pjlink", "311"}, {"/inputs/0/pjlink", ""},
   };
   for (const auto& [pointer, value] : cases) {
     json doc = MinimalDoc();
@@ -86,6 +89,21 @@ TEST(ParseModel, RefusesMissingAndUnknownKeys) {
     EXPECT_EQ(ParseError(doc).Message(), "unknown key") << pointer;
   }
   EXPECT_EQ(ParseError(json::array()).Field(), "");
+}
+
+// The PJLink input of each input travels with it to the host record; one
+// terminal cannot be two inputs of a model.
+TEST(ParseModel, CarriesPjLinkInputsAndRefusesOneNamedTwice) {
+  json doc = MinimalDoc();
+  doc["inputs"] = json::array({{{"name", "HDMI"}, {"code", 3}, {"code2", 0}, {"pjlink", "32"}},
+                               {{"name", "Video"}, {"code", 1}, {"code2", 0}}});
+  const CProjectorItem item = ToProjectorItem(ParseModel(doc, "m.json"));
+  EXPECT_STREQ(item.m_szPjLinkInput[0], "32");
+  EXPECT_STREQ(item.m_szPjLinkInput[1], "");
+  doc["inputs"][1]["pjlink"] = "32";
+  const ModelError error = ParseError(doc);
+  EXPECT_EQ(error.Field(), "inputs[1].pjlink");
+  EXPECT_EQ(error.Message(), "PJLink input 32 is already HDMI");
 }
 
 TEST(ParseModel, ChecksRangeTextsAndEntryNumbers) {
