@@ -6,6 +6,7 @@
 
 #include "beamlink/Auth.h"
 #include "beamlink/pjlink/Mapping.h"
+#include "projector/CommandCodes.h"
 
 namespace sim::pjlink {
 namespace {
@@ -16,15 +17,15 @@ using beamlink::Status;
 using namespace beamlink::pjlink;
 using SimClock = std::chrono::steady_clock;
 
-constexpr std::uint16_t kLampTime = 0x1090;
-constexpr std::uint16_t kFilterTime = 0x10A0;
-constexpr std::uint16_t kInputSource = 0x2000;
-constexpr std::uint16_t kVolume = 0x2001;
-constexpr std::uint16_t kMute = 0x2002;
-constexpr std::uint16_t kFreeze = 0x3002;
-constexpr std::uint16_t kBlank = 0x3020;
-constexpr std::uint16_t kPower = 0x6000;
-constexpr std::uint16_t kErrorStatus = 0x6020;
+using pjcode::kBlank;
+using pjcode::kErrorStatus;
+using pjcode::kFilterTime;
+using pjcode::kFreeze;
+using pjcode::kInputSource;
+using pjcode::kLampTime;
+using pjcode::kMute;
+using pjcode::kVolume;
+constexpr std::uint16_t kPower = pjcode::kPowerStatus;
 
 // The six ERST digits for each error number of ours (fan, lamp, temperature,
 // cover, filter, other).
