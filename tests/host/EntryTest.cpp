@@ -12,12 +12,7 @@ namespace host::test {
 namespace {
 
 ProjectorEntry Valid() {
-  ProjectorEntry entry;
-  entry.name = "Hall";
-  entry.modelType = 5;
-  entry.modelNo = 30;
-  entry.address = "192.168.0.10";
-  return entry;
+  return {.name = "Hall", .modelType = 5, .modelNo = 30, .address = "192.168.0.10", .password = ""};
 }
 
 std::vector<EntryField> FieldsAtFault(const ProjectorEntry& entry, ValidationRules rules) {
