@@ -51,26 +51,13 @@ TEST(EntryValidationTest, EachBadFieldIsNamed) {
       {"port 65536", [](ProjectorEntry& e) { e.tcpPort = 65536; }, EntryField::TcpPort},
       {"password over its slot", [](ProjectorEntry& e) { e.password = std::string(64, 'p'); }, EntryField::Password},
       {"password with a line break", [](ProjectorEntry& e) { e.password = "a\rb"; }, EntryField::Password},
-      {"PJLink password over 32 bytes",
-       [](ProjectorEntry& e) {
-         e.pjlink = true;
-         e.password = std::string(33, 'p');
-       },
+      {"PJLink password over 32 bytes", [](ProjectorEntry& e) { e.pjlink = true; e.password = std::string(33, 'p'); },
        EntryField::Password},
       {"timeout too short", [](ProjectorEntry& e) { e.timeoutMs = 99; }, EntryField::Timeout},
       {"timeout too long", [](ProjectorEntry& e) { e.timeoutMs = 10001; }, EntryField::Timeout},
-      {"negative serial port",
-       [](ProjectorEntry& e) {
-         e.link = Link::Serial;
-         e.serialPort = -1;
-       },
+      {"negative serial port", [](ProjectorEntry& e) { e.link = Link::Serial; e.serialPort = -1; },
        EntryField::SerialPort},
-      {"odd baud rate",
-       [](ProjectorEntry& e) {
-         e.link = Link::Serial;
-         e.baudRate = 12345;
-       },
-       EntryField::BaudRate},
+      {"odd baud rate", [](ProjectorEntry& e) { e.link = Link::Serial; e.baudRate = 12345; }, EntryField::BaudRate},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -1,10 +1,12 @@
 #pragma once
 // Shared by the simulator tests: models from the database and short request builders.
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "beamlink/Operations.h"
 #include "beamlink/Protocol.h"
+#include "beamlink/Transport.h"
 #include "models/ModelDatabase.h"
 #include "simulator/Projector.h"
 
@@ -19,6 +21,16 @@ inline models::ModelDescription Model(std::string_view key) { return *Database()
 
 inline std::shared_ptr<Projector> MakeProjector(std::string_view key, ProjectorOptions options = {}) {
   return std::make_shared<Projector>(Model(key), options);
+}
+
+// 127.0.0.1 at `port` (none for the in-process transport).
+inline beamlink::Endpoint Loopback(int port, int timeoutMs, std::string password = {}) {
+  beamlink::Endpoint endpoint;
+  endpoint.address = "127.0.0.1";
+  endpoint.third = port;
+  endpoint.timeoutMs = timeoutMs;
+  endpoint.password = std::move(password);
+  return endpoint;
 }
 
 inline beamlink::Request Get(std::uint16_t code, std::uint16_t argument = 0) {
