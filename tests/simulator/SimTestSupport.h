@@ -1,5 +1,7 @@
 #pragma once
 // Shared by the simulator tests: models from the database and short request builders.
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,6 +63,19 @@ inline beamlink::Reply ValueReply(std::uint16_t value) { return Answer(beamlink:
 inline beamlink::Reply Done() { return Answer(beamlink::Status::Done); }
 inline beamlink::Reply Refused(beamlink::Refusal why) {
   return Answer(beamlink::Status::Refused, static_cast<std::uint16_t>(why));
+}
+
+// What the projector answers, tag and code aside.
+inline beamlink::Reply Ask(Projector& p, const beamlink::Request& r) { return Strip(p.Handle(r)); }
+
+// The request a named operation of the library sends for these arguments.
+inline beamlink::Request Op(std::string_view name, std::initializer_list<long long> args = {}) {
+  const beamlink::OperationInfo* op = beamlink::FindOperation(name);
+  EXPECT_NE(op, nullptr) << name;
+  const auto request = op ? beamlink::BuildRequest(*op, std::span<const long long>(args.begin(), args.size()))
+                          : std::nullopt;
+  EXPECT_TRUE(request) << name;
+  return request.value_or(beamlink::Request{});
 }
 
 }  // namespace sim::test
