@@ -7,7 +7,6 @@
 #include <set>
 
 #include "HostTestSupport.h"
-#include "beamlink/PjtInterface.h"
 #include "host/core/DemoFleet.h"
 #include "host/core/EntryValidation.h"
 #include "host/core/IdentityQuery.h"
@@ -43,24 +42,6 @@ TEST(DemoFleetTest, OneProjectorPerTypeAndTheAudioModelsEachOnItsOwnLoopbackPort
   for (const auto& wanted : {std::pair{5, 30}, {5, 31}, {5, 41}, {5, 43}, {5, 44}})
     EXPECT_TRUE(models.count(wanted)) << wanted.first << "/" << wanted.second;
   EXPECT_EQ(ports.size(), fleet.Entries().size());
-}
-
-TEST(DemoFleetTest, ProjectorIsReachedOverTcp) {
-  const DemoFleet fleet(Database());
-  const std::size_t at = IndexOf(fleet, 5, 30);
-  sim::Projector& projector = fleet.ProjectorAt(at);
-  ASSERT_TRUE(projector.SetValue(pjcode::kBrightness, 0, 128 + 17));
-
-  // Set up from the entry the way the dialog's hand-off sets it up.
-  const ProjectorEntry& entry = fleet.Entries()[at];
-  CPjtInterface pjt;
-  pjt.SetTransportFactory(LoopbackOnlyTransports());
-  pjt.CopyData(1, 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
-  std::uint16_t value = 0;
-  ASSERT_EQ(pjt.Get(pjcode::kBrightness, 0, &pjt, &value), 1) << pjt.LastError();
-  EXPECT_EQ(value, 128 + 17);
-  ASSERT_EQ(pjt.Set(pjcode::kBrightness, 128 - 5, &pjt), 1) << pjt.LastError();
-  EXPECT_EQ(projector.Value(pjcode::kBrightness), 128 - 5);
 }
 
 TEST(DemoFleetTest, PasswordOfTheModelIsAskedForAndCarried) {

@@ -78,13 +78,12 @@ TEST_F(PowerTest, StatusAndHoursAnswerWhileOffAndHoursCountOnlyWhileTheLampBurns
   EXPECT_EQ(Ask(*p, Exec(pjcode::kFilterTime)), Done());
   EXPECT_EQ(Ask(*p, Get(pjcode::kFilterTime)), ValueReply(0));
   EXPECT_EQ(Ask(*p, Set(pjcode::kLampTime, 5)), Refused(Refusal::Unsupported));
-}
 
-TEST_F(PowerTest, TypeThreeKeepsNoHours) {
-  auto p = Make(Power::On, "3/10");
-  EXPECT_EQ(Ask(*p, Get(pjcode::kLampTime)), Refused(Refusal::Unsupported));
-  EXPECT_EQ(Ask(*p, Exec(pjcode::kFilterTime)), Refused(Refusal::Unsupported));
-  EXPECT_EQ(Ask(*p, Get(pjcode::kPowerStatus)), ValueReply(1));
+  // Type 3 keeps no hours.
+  auto type3 = Make(Power::On, "3/10");
+  EXPECT_EQ(Ask(*type3, Get(pjcode::kLampTime)), Refused(Refusal::Unsupported));
+  EXPECT_EQ(Ask(*type3, Exec(pjcode::kFilterTime)), Refused(Refusal::Unsupported));
+  EXPECT_EQ(Ask(*type3, Get(pjcode::kPowerStatus)), ValueReply(1));
 }
 
 }  // namespace
