@@ -94,11 +94,8 @@ TEST(EntryValidationTest, LoopbackRuleRefusesOtherAddressesAndSerialPorts) {
 }
 
 TEST(ProjectorItemTest, CarriesTheEntrysNameAndConnectionWithTheModelsLists) {
-  ProjectorEntry entry = Valid();
-  entry.address = "10.0.0.2";
-  entry.tcpPort = 10000;
-  entry.timeoutMs = 3500;
-  entry.password = "secret";
+  ProjectorEntry entry{.name = "Hall", .modelType = 5, .modelNo = 30, .address = "10.0.0.2", .tcpPort = 10000,
+                       .password = "secret", .timeoutMs = 3500};
   std::string error;
   const std::optional<CProjectorItem> item = MakeProjectorItem(entry, Database(), error);
   ASSERT_TRUE(item) << error;
