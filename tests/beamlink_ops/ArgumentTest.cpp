@@ -18,27 +18,66 @@ class Arguments : public PjtFixture {
   }
 };
 
-TEST_F(Arguments, ListPositionsBecomeTheProjectorsCodes) {
-  pjt.SetAspect(2);
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Set, 0x2008, 0, 7}));
-  Forget();
-  pjt.SetGamma(0);
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Set, 0x30A1, 0, 21}));
-  Forget();
-  pjt.SetVideoFormat(3);  // SECAM
-  EXPECT_EQ(Sent().value, 9);
-  Forget();
-  pjt.SetStartup(2);
-  EXPECT_EQ(Sent().value, 32);
-  Forget();
-  pjt.SetPinPInput(2);  // component
-  EXPECT_EQ(Sent().value, 5);
-  Forget();
-  pjt.SetVideoNR(2, 1);  // the offset between the list and the projector's values
-  EXPECT_EQ(Sent().value, 3);
+// Each call sends exactly one request, whose every field is checked.
+TEST_F(Arguments, EachOperationSendsItsOwnRequest) {
+  constexpr Action G = Action::Get, S = Action::Set, I = Action::Increment, D = Action::Decrement,
+                   X = Action::Execute;
+  std::int16_t out = 0;
+  struct Case {
+    const char* what;
+    std::function<void(CPjtInterface&)> call;
+    Request sent;
+  };
+  const Case cases[] = {
+      // Generic operations take the caller's code and value as they are.
+      {"Get", [](CPjtInterface& p) { std::uint16_t v; p.Get(0x2003, 0, &p, &v); }, {0, G, 0x2003, 0, 0}},
+      {"Set", [](CPjtInterface& p) { p.Set(0x2003, 130, &p); }, {0, S, 0x2003, 0, 130}},
+      {"Inc", [](CPjtInterface& p) { p.Inc(0x2401, 0, &p); }, {0, I, 0x2401, 0, 0}},
+      {"Dec", [](CPjtInterface& p) { p.Dec(0x2401, 0, &p); }, {0, D, 0x2401, 0, 0}},
+      {"named getter", [&](CPjtInterface& p) { p.GetKeystoneV(&out); }, {0, G, 0x2007, 0, 0}},
+      {"power on", [](CPjtInterface& p) { p.SetPowerOn(); }, {0, S, 0x6000, 0, 1}},
+      {"power off", [](CPjtInterface& p) { p.SetPowerOff(); }, {0, S, 0x6000, 0, 0}},
+      {"lamp reset", [](CPjtInterface& p) { p.ExecLampTimeReset(); }, {0, X, 0x1090, 0, 0}},
+      {"load memory 2", [](CPjtInterface& p) { p.SetMyMemory(1); }, {0, X, 0x7010, 2, 0}},
+      {"save memory 4", [](CPjtInterface& p) { p.SetMyMemory(7); }, {0, X, 0x7011, 4, 0}},
+      // List positions become the projector's codes.
+      {"aspect", [](CPjtInterface& p) { p.SetAspect(2); }, {0, S, 0x2008, 0, 7}},
+      {"gamma", [](CPjtInterface& p) { p.SetGamma(0); }, {0, S, 0x30A1, 0, 21}},
+      {"SECAM", [](CPjtInterface& p) { p.SetVideoFormat(3); }, {0, S, 0x2200, 0, 9}},
+      {"composite NTSC", [](CPjtInterface& p) { p.SetCVideoFormat(1); }, {0, S, 0x2200, 1, 4}},
+      {"start-up screen", [](CPjtInterface& p) { p.SetStartup(2); }, {0, S, 0x3004, 0, 32}},
+      {"PinP component", [](CPjtInterface& p) { p.SetPinPInput(2); }, {0, S, 0x2302, 0, 5}},
+      {"video NR offset", [](CPjtInterface& p) { p.SetVideoNR(2, 1); }, {0, S, 0x2206, 0, 3}},
+      // Per-input operations carry the input in the argument.
+      {"volume of input 3", [&](CPjtInterface& p) { p.GetInputSrcVolume(3, &out); }, {0, G, 0x4030, 3, 0}},
+      {"bass of input 0", [](CPjtInterface& p) { p.SetInputSrcBass(0, 130); }, {0, S, 0x4032, 0, 130}},
+      {"treble of input 6", [&](CPjtInterface& p) { p.DecrementInputSrcTreb(6, &out); }, {0, D, 0x4031, 6, 0}},
+      {"composite format", [&](CPjtInterface& p) { p.GetVideoFormat(true, &out); }, {0, G, 0x2200, 1, 0}},
+      // S-video is argument 2; 0 stays the plain video format.
+      {"S-video format", [&](CPjtInterface& p) { p.GetVideoFormat(false, &out); }, {0, G, 0x2200, 2, 0}},
+      // Colours, points and RGB inputs choose the setting's own code, the one
+      // the generic operations reach, with no argument.
+      {"gain G", [](CPjtInterface& p) { p.DecrementColorTempGain(1, 0); }, {0, D, 0x30B2, 0, 0}},
+      {"gain B", [](CPjtInterface& p) { p.IncrementColorTempGain(2, 2); }, {0, I, 0x30B3, 0, 0}},
+      {"offset B", [](CPjtInterface& p) { p.IncrementColorTempOffset(2, 0); }, {0, I, 0x30B7, 0, 0}},
+      {"gamma point 1", [](CPjtInterface& p) { p.ExecUserGammaPReset(1); }, {0, X, 0x3090, 0, 0}},
+      {"gamma point 5", [](CPjtInterface& p) { p.GetUserGammaPoint(5); }, {0, G, 0x3094, 0, 0}},
+      {"gamma point 8", [](CPjtInterface& p) { p.GetUserGammaPoint(8); }, {0, G, 0x3097, 0, 0}},
+      {"RGB IN 2", [&](CPjtInterface& p) { p.GetRgbIn(2, &out); }, {0, G, 0x4016, 0, 0}},
+      {"auto power off step", [&](CPjtInterface& p) { p.DecrementAutoPowerOff(&out); }, {0, D, 0x3110, 0, 0}},
+      // Flags travel in the argument; the projector's RGB IN values start at 2.
+      {"RGB IN 1 flag", [](CPjtInterface& p) { p.SetRgbIn1(0, true); }, {0, S, 0x4015, 1, 2}},
+      {"audio M1-D", [](CPjtInterface& p) { p.SetAudioM1D(32, false); }, {0, S, 0x4021, 0, 32}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Forget();
+    c.call(pjt);
+    EXPECT_EQ(Untagged(Sent()), c.sent);
+  }
 }
 
-TEST_F(Arguments, APositionOutsideItsListSendsNothing) {
+TEST_F(Arguments, ArgumentsOutsideTheirBoundsSendNothing) {
   pjt.SetAspect(3);  // one past the three handed over
   pjt.SetAspect(-1);
   pjt.SetGamma(1);  // a code too wide to travel
@@ -46,57 +85,9 @@ TEST_F(Arguments, APositionOutsideItsListSendsNothing) {
   pjt.SetStartup(-1);
   pjt.SetPinPInput(3);
   EXPECT_EQ(pjt.SetMyMemory(8), 0);
-  EXPECT_TRUE(projector.Requests().empty());
   EXPECT_EQ(traces.size(), 7u);  // each failure is still reported
-}
 
-TEST_F(Arguments, TheAspectListIsReadAsHandedOver) {
-  const int aspects[] = {5};
-  pjt.CopyAspectData(1, aspects);
-  pjt.SetAspect(1);  // was valid with the old list of three
-  EXPECT_TRUE(projector.Requests().empty());
-  pjt.m_nAspectCount = 1000;  // written straight into the member: still bounded by the 32 slots
-  pjt.SetAspect(40);
-  EXPECT_TRUE(projector.Requests().empty());
-}
-
-TEST_F(Arguments, PerInputOperationsCarryTheInputInTheArgument) {
-  std::int16_t value = 0;
-  EXPECT_TRUE(pjt.GetInputSrcVolume(3, &value));
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Get, 0x4030, 3, 0}));
-  Forget();
-  EXPECT_TRUE(pjt.SetInputSrcBass(0, 130));
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Set, 0x4032, 0, 130}));
-  Forget();
-  EXPECT_TRUE(pjt.DecrementInputSrcTreb(6, &value));
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Decrement, 0x4031, 6, 0}));
-  Forget();
-  EXPECT_TRUE(pjt.GetVideoFormat(true, &value));
-  EXPECT_EQ(Sent().argument, 1);  // composite
-  Forget();
-  EXPECT_TRUE(pjt.GetVideoFormat(false, &value));
-  EXPECT_EQ(Sent().argument, 2);  // S-video; 0 stays the plain video format
-  Forget();
-  pjt.SetCVideoFormat(1);
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Set, 0x2200, 1, 4}));
-}
-
-TEST_F(Arguments, ColoursPointsAndRgbInputsChooseTheSettingsOwnCode) {
-  std::int16_t value = 0;
-  pjt.DecrementColorTempGain(1, 0);
-  pjt.IncrementColorTempOffset(2, 0);
-  pjt.ExecUserGammaPReset(1);
-  pjt.GetUserGammaPoint(5);
-  pjt.GetRgbIn(2, &value);
-  const std::vector<std::uint16_t> codes = {0x30B2, 0x30B7, 0x3090, 0x3094, 0x4016};
-  ASSERT_EQ(projector.Requests().size(), codes.size());
-  for (std::size_t i = 0; i < codes.size(); ++i) {
-    EXPECT_EQ(projector.Requests()[i].code, codes[i]);
-    EXPECT_EQ(projector.Requests()[i].argument, 0);  // the same setting the generic operations reach
-  }
-}
-
-TEST_F(Arguments, OutOfRangeSelectorsAndValuesSendNothing) {
+  // Selectors and values out of range.
   std::int16_t value = 5;
   EXPECT_EQ(pjt.IncrementColorTempGain(3, 12), 12);
   EXPECT_EQ(pjt.GetUserGammaPoint(0), -1);
@@ -110,6 +101,13 @@ TEST_F(Arguments, OutOfRangeSelectorsAndValuesSendNothing) {
   EXPECT_EQ(pjt.Get(0x2003, 0, &pjt, nullptr), 0);
   EXPECT_FALSE(pjt.GetMirror(nullptr));
   EXPECT_EQ(value, 5);
+
+  // The aspect list is read as handed over last, and never beyond its slots.
+  const int aspects[] = {5};
+  pjt.CopyAspectData(1, aspects);
+  pjt.SetAspect(1);  // was valid with the old list of three
+  pjt.m_nAspectCount = 1000;  // written straight into the member: still bounded by the 32 slots
+  pjt.SetAspect(40);
   EXPECT_TRUE(projector.Requests().empty());
 }
 
@@ -125,14 +123,6 @@ TEST(BuildRequest, NumbersBeyondSixteenBitsNeverWrapAround) {
     EXPECT_FALSE(beamlink::BuildRequest(*op, negative).has_value()) << name;
   }
   EXPECT_FALSE(beamlink::BuildRequest(*beamlink::FindOperation("SetAudioM1D"), std::vector<long long>{1}).has_value());
-}
-
-TEST_F(Arguments, FlagsTravelInTheArgument) {
-  pjt.SetRgbIn1(0, true);
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Set, 0x4015, 1, 2}));  // the projector's RGB IN values start at 2
-  Forget();
-  EXPECT_TRUE(pjt.SetAudioM1D(32, false));
-  EXPECT_EQ(Untagged(Sent()), (Request{0, Action::Set, 0x4021, 0, 32}));
 }
 
 TEST_F(Arguments, AGenericCallOnAnotherInterfaceGoesThroughThatOne) {

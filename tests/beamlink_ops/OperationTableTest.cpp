@@ -46,12 +46,11 @@ TEST(OperationTable, NamesAreUniqueSaveForTheTwoFormsOfTheAutoPowerOffSteps) {
 }
 
 TEST(OperationTable, EachActionFitsItsArgumentsAndResult) {
-  const std::set<ArgumentShape> carriesValue = {ArgumentShape::CodeAndValue,        ArgumentShape::Value,
-                                                ArgumentShape::AspectPosition,      ArgumentShape::GammaPosition,
-                                                ArgumentShape::VideoFormatPosition, ArgumentShape::StartupPosition,
-                                                ArgumentShape::PinPInputPosition,   ArgumentShape::PositionPlusOffset,
-                                                ArgumentShape::RgbInPosition,       ArgumentShape::ValueAndFlag,
-                                                ArgumentShape::InputAndValue};
+  const std::set<ArgumentShape> carriesValue = {
+      ArgumentShape::CodeAndValue, ArgumentShape::Value, ArgumentShape::AspectPosition,
+      ArgumentShape::GammaPosition, ArgumentShape::VideoFormatPosition, ArgumentShape::StartupPosition,
+      ArgumentShape::PinPInputPosition, ArgumentShape::PositionPlusOffset, ArgumentShape::RgbInPosition,
+      ArgumentShape::ValueAndFlag, ArgumentShape::InputAndValue};
   for (const OperationInfo& op : beamlink::AllOperations()) {
     SCOPED_TRACE(op.name);
     const bool readsValue =
@@ -97,21 +96,13 @@ TEST(OperationTable, CodesAreTheGenericOnesWhereTheSettingHasOne) {
   }
   for (const pjcode::CodeInfo& code : pjcode::AllCodes()) EXPECT_FALSE(OwnSetting(code.code) || OwnAction(code.code));
 
-  const std::map<std::string, std::uint16_t> known = {{"GetKeystoneV", 0x2007},
-                                                      {"SetKeystoneV", 0x2007},
-                                                      {"IncrementKeystoneV", 0x2007},
-                                                      {"GetWhisper", 0x3300},
-                                                      {"SetBlank", 0x3020},
-                                                      {"SetMute", 0x2002},
-                                                      {"SetBrightness", 0x2003},
-                                                      {"GetInputSource", 0x2000},
-                                                      {"SetPowerOn", 0x6000},
-                                                      {"SetPowerOff", 0x6000},
-                                                      {"ExecBrightnessReset", 0x2003},
-                                                      {"ExecLampTimeReset", 0x1090},
-                                                      {"ExecUserGammaPReset", 0x3090},
-                                                      {"GetColorTempGainR", 0x30B1},
-                                                      {"IncrementColorTempOffset", 0x30B5}};
+  // Codes peers rely on: a change here is a change of the wire format.
+  const std::map<std::string, std::uint16_t> known = {
+      {"GetKeystoneV", 0x2007}, {"SetKeystoneV", 0x2007}, {"IncrementKeystoneV", 0x2007},
+      {"GetWhisper", 0x3300}, {"SetBlank", 0x3020}, {"SetMute", 0x2002}, {"SetBrightness", 0x2003},
+      {"GetInputSource", 0x2000}, {"SetPowerOn", 0x6000}, {"SetPowerOff", 0x6000},
+      {"ExecBrightnessReset", 0x2003}, {"ExecLampTimeReset", 0x1090}, {"ExecUserGammaPReset", 0x3090},
+      {"GetColorTempGainR", 0x30B1}, {"IncrementColorTempOffset", 0x30B5}};
   for (const auto& [name, code] : known) EXPECT_EQ(beamlink::FindOperation(name)->code, code) << name;
 }
 

@@ -7,7 +7,6 @@
 #include <set>
 
 #include "HostTestSupport.h"
-#include "beamlink/PjtInterface.h"
 #include "host/core/DemoFleet.h"
 #include "host/core/EntryValidation.h"
 #include "host/core/IdentityQuery.h"
@@ -27,12 +26,6 @@ std::size_t IndexOf(const DemoFleet& fleet, int type, int model) {
   return 0;
 }
 
-// An interface set up from an entry the way the dialog's hand-off sets it up.
-void Connect(CPjtInterface& pjt, const ProjectorEntry& entry) {
-  pjt.SetTransportFactory(LoopbackOnlyTransports());
-  pjt.CopyData(1, 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
-}
-
 TEST(DemoFleetTest, OneProjectorPerTypeAndTheAudioModelsEachOnItsOwnLoopbackPort) {
   const DemoFleet fleet(Database());
   std::set<std::pair<int, int>> models;
@@ -49,21 +42,6 @@ TEST(DemoFleetTest, OneProjectorPerTypeAndTheAudioModelsEachOnItsOwnLoopbackPort
   for (const auto& wanted : {std::pair{5, 30}, {5, 31}, {5, 41}, {5, 43}, {5, 44}})
     EXPECT_TRUE(models.count(wanted)) << wanted.first << "/" << wanted.second;
   EXPECT_EQ(ports.size(), fleet.Entries().size());
-}
-
-TEST(DemoFleetTest, ProjectorIsReachedOverTcp) {
-  const DemoFleet fleet(Database());
-  const std::size_t at = IndexOf(fleet, 5, 30);
-  sim::Projector& projector = fleet.ProjectorAt(at);
-  ASSERT_TRUE(projector.SetValue(pjcode::kBrightness, 0, 128 + 17));
-
-  CPjtInterface pjt;
-  Connect(pjt, fleet.Entries()[at]);
-  std::uint16_t value = 0;
-  ASSERT_EQ(pjt.Get(pjcode::kBrightness, 0, &pjt, &value), 1) << pjt.LastError();
-  EXPECT_EQ(value, 128 + 17);
-  ASSERT_EQ(pjt.Set(pjcode::kBrightness, 128 - 5, &pjt), 1) << pjt.LastError();
-  EXPECT_EQ(projector.Value(pjcode::kBrightness), 128 - 5);
 }
 
 TEST(DemoFleetTest, PasswordOfTheModelIsAskedForAndCarried) {
@@ -110,7 +88,8 @@ TEST(PowerStatusTest, APjLinkEntryIsReadAndQueriedOverPjLink) {
   std::string error;
   const auto service = sim::pjsim::LoopbackService::Start(projector, options, error);
   ASSERT_TRUE(service) << error;
-  ProjectorEntry entry{"", 4, 9, Link::Network, "127.0.0.1", service->Port(), true, 0, 0, "pw", 2000, false};
+  ProjectorEntry entry{.name = "", .modelType = 4, .modelNo = 9, .address = "127.0.0.1", .tcpPort = service->Port(),
+                       .pjlink = true, .password = "pw"};
   ASSERT_TRUE(projector->SetValue(pjcode::kPowerStatus, 0, 2));
   const PowerStatus status = QueryPowerStatus(entry, LoopbackOnlyTransports());
   EXPECT_EQ(status.state, 2) << status.error;
@@ -124,12 +103,9 @@ TEST(PowerStatusTest, APjLinkEntryIsReadAndQueriedOverPjLink) {
 }
 
 TEST(LoopbackGuardTest, RefusesOtherAddressesAndSerialPortsWithoutTryingThem) {
-  ProjectorEntry entry;
-  entry.name = "Elsewhere";
-  entry.modelType = 5;
-  entry.modelNo = 30;
-  entry.address = "192.0.2.1";  // would take the whole timeout if it were tried
-  entry.timeoutMs = 5000;
+  // 192.0.2.1 would take the whole timeout if it were tried.
+  ProjectorEntry entry{
+      .name = "Elsewhere", .modelType = 5, .modelNo = 30, .address = "192.0.2.1", .password = "", .timeoutMs = 5000};
   const auto start = std::chrono::steady_clock::now();
   const PowerStatus refused = QueryPowerStatus(entry, LoopbackOnlyTransports());
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));

@@ -12,12 +12,7 @@ namespace host::test {
 namespace {
 
 ProjectorEntry Valid() {
-  ProjectorEntry entry;
-  entry.name = "Hall";
-  entry.modelType = 5;
-  entry.modelNo = 30;
-  entry.address = "192.168.0.10";
-  return entry;
+  return {.name = "Hall", .modelType = 5, .modelNo = 30, .address = "192.168.0.10", .password = ""};
 }
 
 std::vector<EntryField> FieldsAtFault(const ProjectorEntry& entry, ValidationRules rules) {
@@ -56,26 +51,13 @@ TEST(EntryValidationTest, EachBadFieldIsNamed) {
       {"port 65536", [](ProjectorEntry& e) { e.tcpPort = 65536; }, EntryField::TcpPort},
       {"password over its slot", [](ProjectorEntry& e) { e.password = std::string(64, 'p'); }, EntryField::Password},
       {"password with a line break", [](ProjectorEntry& e) { e.password = "a\rb"; }, EntryField::Password},
-      {"PJLink password over 32 bytes",
-       [](ProjectorEntry& e) {
-         e.pjlink = true;
-         e.password = std::string(33, 'p');
-       },
+      {"PJLink password over 32 bytes", [](ProjectorEntry& e) { e.pjlink = true; e.password = std::string(33, 'p'); },
        EntryField::Password},
       {"timeout too short", [](ProjectorEntry& e) { e.timeoutMs = 99; }, EntryField::Timeout},
       {"timeout too long", [](ProjectorEntry& e) { e.timeoutMs = 10001; }, EntryField::Timeout},
-      {"negative serial port",
-       [](ProjectorEntry& e) {
-         e.link = Link::Serial;
-         e.serialPort = -1;
-       },
+      {"negative serial port", [](ProjectorEntry& e) { e.link = Link::Serial; e.serialPort = -1; },
        EntryField::SerialPort},
-      {"odd baud rate",
-       [](ProjectorEntry& e) {
-         e.link = Link::Serial;
-         e.baudRate = 12345;
-       },
-       EntryField::BaudRate},
+      {"odd baud rate", [](ProjectorEntry& e) { e.link = Link::Serial; e.baudRate = 12345; }, EntryField::BaudRate},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -112,11 +94,8 @@ TEST(EntryValidationTest, LoopbackRuleRefusesOtherAddressesAndSerialPorts) {
 }
 
 TEST(ProjectorItemTest, CarriesTheEntrysNameAndConnectionWithTheModelsLists) {
-  ProjectorEntry entry = Valid();
-  entry.address = "10.0.0.2";
-  entry.tcpPort = 10000;
-  entry.timeoutMs = 3500;
-  entry.password = "secret";
+  ProjectorEntry entry{.name = "Hall", .modelType = 5, .modelNo = 30, .address = "10.0.0.2", .tcpPort = 10000,
+                       .password = "secret", .timeoutMs = 3500};
   std::string error;
   const std::optional<CProjectorItem> item = MakeProjectorItem(entry, Database(), error);
   ASSERT_TRUE(item) << error;

@@ -29,6 +29,11 @@ class ScratchDir {
   std::filesystem::path m_path;
 };
 
+// A scratch directory and the projector list file in it.
+struct ListDir : ScratchDir {
+  const std::filesystem::path file = Path() / "projectors.json";
+};
+
 inline std::string ReadFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream text;

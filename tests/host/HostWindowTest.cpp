@@ -126,33 +126,23 @@ TEST(EntryDialogTest, KeepsABadEntryOutAndNamesTheProblem) {
   dialog.findChild<QLineEdit*>("address")->setText("127.0.0.7");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  const ProjectorEntry entry = dialog.Entry();
-  EXPECT_EQ(entry.name, "Bench");
-  EXPECT_EQ(entry.modelType, 4);
-  EXPECT_EQ(entry.modelNo, 9);
-  EXPECT_EQ(entry.link, Link::Network);
-  EXPECT_EQ(entry.address, "127.0.0.7");
-  EXPECT_EQ(entry.tcpPort, 10000);
-  EXPECT_EQ(entry.password, "pw");
-  EXPECT_EQ(entry.timeoutMs, 1500);
+  EXPECT_EQ(dialog.Entry(), (ProjectorEntry{.name = "Bench", .modelType = 4, .modelNo = 9, .address = "127.0.0.7",
+                                            .tcpPort = 10000, .password = "pw", .timeoutMs = 1500}));
 }
 
 TEST(EntryDialogTest, EditsAnEntryAndNumbersSerialPortsFromOne) {
-  ProjectorEntry start;
-  start.name = "Lab";
-  start.modelType = 2;
-  start.modelNo = 12;
-  start.link = Link::Serial;
-  start.serialPort = 2;
-  start.baudRate = 9600;
+  const ProjectorEntry start{
+      .name = "Lab", .modelType = 2, .modelNo = 12, .link = Link::Serial, .address = "", .serialPort = 2,
+      .baudRate = 9600, .password = ""};
   EntryDialog dialog(Database(), {&Database(), false}, &start);
   EXPECT_EQ(dialog.findChild<QSpinBox*>("serialPort")->value(), 3);
   EXPECT_EQ(dialog.Entry(), start);
   dialog.findChild<QComboBox*>("baudRate")->setCurrentText("38400");
   dialog.findChild<QSpinBox*>("serialPort")->setValue(1);
-  const ProjectorEntry edited = dialog.Entry();
-  EXPECT_EQ(edited.serialPort, 0);
-  EXPECT_EQ(edited.baudRate, 38400);
+  ProjectorEntry edited = start;
+  edited.serialPort = 0;
+  edited.baudRate = 38400;
+  EXPECT_EQ(dialog.Entry(), edited);
 }
 
 // Network and serial fields sit in the one form: every field of the kind

@@ -12,12 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 ProjectorEntry Hall() {
-  ProjectorEntry entry;
-  entry.name = "Hall";
-  entry.modelType = 5;
-  entry.modelNo = 44;
-  entry.address = "127.0.0.9";
-  return entry;
+  return {.name = "Hall", .modelType = 5, .modelNo = 44, .address = "127.0.0.9", .password = ""};
 }
 
 std::size_t DemoRows(const HostSession& session) {
@@ -59,30 +54,28 @@ TEST(HostSessionTest, FirstStartShowsTheDemoProjectorsAndSavesOnlyTheUsersOwn) {
 }
 
 TEST(HostSessionTest, DemoRunNeitherReadsNorWritesTheList) {
-  ScratchDir dir;
-  const fs::path file = dir.Path() / "projectors.json";
+  const ListDir dir;
   ProjectorEntry user = Hall();
   user.address = "192.168.0.10";
   std::string error;
-  ASSERT_TRUE(ProjectorStore(file).Save({user}, error));
-  const std::string before = ReadFile(file);
+  ASSERT_TRUE(ProjectorStore(dir.file).Save({user}, error));
+  const std::string before = ReadFile(dir.file);
 
-  HostSession session(Database(), ProjectorStore(file), HostSession::Mode::Demo, false);
+  HostSession session(Database(), ProjectorStore(dir.file), HostSession::Mode::Demo, false);
   EXPECT_TRUE(session.LoopbackOnly());
   EXPECT_FALSE(session.SavesChanges());
   EXPECT_EQ(DemoRows(session), session.Rows().size());
   ASSERT_TRUE(session.Add(Hall(), error));
   ASSERT_TRUE(session.Remove(0, error));
-  EXPECT_EQ(ReadFile(file), before);
+  EXPECT_EQ(ReadFile(dir.file), before);
   // The editor's rules in a demo run refuse what the run could not reach.
   EXPECT_FALSE(ValidateEntry(user, session.Rules()).empty());
 }
 
 TEST(HostSessionTest, DamagedListIsReportedKeptAsideAndNotLost) {
-  ScratchDir dir;
-  const fs::path file = dir.Path() / "projectors.json";
-  WriteFile(file, "{\"version\": 1, \"projectors\": [{\"name\": ");
-  HostSession session(Database(), ProjectorStore(file), HostSession::Mode::Normal, false);
+  const ListDir dir;
+  WriteFile(dir.file, "{\"version\": 1, \"projectors\": [{\"name\": ");
+  HostSession session(Database(), ProjectorStore(dir.file), HostSession::Mode::Normal, false);
 
   const std::vector<std::string> notices = session.TakeNotices();
   ASSERT_EQ(notices.size(), 1u);
@@ -96,33 +89,31 @@ TEST(HostSessionTest, DamagedListIsReportedKeptAsideAndNotLost) {
   std::string error;
   ASSERT_TRUE(session.Add(Hall(), error)) << error;
   EXPECT_EQ(ReadFile(aside), "{\"version\": 1, \"projectors\": [{\"name\": ");
-  EXPECT_EQ(ProjectorStore(file).Load().entries, std::vector<ProjectorEntry>{Hall()});
+  EXPECT_EQ(ProjectorStore(dir.file).Load().entries, std::vector<ProjectorEntry>{Hall()});
 }
 
 TEST(HostSessionTest, ListThatCannotBeUsedIsNeverWrittenOver) {
-  ScratchDir dir;
-  const fs::path file = dir.Path() / "projectors.json";
+  const ListDir dir;
   const std::string newer = R"({"version": 9, "projectors": []})";
-  WriteFile(file, newer);
-  HostSession session(Database(), ProjectorStore(file), HostSession::Mode::Normal, false);
+  WriteFile(dir.file, newer);
+  HostSession session(Database(), ProjectorStore(dir.file), HostSession::Mode::Normal, false);
   EXPECT_EQ(session.TakeNotices().size(), 1u);
   EXPECT_FALSE(session.SavesChanges());
   EXPECT_TRUE(session.Rows().empty());
   std::string error;
   EXPECT_TRUE(session.Add(Hall(), error));
-  EXPECT_EQ(ReadFile(file), newer);
+  EXPECT_EQ(ReadFile(dir.file), newer);
 }
 
 TEST(HostSessionTest, FailedSaveKeepsTheChangeAndSaysWhere) {
-  ScratchDir dir;
-  const fs::path file = dir.Path() / "projectors.json";
+  const ListDir dir;
   std::string error;
-  ASSERT_TRUE(ProjectorStore(file).Save({}, error));
-  HostSession session(Database(), ProjectorStore(file), HostSession::Mode::Normal, false);
-  fs::remove(file);
-  fs::create_directories(file / "in-the-way");
+  ASSERT_TRUE(ProjectorStore(dir.file).Save({}, error));
+  HostSession session(Database(), ProjectorStore(dir.file), HostSession::Mode::Normal, false);
+  fs::remove(dir.file);
+  fs::create_directories(dir.file / "in-the-way");
   EXPECT_FALSE(session.Add(Hall(), error));
-  EXPECT_NE(error.find(file.string()), std::string::npos) << error;
+  EXPECT_NE(error.find(dir.file.string()), std::string::npos) << error;
   ASSERT_EQ(session.Rows().size(), 1u);
   EXPECT_EQ(session.Rows()[0].entry, Hall());
 }

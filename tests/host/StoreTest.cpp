@@ -16,23 +16,14 @@ namespace {
 namespace fs = std::filesystem;
 
 std::vector<ProjectorEntry> SampleEntries() {
-  ProjectorEntry hall;
-  hall.name = "Hall 2 — 北";  // UTF-8 survives
-  hall.modelType = 5;
-  hall.modelNo = 30;
-  hall.address = "192.168.0.10";
-  hall.tcpPort = 10000;
-  hall.password = "se\"cret\\";
-  hall.timeoutMs = 3500;
+  // UTF-8 and JSON escapes survive.
+  const ProjectorEntry hall{.name = "Hall 2 — 北", .modelType = 5, .modelNo = 30, .address = "192.168.0.10",
+                            .tcpPort = 10000, .password = "se\"cret\\", .timeoutMs = 3500};
   ProjectorEntry pjlink = hall;
   pjlink.pjlink = true;
-  ProjectorEntry lab;
-  lab.name = "Lab";
-  lab.modelType = 2;
-  lab.modelNo = 12;
-  lab.link = Link::Serial;
-  lab.serialPort = 3;
-  lab.baudRate = 9600;
+  const ProjectorEntry lab{
+      .name = "Lab", .modelType = 2, .modelNo = 12, .link = Link::Serial, .address = "", .serialPort = 3,
+      .baudRate = 9600, .password = ""};
   return {hall, pjlink, lab};
 }
 
@@ -63,16 +54,15 @@ TEST(ProjectorStoreTest, SavedListReadsBackTheSameAndLeavesNoTemporaryFile) {
 }
 
 TEST(ProjectorStoreTest, FailedSaveReportsAndCleansUp) {
-  ScratchDir dir;
+  const ListDir dir;
   // A directory (not empty) where the list should be: the final rename fails.
-  const fs::path file = dir.Path() / "projectors.json";
-  fs::create_directories(file / "in-the-way");
-  const ProjectorStore store(file);
+  fs::create_directories(dir.file / "in-the-way");
+  const ProjectorStore store(dir.file);
   std::string error;
   EXPECT_FALSE(store.Save(SampleEntries(), error));
   EXPECT_NE(error.find("projectors.json"), std::string::npos) << error;
   EXPECT_EQ(FilesIn(dir.Path()), std::vector<fs::path>{"projectors.json"});
-  EXPECT_TRUE(fs::is_directory(file / "in-the-way"));
+  EXPECT_TRUE(fs::is_directory(dir.file / "in-the-way"));
 }
 
 TEST(ProjectorStoreTest, DamagedFileIsMovedAsideIntactAndNamed) {
@@ -80,38 +70,33 @@ TEST(ProjectorStoreTest, DamagedFileIsMovedAsideIntactAndNamed) {
     std::string text;
     const char* named;  // part of the problem report
   };
+  // One projector "A" of model 5/30 with the rest of its fields.
+  const auto one = [](const std::string& rest) {
+    return R"({"version": 1, "projectors": [{"name": "A", "type": 5, "model": 30, )" + rest + "}]}";
+  };
   const Case cases[] = {
-      {"{\"version\": 1, \"projectors\": [", "JSON"},
+      {R"({"version": 1, "projectors": [)", "JSON"},
       {"[]", "object"},
-      {"{\"version\": 0, \"projectors\": []}", "version"},
-      {"{\"version\": 1}", "projectors"},
-      {"{\"version\": 1, \"projectors\": [{\"name\": \"A\", \"type\": 5, \"model\": 30, \"connection\": \"network\", "
-       "\"address\": \"10.0.0.1\", \"port\": 70000}]}",
-       "projector 1"},
-      {"{\"version\": 1, \"projectors\": [{\"name\": \"A\", \"type\": 5, \"model\": 30, \"connection\": \"network\", "
-       "\"address\": \"10.0.0.1\"}, {\"name\": \"B\", \"type\": \"5\", \"model\": 30}]}",
+      {R"({"version": 0, "projectors": []})", "version"},
+      {R"({"version": 1})", "projectors"},
+      {one(R"("connection": "network", "address": "10.0.0.1", "port": 70000)"), "projector 1"},
+      {one(R"("connection": "network", "address": "10.0.0.1"}, {"name": "B", "type": "5", "model": 30)"),
        "projector 2, \"type\""},
-      {"{\"version\": 1, \"projectors\": [{\"name\": \"A\", \"type\": 5, \"model\": 30, \"connection\": \"modem\"}]}",
-       "connection"},
-      {"{\"version\": 1, \"projectors\": [{\"name\": \"A\", \"type\": 5, \"model\": 30, \"connection\": \"network\", "
-       "\"address\": \"10.0.0.01\"}]}",
-       "projector 1"},
-      {"{\"version\": 1, \"projectors\": [{\"name\": \"A\", \"type\": 5, \"model\": 30, \"connection\": \"serial\", "
-       "\"serial_port\": 0, \"timeout_ms\": 99999999999}]}",
-       "timeout_ms"},
-      {"{\"version\": 1e400}", "JSON"},  // no double holds it
-      {"{\"version\": 1, \"projectors\": []}" + std::string(kMaxListBytes, ' '), "KiB"},
+      {one(R"("connection": "modem")"), "connection"},
+      {one(R"("connection": "network", "address": "10.0.0.01")"), "projector 1"},
+      {one(R"("connection": "serial", "serial_port": 0, "timeout_ms": 99999999999)"), "timeout_ms"},
+      {R"({"version": 1e400})", "JSON"},  // no double holds it
+      {R"({"version": 1, "projectors": []})" + std::string(kMaxListBytes, ' '), "KiB"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 80));
-    ScratchDir dir;
-    const fs::path file = dir.Path() / "projectors.json";
-    WriteFile(file, c.text);
-    const LoadOutcome outcome = ProjectorStore(file).Load();
+    const ListDir dir;
+    WriteFile(dir.file, c.text);
+    const LoadOutcome outcome = ProjectorStore(dir.file).Load();
     ASSERT_EQ(outcome.kind, LoadOutcome::Kind::MovedAside);
     EXPECT_NE(outcome.problem.find(c.named), std::string::npos) << outcome.problem;
     EXPECT_TRUE(outcome.entries.empty());
-    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(dir.file));
     EXPECT_EQ(outcome.movedTo.parent_path(), dir.Path());
     EXPECT_TRUE(outcome.movedTo.filename().string().starts_with("projectors.json.corrupt-"));
     EXPECT_EQ(ReadFile(outcome.movedTo), c.text);
@@ -119,12 +104,11 @@ TEST(ProjectorStoreTest, DamagedFileIsMovedAsideIntactAndNamed) {
 }
 
 TEST(ProjectorStoreTest, SecondDamagedFileDoesNotReplaceTheFirstOneAside) {
-  ScratchDir dir;
-  const fs::path file = dir.Path() / "projectors.json";
-  WriteFile(file, "first");
-  const LoadOutcome first = ProjectorStore(file).Load();
-  WriteFile(file, "second");
-  const LoadOutcome second = ProjectorStore(file).Load();
+  const ListDir dir;
+  WriteFile(dir.file, "first");
+  const LoadOutcome first = ProjectorStore(dir.file).Load();
+  WriteFile(dir.file, "second");
+  const LoadOutcome second = ProjectorStore(dir.file).Load();
   ASSERT_EQ(second.kind, LoadOutcome::Kind::MovedAside);
   EXPECT_NE(first.movedTo, second.movedTo);
   EXPECT_EQ(ReadFile(first.movedTo), "first");
@@ -133,24 +117,22 @@ TEST(ProjectorStoreTest, SecondDamagedFileDoesNotReplaceTheFirstOneAside) {
 
 TEST(ProjectorStoreTest, UnreadableOrNewerFileIsKeptAsItIs) {
   {
-    ScratchDir dir;
-    const fs::path file = dir.Path() / "projectors.json";
-    fs::create_directory(file);  // cannot be read as a file, and is not damaged data
-    const LoadOutcome outcome = ProjectorStore(file).Load();
+    const ListDir dir;
+    fs::create_directory(dir.file);  // cannot be read as a file, and is not damaged data
+    const LoadOutcome outcome = ProjectorStore(dir.file).Load();
     EXPECT_EQ(outcome.kind, LoadOutcome::Kind::Kept);
     EXPECT_FALSE(outcome.problem.empty());
-    EXPECT_TRUE(fs::is_directory(file));
+    EXPECT_TRUE(fs::is_directory(dir.file));
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<fs::path>{"projectors.json"});
   }
   {
-    ScratchDir dir;
-    const fs::path file = dir.Path() / "projectors.json";
+    const ListDir dir;
     const std::string newer = R"({"version": 2, "projectors": [], "groups": []})";
-    WriteFile(file, newer);
-    const LoadOutcome outcome = ProjectorStore(file).Load();
+    WriteFile(dir.file, newer);
+    const LoadOutcome outcome = ProjectorStore(dir.file).Load();
     EXPECT_EQ(outcome.kind, LoadOutcome::Kind::Kept);
     EXPECT_NE(outcome.problem.find("later version"), std::string::npos) << outcome.problem;
-    EXPECT_EQ(ReadFile(file), newer);
+    EXPECT_EQ(ReadFile(dir.file), newer);
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<fs::path>{"projectors.json"});
   }
 }

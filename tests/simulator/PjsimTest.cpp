@@ -279,14 +279,10 @@ TEST(PjsimTest, NoClientHoldsUpTheOthers) {
   std::string error;
   const auto service = pjsim::LoopbackService::Start(MakeProjector("5/30"), {}, error);
   ASSERT_TRUE(service) << error;
-  beamlink::Endpoint at;
-  at.address = "127.0.0.1";
-  at.third = service->Port();
-  at.timeoutMs = 5000;
   std::vector<std::unique_ptr<Line>> idle;
   for (int i = 0; i < 8; ++i) idle.push_back(std::make_unique<Line>(ConnectTcp(service->Port())));
   idle.back()->Send({0xA5, 0x09});  // half a frame
-  beamlink::Connection good(at, beamlink::DefaultTransportFactory());
+  beamlink::Connection good(Loopback(service->Port(), 5000), beamlink::DefaultTransportFactory());
   const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(good.Call(Get(pjcode::kBrightness)).ok);
   EXPECT_LT(std::chrono::steady_clock::now() - start, 4000ms);

@@ -20,15 +20,13 @@ class PowerTest : public ::testing::Test {
     options.power = power;
     return MakeProjector(key, options);
   }
-  beamlink::Reply Ask(Projector& p, const beamlink::Request& r) { return Strip(p.Handle(r)); }
   ManualClock clock;
 };
 
 TEST_F(PowerTest, PowerOffCoolsDownThenRefusesSettingsUntilSwitchedOnAgain) {
   auto p = Make();
   // The library's power operations: Set on the power status with 1 or 0.
-  const auto on = *beamlink::BuildRequest(*beamlink::FindOperation("SetPowerOn"), {});
-  const auto off = *beamlink::BuildRequest(*beamlink::FindOperation("SetPowerOff"), {});
+  const auto on = Op("SetPowerOn"), off = Op("SetPowerOff");
   EXPECT_EQ(Ask(*p, on), Done());  // already on
   EXPECT_EQ(Ask(*p, off), Done());
   EXPECT_EQ(Ask(*p, Get(pjcode::kPowerStatus)), ValueReply(2));
@@ -80,13 +78,12 @@ TEST_F(PowerTest, StatusAndHoursAnswerWhileOffAndHoursCountOnlyWhileTheLampBurns
   EXPECT_EQ(Ask(*p, Exec(pjcode::kFilterTime)), Done());
   EXPECT_EQ(Ask(*p, Get(pjcode::kFilterTime)), ValueReply(0));
   EXPECT_EQ(Ask(*p, Set(pjcode::kLampTime, 5)), Refused(Refusal::Unsupported));
-}
 
-TEST_F(PowerTest, TypeThreeKeepsNoHours) {
-  auto p = Make(Power::On, "3/10");
-  EXPECT_EQ(Ask(*p, Get(pjcode::kLampTime)), Refused(Refusal::Unsupported));
-  EXPECT_EQ(Ask(*p, Exec(pjcode::kFilterTime)), Refused(Refusal::Unsupported));
-  EXPECT_EQ(Ask(*p, Get(pjcode::kPowerStatus)), ValueReply(1));
+  // Type 3 keeps no hours.
+  auto type3 = Make(Power::On, "3/10");
+  EXPECT_EQ(Ask(*type3, Get(pjcode::kLampTime)), Refused(Refusal::Unsupported));
+  EXPECT_EQ(Ask(*type3, Exec(pjcode::kFilterTime)), Refused(Refusal::Unsupported));
+  EXPECT_EQ(Ask(*type3, Get(pjcode::kPowerStatus)), ValueReply(1));
 }
 
 }  // namespace

@@ -22,8 +22,6 @@ class ServerTest : public ::testing::Test {
     return std::make_unique<Server>(projector, options);
   }
 
-  std::vector<Server::Output> Send(Server& server, const beamlink::Frame& frame) { return server.Receive(frame); }
-
   static beamlink::Message Only(const std::vector<Server::Output>& outputs) {
     EXPECT_EQ(outputs.size(), 1u);
     if (outputs.empty()) return {};
@@ -34,7 +32,7 @@ class ServerTest : public ::testing::Test {
   }
 
   // Says hello and expects a welcome.
-  void Greet(Server& server) { ASSERT_EQ(Only(Send(server, Encode(beamlink::Hello{}))).kind, BodyKind::Welcome); }
+  void Greet(Server& server) { ASSERT_EQ(Only(server.Receive(Encode(beamlink::Hello{}))).kind, BodyKind::Welcome); }
 
   std::shared_ptr<Projector> projector = MakeProjector("5/30");
   std::vector<std::string> log;
@@ -44,7 +42,7 @@ TEST_F(ServerTest, WelcomesThenAnswersEachRequestWithItsTagAndCode) {
   auto server = Connect();
   Greet(*server);
   for (std::uint8_t tag : {1, 77, 255}) {
-    const auto reply = Only(Send(*server, Encode(beamlink::Request{tag, beamlink::Action::Get, pjcode::kContrast})));
+    const auto reply = Only(server->Receive(Encode(beamlink::Request{tag, beamlink::Action::Get, pjcode::kContrast})));
     ASSERT_EQ(reply.kind, BodyKind::Reply);
     EXPECT_EQ(reply.reply, (beamlink::Reply{tag, beamlink::Status::Value, pjcode::kContrast, 128}));
   }
@@ -92,7 +90,7 @@ TEST_F(ServerTest, MalformedOrUnexpectedFramesCloseTheConnection) {
   };
   for (const auto& frame : bad) {
     auto server = Connect();
-    const auto outputs = Send(*server, frame);
+    const auto outputs = server->Receive(frame);
     ASSERT_EQ(outputs.size(), 1u);
     EXPECT_TRUE(outputs[0].close);
     EXPECT_TRUE(outputs[0].bytes.empty());
@@ -102,7 +100,7 @@ TEST_F(ServerTest, MalformedOrUnexpectedFramesCloseTheConnection) {
 
   auto server = Connect();
   Greet(*server);
-  EXPECT_TRUE(Send(*server, Encode(beamlink::Welcome{}))[0].close);
+  EXPECT_TRUE(server->Receive(Encode(beamlink::Welcome{}))[0].close);
 }
 
 // Latency and garbage are seen end to end in the connection tests.
@@ -110,14 +108,14 @@ TEST_F(ServerTest, ADroppedRequestIsNotCarriedOut) {
   auto server = Connect();
   Greet(*server);
   projector->GetFaults().DropConnection();
-  const auto outputs = Send(*server, Encode(Set(pjcode::kBrightness, 150)));
+  const auto outputs = server->Receive(Encode(Set(pjcode::kBrightness, 150)));
   ASSERT_EQ(outputs.size(), 1u);
   EXPECT_TRUE(outputs[0].close);
   EXPECT_TRUE(outputs[0].bytes.empty());
   EXPECT_EQ(projector->Value(pjcode::kBrightness), 128);
   auto next = Connect();
   Greet(*next);
-  EXPECT_EQ(Only(Send(*next, Encode(Get(pjcode::kBrightness)))).reply.value, 128);
+  EXPECT_EQ(Only(next->Receive(Encode(Get(pjcode::kBrightness)))).reply.value, 128);
 }
 
 }  // namespace

@@ -12,17 +12,6 @@ namespace {
 using beamlink::Refusal;
 using namespace pjcode;
 
-beamlink::Reply Ask(Projector& p, const beamlink::Request& r) { return Strip(p.Handle(r)); }
-
-// The request a named operation of the library sends for these arguments.
-beamlink::Request Op(std::string_view name, std::initializer_list<long long> args = {}) {
-  const beamlink::OperationInfo* op = beamlink::FindOperation(name);
-  EXPECT_NE(op, nullptr) << name;
-  const auto request = beamlink::BuildRequest(*op, std::span<const long long>(args.begin(), args.size()));
-  EXPECT_TRUE(request) << name;
-  return request.value_or(beamlink::Request{});
-}
-
 // Accepted raw values at the edges of a range, and refused ones just outside.
 void ExpectRange(Projector& p, std::uint16_t code, std::uint16_t min, std::uint16_t max) {
   SCOPED_TRACE(p.Describe(Get(code)));

@@ -1,10 +1,14 @@
 #pragma once
 // Shared by the simulator tests: models from the database and short request builders.
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "beamlink/Operations.h"
 #include "beamlink/Protocol.h"
+#include "beamlink/Transport.h"
 #include "models/ModelDatabase.h"
 #include "simulator/Projector.h"
 
@@ -19,6 +23,16 @@ inline models::ModelDescription Model(std::string_view key) { return *Database()
 
 inline std::shared_ptr<Projector> MakeProjector(std::string_view key, ProjectorOptions options = {}) {
   return std::make_shared<Projector>(Model(key), options);
+}
+
+// 127.0.0.1 at `port` (none for the in-process transport).
+inline beamlink::Endpoint Loopback(int port, int timeoutMs, std::string password = {}) {
+  beamlink::Endpoint endpoint;
+  endpoint.address = "127.0.0.1";
+  endpoint.third = port;
+  endpoint.timeoutMs = timeoutMs;
+  endpoint.password = std::move(password);
+  return endpoint;
 }
 
 inline beamlink::Request Get(std::uint16_t code, std::uint16_t argument = 0) {
@@ -49,6 +63,19 @@ inline beamlink::Reply ValueReply(std::uint16_t value) { return Answer(beamlink:
 inline beamlink::Reply Done() { return Answer(beamlink::Status::Done); }
 inline beamlink::Reply Refused(beamlink::Refusal why) {
   return Answer(beamlink::Status::Refused, static_cast<std::uint16_t>(why));
+}
+
+// What the projector answers, tag and code aside.
+inline beamlink::Reply Ask(Projector& p, const beamlink::Request& r) { return Strip(p.Handle(r)); }
+
+// The request a named operation of the library sends for these arguments.
+inline beamlink::Request Op(std::string_view name, std::initializer_list<long long> args = {}) {
+  const beamlink::OperationInfo* op = beamlink::FindOperation(name);
+  EXPECT_NE(op, nullptr) << name;
+  const auto request = op ? beamlink::BuildRequest(*op, std::span<const long long>(args.begin(), args.size()))
+                          : std::nullopt;
+  EXPECT_TRUE(request) << name;
+  return request.value_or(beamlink::Request{});
 }
 
 }  // namespace sim::test
