@@ -14,27 +14,29 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-CPjtInterface& Pjt(Session& session) {
-  CExpertDlg* dialog = session.OpenDialog();
-  if (!dialog) throw std::logic_error("no dialog is open");
-  return dialog->m_pjt;
-}
-
 // Runs `action` on the open dialog's interface with the calls it made before
 // (while opening) taken out of the log.
 Step WithPjt(std::function<void(CPjtInterface&)> action) {
   return Do([action = std::move(action)](Session& session) {
     session.Calls().Take();
-    action(Pjt(session));
+    ASSERT_NE(session.OpenDialog(), nullptr);
+    action(session.OpenDialog()->m_pjt);
   });
 }
 
-// Reads the brightness by its code, keeping the result and the error text.
-Step GetBrightness(int& result, std::string* error = nullptr) {
-  return WithPjt([&result, error](CPjtInterface& pjt) {
+// A reading of the brightness by its code: its result, error text and time.
+struct Reading {
+  int result = -1;
+  std::string error;
+  std::chrono::steady_clock::duration took{};
+};
+Step ReadBrightness(Reading& reading) {
+  return WithPjt([&reading](CPjtInterface& pjt) {
     std::uint16_t value = 0;
-    result = pjt.Get(0x2003, 0, &pjt, &value);
-    if (error) *error = pjt.LastError();
+    const auto start = std::chrono::steady_clock::now();
+    reading.result = pjt.Get(0x2003, 0, &pjt, &value);
+    reading.took = std::chrono::steady_clock::now() - start;
+    reading.error = pjt.LastError();
   });
 }
 
@@ -120,63 +122,56 @@ TEST(DriverProjector, FailedCodesAndOperationsFailUntilCleared) {
 }
 
 TEST(DriverProjector, LatencyDelaysEveryReply) {
-  using namespace std::chrono;
-  steady_clock::duration slow{}, fast{};
-  auto timeGet = [](steady_clock::duration& took) {
-    return WithPjt([&took](CPjtInterface& pjt) {
-      std::uint16_t value = 0;
-      const auto start = steady_clock::now();
-      EXPECT_EQ(pjt.Get(0x2003, 0, &pjt, &value), 1);
-      took = steady_clock::now() - start;
-    });
-  };
+  using std::chrono::milliseconds;
+  Reading slow, fast;
   RunSession({
       Line(kOpen),
       WithPjt([](CPjtInterface& pjt) { pjt.SetPowerOn(); }),  // connected before timing
       Line(R"({"cmd":"sim","latency_ms":300})"),
-      timeGet(slow),
+      ReadBrightness(slow),
       Line(R"({"cmd":"sim","clear":true})"),
-      timeGet(fast),
+      ReadBrightness(fast),
       Line(R"({"cmd":"close"})"),
   });
-  EXPECT_GE(slow, milliseconds(280));
-  EXPECT_LT(slow, milliseconds(1900));  // within the default reply timeout
-  EXPECT_LT(fast, milliseconds(250));
+  EXPECT_EQ(slow.result, 1);
+  EXPECT_EQ(fast.result, 1);
+  EXPECT_GE(slow.took, milliseconds(280));
+  EXPECT_LT(slow.took, milliseconds(1900));  // within the default reply timeout
+  EXPECT_LT(fast.took, milliseconds(250));
 }
 
+// The simulated projector asks for the password the dialog was handed; a
+// hand-off without connection data hands none, and none is asked.
 TEST(DriverProjector, PasswordOfTheConnectionDataIsAskedBySimulatedProjector) {
-  // The simulated projector asks for the password the dialog was handed; a
-  // hand-off without connection data hands none, and none is asked.
-  for (const char* open :
-       {R"({"cmd":"open","model":"5/30","host":{"connection":{"text2":"s3cret"}},"seq":"o"})",
-        R"({"cmd":"open","model":"5/30","host":{"connection":{"text2":"s3cret"}},"handoff":"args2","seq":"o"})"}) {
-    int result = -1;
-    RunSession({Line(open), GetBrightness(result), Line(R"({"cmd":"close"})")});
-    EXPECT_EQ(result, 1) << open;
+  for (const char* handoff : {"", R"(,"handoff":"args2")"}) {
+    Reading reading;
+    RunSession({Line(R"({"cmd":"open","model":"5/30","host":{"connection":{"text2":"s3cret"}})" + std::string(handoff) +
+                     "}"),
+                ReadBrightness(reading), Line(R"({"cmd":"close"})")});
+    EXPECT_EQ(reading.result, 1) << handoff;
   }
 }
 
 TEST(DriverProjector, ConnectNoneOrAMissingSerialDeviceFailsEveryCallAndHasNoSimulator) {
-  int result = -1;
-  std::string error;
+  Reading none, serial;
   const auto output = RunSession({
       Line(R"({"cmd":"sim","get":["0x2003"],"seq":0})"),
       Line(R"({"cmd":"open","model":"5/30","connect":"none","seq":"o"})"),
-      GetBrightness(result, &error),
+      ReadBrightness(none),
       Line(R"({"cmd":"sim","get":["0x2003"],"seq":1})"),
       Line(R"({"cmd":"events","seq":2})"),
       Line(R"({"cmd":"close"})"),
+      Line(R"({"cmd":"open","model":"5/30","connect":"serial:/nonexistent/tty0"})"),
+      ReadBrightness(serial),
+      Line(R"({"cmd":"close"})"),
   });
   EXPECT_THAT(ErrorOf(output, "0"), HasSubstr("open a dialog first"));
-  EXPECT_EQ(result, 0);
-  EXPECT_THAT(error, HasSubstr("no projector connected"));
+  EXPECT_EQ(none.result, 0);
+  EXPECT_THAT(none.error, HasSubstr("no projector connected"));
   EXPECT_THAT(ErrorOf(output, "1"), HasSubstr("\"connect\":\"none\""));
   EXPECT_THAT(Reply(output, "2")["calls"].back().dump(), HasSubstr(R"("result":0,"error":"Get: cannot reach)"));
-
-  RunSession({Line(R"({"cmd":"open","model":"5/30","connect":"serial:/nonexistent/tty0"})"),
-              GetBrightness(result, &error), Line(R"({"cmd":"close"})")});
-  EXPECT_EQ(result, 0);
-  EXPECT_THAT(error, HasSubstr("/nonexistent/tty0"));
+  EXPECT_EQ(serial.result, 0);
+  EXPECT_THAT(serial.error, HasSubstr("/nonexistent/tty0"));
 }
 
 TEST(DriverProjector, SimRefusesBadKeysAndValuesWithoutApplyingThem) {
