@@ -73,16 +73,13 @@ TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
     // Tabs of at least the fixed width, in as many rows as they need, each
     // row stretched to the strip's width, the selected row lowest.
     ASSERT_EQ(tabs->Count(), open.dialog.m_tab.GetItemCount());
-    int rightmost = 0;
     for (int i = 0; i < tabs->Count(); ++i) {
       EXPECT_GE(tabs->TabRect(i).width(), 120) << "tab " << i;
       EXPECT_TRUE(tabs->rect().contains(tabs->TabRect(i))) << "tab " << i;
       if (i + 1 == tabs->Count() || tabs->TabRect(i + 1).top() != tabs->TabRect(i).top()) {
         EXPECT_GE(tabs->TabRect(i).right(), tabs->width() - 4) << "row of tab " << i << " is ragged";
       }
-      rightmost = std::max(rightmost, tabs->TabRect(i).right());
     }
-    EXPECT_LT(rightmost, tabs->width());
     // Nine tabs of 120 pixels take two rows; the selected tab's row is lowest.
     const int last = tabs->Count() - 1;
     EXPECT_GT(tabs->TabRect(0).top(), tabs->TabRect(last).top());
@@ -134,9 +131,6 @@ TEST_F(QtDisplayMapping, StyleTextAndOrderChangesShowAtOnce) {
     EXPECT_GT(window->children().indexOf(display.WidgetFor(tab->GetSafeHwnd())), window->children().indexOf(pageWidget));
     page.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     EXPECT_GT(window->children().indexOf(pageWidget), window->children().indexOf(display.WidgetFor(tab->GetSafeHwnd())));
-
-    open.dialog.SetWindowText("Hall B");
-    EXPECT_EQ(window->windowTitle(), "Hall B");
   });
 }
 
