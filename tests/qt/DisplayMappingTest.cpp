@@ -162,20 +162,17 @@ TEST_F(QtDisplayMapping, ArrowImagesComeFromTheBitmapsOutlineAtAnyScale) {
     auto* arrow = Control<ArrowButton>(kArrow);
     ASSERT_NE(arrow, nullptr);
     // Each arrow points where its name says: its tip is the extreme point.
-    const struct { int id; int dx; int dy; } arrows[] = {{22154, 1, 0}, {22155, 0, 1}, {22156, -1, 0}, {22157, 0, -1}};
+    const struct { int id; qreal dx, dy; } arrows[] = {{22154, 1, 0}, {22155, 0, 1}, {22156, -1, 0}, {22157, 0, -1}};
     for (const auto& expected : arrows) {
       CBitmap bitmap;
       ASSERT_TRUE(bitmap.LoadBitmap(expected.id));
       page.m_arrow.SetBitmap(bitmap);
       EXPECT_EQ(arrow->BitmapId(), expected.id);
       const QRectF shape = arrow->ImagePath().boundingRect();
-      const QRectF image = arrow->ImageRect();
       ASSERT_FALSE(shape.isEmpty());
-      EXPECT_TRUE(image.adjusted(-0.5, -0.5, 0.5, 0.5).contains(shape));
-      const QPointF tip = expected.dx > 0 ? QPointF(shape.right() - 0.5, shape.center().y())
-                          : expected.dx < 0 ? QPointF(shape.left() + 0.5, shape.center().y())
-                          : expected.dy > 0 ? QPointF(shape.center().x(), shape.bottom() - 0.5)
-                                            : QPointF(shape.center().x(), shape.top() + 0.5);
+      EXPECT_TRUE(arrow->ImageRect().adjusted(-0.5, -0.5, 0.5, 0.5).contains(shape));
+      const QPointF tip = shape.center() + QPointF(expected.dx * (shape.width() / 2 - 0.5),
+                                                   expected.dy * (shape.height() / 2 - 0.5));
       EXPECT_TRUE(arrow->ImagePath().contains(tip)) << expected.id;
     }
     // Drawn, not scaled up: at three times the pixels the anti-aliased edge
