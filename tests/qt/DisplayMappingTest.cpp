@@ -45,7 +45,7 @@ QImage Render(QWidget* widget, qreal scale) {
   return image;
 }
 
-class QtDisplayMapping : public ProbeDialogTest {};
+using QtDisplayMapping = ProbeDialogTest;
 
 TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
   const DialogBaseUnits units = display.BaseUnits(DialogFont{});

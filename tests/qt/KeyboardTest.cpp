@@ -18,7 +18,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class QtKeyboard : public ProbeDialogTest {};
+using QtKeyboard = ProbeDialogTest;
 
 TEST_F(QtKeyboard, TabFollowsTemplateOrderAndEscapeCancelsFromAnyControl) {
   std::vector<int> visited;
