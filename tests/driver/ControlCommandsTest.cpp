@@ -49,19 +49,18 @@ TEST(DriverControls, ControlsOfAHiddenPageAreOutOfReach) {
 
 TEST(DriverControls, ActOnTheVisiblePageAsAUserWould) {
   ProbePage page;
-  const auto output = RunCases({Line(kOpen), AddProbePage(page, true)},
-                               {
-                                   {R"({"cmd":"select","id":501,"index":1})", ""},
-                                   {R"({"cmd":"select","id":501,"index":1})", ""},  // already selected: still notified
-                                   {R"({"cmd":"select","id":501,"index":3})", "index 3 is out of range: list 501 has 3 items"},
-                                   {R"({"cmd":"slide","id":502,"pos":500})", ""},
-                                   {R"({"cmd":"check","id":503,"state":1})", ""},
-                                   {R"({"cmd":"check","id":503,"state":2})", "\"state\" must be 0 or 1"},
-                                   {R"({"cmd":"click","id":505})", "control 505 is disabled"},
-                                   {R"({"cmd":"select","id":506,"index":0})", "control 506 is hidden"},
-                                   {R"({"cmd":"click","id":507})", ""},
-                                   {R"({"cmd":"dump"})", ""},
-                               });
+  const auto output = RunCases({Line(kOpen), AddProbePage(page, true)}, {
+      {R"({"cmd":"select","id":501,"index":1})", ""},
+      {R"({"cmd":"select","id":501,"index":1})", ""},  // already selected: still notified
+      {R"({"cmd":"select","id":501,"index":3})", "index 3 is out of range: list 501 has 3 items"},
+      {R"({"cmd":"slide","id":502,"pos":500})", ""},
+      {R"({"cmd":"check","id":503,"state":1})", ""},
+      {R"({"cmd":"check","id":503,"state":2})", "\"state\" must be 0 or 1"},
+      {R"({"cmd":"click","id":505})", "control 505 is disabled"},
+      {R"({"cmd":"select","id":506,"index":0})", "control 506 is hidden"},
+      {R"({"cmd":"click","id":507})", ""},
+      {R"({"cmd":"dump"})", ""},
+  });
   EXPECT_EQ(page.selChanges, 2);
   EXPECT_THAT(page.scrollCodes, ElementsAre(TB_THUMBTRACK, TB_ENDTRACK));
   EXPECT_EQ(page.checkClicks, 1);

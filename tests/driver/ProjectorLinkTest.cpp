@@ -219,8 +219,9 @@ TEST(DriverProjector, ADeadLinkCostsOneWaitAndIsToldOnceByName) {
     std::string connection;
     beamlink::CallFailure failure;
   };
-  for (const Case& c : {Case{silent.Port(), address + R"(,"fourth":300})", beamlink::CallFailure::Timeout},
-                        Case{guarded->Port(), address + R"(,"text2":"wrong"})", beamlink::CallFailure::PasswordMismatch}}) {
+  using beamlink::CallFailure;
+  for (const Case& c : {Case{silent.Port(), address + R"(,"fourth":300})", CallFailure::Timeout},
+                        Case{guarded->Port(), address + R"(,"text2":"wrong"})", CallFailure::PasswordMismatch}}) {
     const std::string peer = "127.0.0.1:" + std::to_string(c.port);
     std::chrono::steady_clock::time_point start;
     std::chrono::steady_clock::duration took{};
@@ -239,7 +240,7 @@ TEST(DriverProjector, ADeadLinkCostsOneWaitAndIsToldOnceByName) {
     EXPECT_EQ(messages[0]["text"], LinkProblemText({c.failure, peer}));
     EXPECT_THAT(messages[0]["text"].get<std::string>(), HasSubstr(peer));
     EXPECT_TRUE(Reply(output, "2")["messages"].empty());
-    EXPECT_LT(took, std::chrono::milliseconds(c.failure == beamlink::CallFailure::Timeout ? 900 : 1500)) << peer;
+    EXPECT_LT(took, std::chrono::milliseconds(c.failure == CallFailure::Timeout ? 900 : 1500)) << peer;
   }
   EXPECT_EQ(silent.Connections(), 1);
   EXPECT_EQ(logins, 1);

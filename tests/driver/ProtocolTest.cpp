@@ -83,12 +83,13 @@ TEST(DriverErrors, DialogCommandsNeedAnOpenDialogAndOnlyOneOpensAtATime) {
 }
 
 TEST(DriverText, LooksUpCatalogMessagesWithTextAndIntegerInserts) {
+  const std::string text = R"({"cmd":"text","category":4,)";
   const auto output = RunCases({}, {
-      {R"({"cmd":"text","category":4,"number":155,"inserts":["P1","127.0.0.2"]})", ""},
-      {R"({"cmd":"text","category":4,"number":170,"inserts":["P2",3]})", ""},
-      {R"({"cmd":"text","category":4,"number":156})", ""},
-      {R"({"cmd":"text","category":4,"number":155,"inserts":["P1",true]})", "inserts[1] must be a string or an integer"},
-      {R"({"cmd":"text","category":4,"number":155,"inserts":"P1"})", "\"inserts\" must be an array"},
+      {text + R"("number":155,"inserts":["P1","127.0.0.2"]})", ""},
+      {text + R"("number":170,"inserts":["P2",3]})", ""},
+      {text + R"("number":156})", ""},
+      {text + R"("number":155,"inserts":["P1",true]})", "inserts[1] must be a string or an integer"},
+      {text + R"("number":155,"inserts":"P1"})", "\"inserts\" must be an array"},
   });
   EXPECT_EQ(Reply(output, "1")["text"], CatalogText(Msg(4, 155), "P1", "127.0.0.2"));
   EXPECT_EQ(Reply(output, "2")["text"], CatalogText(Msg(4, 170), "P2", 3));

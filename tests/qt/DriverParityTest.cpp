@@ -45,7 +45,8 @@ TEST(QtDriverParity, SlideChooseCheckAndStepMakeTheDriversCallsAndStates) {
   EXPECT_EQ(qtScrolls.front(), TB_THUMBTRACK);
   EXPECT_THAT(std::vector<UINT>(qtScrolls.end() - 2, qtScrolls.end()), ElementsAre(TB_THUMBPOSITION, TB_ENDTRACK));
 
-  using driver::testing::Do, driver::testing::kOpen, driver::testing::Line, driver::testing::Reply, driver::testing::RunSession;
+  using driver::testing::Do, driver::testing::kOpen, driver::testing::Line, driver::testing::Reply,
+      driver::testing::RunSession;
   ProbePage driverPage;
   const auto output = RunSession({
       Line(kOpen),
