@@ -1,5 +1,7 @@
 // Commands that act on controls: what they reach, what they refuse, and that
-// the module hears what a user's action would send.
+// the module hears what a user's action would send. A command that opens a
+// nested modal dialog is answered once that dialog has ended; meanwhile the
+// driver announces the dialog and takes its commands.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -86,6 +88,32 @@ TEST(DriverControls, ActOnTheVisiblePageAsAUserWould) {
   EXPECT_EQ(controls[4]["enabled"], false);
   EXPECT_EQ(controls[5]["visible"], false);
   EXPECT_TRUE(controls[6]["bitmap"].is_null());
+}
+
+constexpr char kCustom[] = R"({"cmd":"click","id":508,"seq":"custom"})";
+
+// The same dialog object opens three times at the same place: closed,
+// escaped, then cancelled by the end of input, innermost first.
+TEST(DriverNested, EndingTheNestedDialogAnswersTheClickThatOpenedIt) {
+  ProbePage page;
+  const auto output = RunSession({
+      Line(kOpen),
+      AddProbePage(page, true),
+      Line(kCustom),
+      Line(R"({"cmd":"dump","seq":"d"})"),
+      Line(R"({"cmd":"close","seq":"c"})"),
+      Line(kCustom),
+      Line(R"({"cmd":"key","key":"escape","seq":"k"})"),
+      Line(kCustom),
+  });
+  EXPECT_THAT(Trace(output),
+              ElementsAre("modal 22151", "modal 30998", "ok \"d\"", "ok \"c\"", "closed 30998 1", "ok \"custom\"",
+                          "modal 30998", "ok \"k\"", "closed 30998 2", "ok \"custom\"", "modal 30998",
+                          "closed 30998 2", "ok \"custom\"", "closed 22151 2", "ok \"o\""));
+  EXPECT_THAT(page.nestedResults, ElementsAre(IDOK, IDCANCEL, IDCANCEL));
+  EXPECT_EQ(Reply(output, "\"d\"")["caption"], "Custom");  // commands went to the nested dialog
+  EXPECT_EQ(output[1]["tabs"], OrderedJson::array());
+  EXPECT_EQ(output[1]["tab"], -1);
 }
 
 }  // namespace
