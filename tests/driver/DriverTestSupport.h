@@ -90,4 +90,32 @@ inline std::string ErrorOf(const std::vector<OrderedJson>& output, const std::st
   return reply.value("ok", false) ? "" : reply.value("error", std::string("(no error text)"));
 }
 
+// A command and what its reply must say: "" when it succeeds, else a part of
+// its error text.
+struct Expected {
+  std::string line;
+  std::string error;
+};
+
+// Runs `before`, then each case's line with its number (1, 2, ...) as seq,
+// then `after`; checks every case's reply and returns the whole output.
+inline std::vector<OrderedJson> RunCases(std::vector<Step> before, const std::vector<Expected>& cases,
+                                         std::vector<Step> after = {}) {
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    OrderedJson command = OrderedJson::parse(cases[i].line);
+    command["seq"] = i + 1;
+    before.push_back(Line(command.dump()));
+  }
+  for (Step& step : after) before.push_back(std::move(step));
+  const std::vector<OrderedJson> output = RunSession(std::move(before));
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const std::string error = ErrorOf(output, std::to_string(i + 1));
+    if (cases[i].error.empty())
+      EXPECT_EQ(error, "") << cases[i].line;
+    else
+      EXPECT_THAT(error, ::testing::HasSubstr(cases[i].error)) << cases[i].line;
+  }
+  return output;
+}
+
 }  // namespace driver::testing

@@ -45,7 +45,7 @@ QImage Render(QWidget* widget, qreal scale) {
   return image;
 }
 
-class QtDisplayMapping : public ProbeDialogTest {};
+using QtDisplayMapping = ProbeDialogTest;
 
 TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
   const DialogBaseUnits units = display.BaseUnits(DialogFont{});
@@ -73,16 +73,13 @@ TEST_F(QtDisplayMapping, WindowsTakeTheFrameworksPixelsFromTheRealFont) {
     // Tabs of at least the fixed width, in as many rows as they need, each
     // row stretched to the strip's width, the selected row lowest.
     ASSERT_EQ(tabs->Count(), open.dialog.m_tab.GetItemCount());
-    int rightmost = 0;
     for (int i = 0; i < tabs->Count(); ++i) {
       EXPECT_GE(tabs->TabRect(i).width(), 120) << "tab " << i;
       EXPECT_TRUE(tabs->rect().contains(tabs->TabRect(i))) << "tab " << i;
       if (i + 1 == tabs->Count() || tabs->TabRect(i + 1).top() != tabs->TabRect(i).top()) {
         EXPECT_GE(tabs->TabRect(i).right(), tabs->width() - 4) << "row of tab " << i << " is ragged";
       }
-      rightmost = std::max(rightmost, tabs->TabRect(i).right());
     }
-    EXPECT_LT(rightmost, tabs->width());
     // Nine tabs of 120 pixels take two rows; the selected tab's row is lowest.
     const int last = tabs->Count() - 1;
     EXPECT_GT(tabs->TabRect(0).top(), tabs->TabRect(last).top());
@@ -134,9 +131,6 @@ TEST_F(QtDisplayMapping, StyleTextAndOrderChangesShowAtOnce) {
     EXPECT_GT(window->children().indexOf(display.WidgetFor(tab->GetSafeHwnd())), window->children().indexOf(pageWidget));
     page.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     EXPECT_GT(window->children().indexOf(pageWidget), window->children().indexOf(display.WidgetFor(tab->GetSafeHwnd())));
-
-    open.dialog.SetWindowText("Hall B");
-    EXPECT_EQ(window->windowTitle(), "Hall B");
   });
 }
 
@@ -168,20 +162,17 @@ TEST_F(QtDisplayMapping, ArrowImagesComeFromTheBitmapsOutlineAtAnyScale) {
     auto* arrow = Control<ArrowButton>(kArrow);
     ASSERT_NE(arrow, nullptr);
     // Each arrow points where its name says: its tip is the extreme point.
-    const struct { int id; int dx; int dy; } arrows[] = {{22154, 1, 0}, {22155, 0, 1}, {22156, -1, 0}, {22157, 0, -1}};
+    const struct { int id; qreal dx, dy; } arrows[] = {{22154, 1, 0}, {22155, 0, 1}, {22156, -1, 0}, {22157, 0, -1}};
     for (const auto& expected : arrows) {
       CBitmap bitmap;
       ASSERT_TRUE(bitmap.LoadBitmap(expected.id));
       page.m_arrow.SetBitmap(bitmap);
       EXPECT_EQ(arrow->BitmapId(), expected.id);
       const QRectF shape = arrow->ImagePath().boundingRect();
-      const QRectF image = arrow->ImageRect();
       ASSERT_FALSE(shape.isEmpty());
-      EXPECT_TRUE(image.adjusted(-0.5, -0.5, 0.5, 0.5).contains(shape));
-      const QPointF tip = expected.dx > 0 ? QPointF(shape.right() - 0.5, shape.center().y())
-                          : expected.dx < 0 ? QPointF(shape.left() + 0.5, shape.center().y())
-                          : expected.dy > 0 ? QPointF(shape.center().x(), shape.bottom() - 0.5)
-                                            : QPointF(shape.center().x(), shape.top() + 0.5);
+      EXPECT_TRUE(arrow->ImageRect().adjusted(-0.5, -0.5, 0.5, 0.5).contains(shape));
+      const QPointF tip = shape.center() + QPointF(expected.dx * (shape.width() / 2 - 0.5),
+                                                   expected.dy * (shape.height() / 2 - 0.5));
       EXPECT_TRUE(arrow->ImagePath().contains(tip)) << expected.id;
     }
     // Drawn, not scaled up: at three times the pixels the anti-aliased edge

@@ -89,15 +89,9 @@ void ProbePage::InitDisp() {
 
 void ProbePage::OnHScroll(UINT code, UINT, CWnd* scrollBar) {
   scrollCodes.push_back(code);
-  if (code != TB_ENDTRACK || scrollBar != &m_slider) return;
   const int pos = m_slider.GetPos();
-  if (m_pPjt->Set(pjcode::kBrightness, pos + 128, m_pPjt) == 1) {
-    m_nBrightness = static_cast<short>(pos);
-    SetDlgItemText(kValue, std::to_string(pos));
-  } else {
-    MessageBox(kRefusedText, "Error", MB_ICONSTOP);
-  }
-  m_slider.SetPos(m_nBrightness);  // a refused value springs back
+  if (code == TB_ENDTRACK && scrollBar == &m_slider && m_pPjt->Set(pjcode::kBrightness, pos + 128, m_pPjt) == 1)
+    ShowBrightness(static_cast<short>(pos));
 }
 
 void ProbePage::OnBnClickedPlus() {

@@ -30,7 +30,6 @@ enum ProbeId {
 };
 constexpr int kProbePageTemplate = 30990;
 constexpr int kProbeNestedTemplate = 30991;
-constexpr char kRefusedText[] = "Brightness could not be set.";
 constexpr char kNoticeText[] = "The projector is cooling down.";
 
 class ProbePage : public CDialog {

@@ -77,12 +77,6 @@ void BoxAnswerer::Poll() {
     box->reject();
 }
 
-std::vector<SeenBox> BoxAnswerer::Take() {
-  std::vector<SeenBox> boxes;
-  boxes.swap(m_boxes);
-  return boxes;
-}
-
 SimulatedDialog::SimulatedDialog(const std::string& model) {
   const models::ModelDescription* description = driver::testing::Database().Find(model);
   if (!description) throw std::runtime_error("no model " + model);

@@ -53,7 +53,6 @@ class BoxAnswerer {
  public:
   BoxAnswerer();
   const std::vector<SeenBox>& Boxes() const { return m_boxes; }
-  std::vector<SeenBox> Take();
 
  private:
   void Poll();
@@ -69,7 +68,7 @@ class SimulatedDialog {
   CExpertDlg dialog;
   std::shared_ptr<sim::Projector> projector;
   driver::CallLog calls;
-  // The logged calls as the driver's "events" lists them, since the last Take.
+  // The logged calls as the driver's "events" lists them, since the last TakeCalls.
   nlohmann::ordered_json TakeCalls();
 };
 

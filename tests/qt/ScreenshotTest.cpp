@@ -94,9 +94,8 @@ TEST_P(QtScreenshots, EveryTabRendersWithItsControlsInPlace) {
 // One model per type.
 INSTANTIATE_TEST_SUITE_P(OnePerType, QtScreenshots, ::testing::Values("1/3", "2/6", "3/10", "4/9", "5/30", "5/42", "5/44"),
                          [](const auto& info) {
-                           std::string name = std::string("type") + info.param;
-                           std::replace(name.begin(), name.end(), '/', '_');
-                           return name;
+                           std::string name = info.param;
+                           return "type" + name.replace(name.find('/'), 1, "_");
                          });
 
 // The custom dialogs of the picture pages, in the form of each page type:
