@@ -34,7 +34,7 @@ class ModalTest : public ::testing::Test {
   }
 };
 
-TEST(DialogCreation, ControlsArePlacedInPixelsInTemplateOrder) {
+TEST(DialogCreation, ControlsArePlacedInRoundedPixelsInTemplateOrder) {
   RecordingDialog dialog;
   ASSERT_TRUE(dialog.CreateIndirect(TestTemplate()));
   CRect rect;
@@ -48,9 +48,6 @@ TEST(DialogCreation, ControlsArePlacedInPixelsInTemplateOrder) {
   EXPECT_EQ(rect, (CRect{120, 16, 270, 40}));
   EXPECT_EQ(dialog.GetDlgItem(kLabel)->GetWindowText(), "73;Brightness\t:");
   EXPECT_EQ(CWnd::FromHandle(Child(dialog, kList)), &dialog.m_list);  // a bound member is the control's object
-}
-
-TEST(DialogCreation, DialogUnitsRoundToTheNearestPixel) {
   EXPECT_EQ(DialogUnitsToPixels({1, 1, 3, 3}, {6, 13}), (CRect{2, 2, 7, 7}));  // position and size round separately
   EXPECT_EQ(DialogUnitsToPixels({20, 64, 400, 220}, {7, 16}), (CRect{35, 128, 735, 568}));
 }
@@ -78,7 +75,7 @@ TEST(DialogCreation, DestroyingSendsOnDestroyAndUnbindsMembers) {
   EXPECT_EQ(dialog.m_list.GetCurSel(), CB_ERR);  // a control without a window answers safely
 }
 
-TEST_F(ModalTest, CloseButtonEndsTheRunWithOk) {
+TEST_F(ModalTest, EndDialogGivesTheResultEscapeCancelsAndNoTemplateFails) {
   RecordingDialog dialog;
   Script({[](CDialog& top) { UserClick(top.m_hWnd->FindChild(kButton)); },
           [](CDialog& top) { top.EndDialog(IDOK); }});
@@ -86,12 +83,11 @@ TEST_F(ModalTest, CloseButtonEndsTheRunWithOk) {
   EXPECT_EQ(dialog.log, (std::vector<std::string>{"click", "destroy"}));
   EXPECT_EQ(dialog.m_hWnd, nullptr);
   EXPECT_TRUE(ModalDialogs().empty());
-}
 
-TEST_F(ModalTest, EscapeCancels) {
-  RecordingDialog dialog;
   Script({[](CDialog& top) { UserEscape(top.m_hWnd); }});
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // the same dialog may run again
+  CDialog missing(12345);
+  EXPECT_EQ(missing.DoModal(), -1);
 }
 
 TEST_F(ModalTest, EndOfInputCancelsEveryNestedRun) {
@@ -123,11 +119,6 @@ TEST_F(ModalTest, NestedRunsSeeTheInnermostDialogOnTop) {
           }});
   EXPECT_EQ(outer.DoModal(), IDOK);
   EXPECT_EQ(tops, (std::vector<CDialog*>{&outer, &inner, &outer}));
-}
-
-TEST_F(ModalTest, MissingTemplateFailsTheRun) {
-  CDialog dialog(12345);
-  EXPECT_EQ(dialog.DoModal(), -1);
 }
 
 TEST_F(ModalTest, MessageBoxesAreRecordedAndAnsweredOk) {

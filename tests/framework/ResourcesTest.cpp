@@ -15,13 +15,19 @@ ResourceModule MakeModule(const std::string& name, UINT stringId, const std::str
   return module;
 }
 
-TEST(ResourceChain, ExtensionModulesJoinAndLeaveTheChain) {
+TEST(ResourceChain, CurrentModuleFirstThenExtensionModulesWhileRegistered) {
   ResourceModule module = MakeModule("ext", 22103, "from the extension");
+  ResourceModule current = MakeModule("current", 22103, "current");
   AFX_EXTENSION_MODULE state;
   std::string text;
   EXPECT_EQ(AfxLoadString(22103, text), 0);
   ASSERT_TRUE(AfxInitExtensionModule(state, &module));
   new CDynLinkLibrary(state);
+  HINSTANCE previous = AfxGetResourceHandle();
+  AfxSetResourceHandle(&current);
+  AfxLoadString(22103, text);
+  EXPECT_EQ(text, "current");
+  AfxSetResourceHandle(previous);
   EXPECT_GT(AfxLoadString(22103, text), 0);
   EXPECT_EQ(text, "from the extension");
   CBitmap bitmap;
@@ -30,23 +36,6 @@ TEST(ResourceChain, ExtensionModulesJoinAndLeaveTheChain) {
   EXPECT_EQ(AfxLoadString(22103, text), 0);
   EXPECT_FALSE(bitmap.LoadBitmap(7));
   EXPECT_FALSE(AfxInitExtensionModule(state, nullptr));
-}
-
-TEST(ResourceChain, CurrentModuleIsSearchedFirst) {
-  ResourceModule first = MakeModule("first", 1, "first");
-  ResourceModule current = MakeModule("current", 1, "current");
-  AFX_EXTENSION_MODULE state;
-  AfxInitExtensionModule(state, &first);
-  new CDynLinkLibrary(state);
-  HINSTANCE previous = AfxGetResourceHandle();
-  AfxSetResourceHandle(&current);
-  std::string text;
-  AfxLoadString(1, text);
-  EXPECT_EQ(text, "current");
-  AfxSetResourceHandle(previous);
-  AfxLoadString(1, text);
-  EXPECT_EQ(text, "first");
-  AfxTermExtensionModule(state);
 }
 
 }  // namespace
