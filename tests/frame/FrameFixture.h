@@ -1,6 +1,6 @@
 #pragma once
 // Runs a CExpertDlg modally under the headless display: `inspect` sees the
-// open dialog, then the dialog is closed with its Close button.
+// open dialog, then the dialog is closed with its Close button (or Escape).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,16 +32,16 @@ class FrameTest : public ::testing::Test {
     });
   }
 
-  static INT_PTR Run(CExpertDlg& dialog, std::function<void(CExpertDlg&)> inspect) {
+  static INT_PTR Run(CExpertDlg& dialog, std::function<void(CExpertDlg&)> inspect, bool escape = false) {
     Offline(dialog);
     bool inspected = false;
     TheHeadlessDisplay().SetPump([&](CDialog& top) {
       if (!inspected) {
         inspected = true;
         inspect(dialog);
-        return true;
+      } else {
+        escape ? UserEscape(top.m_hWnd) : UserClick(top.m_hWnd->FindChild(IDOK));
       }
-      UserClick(top.m_hWnd->FindChild(IDOK));
       return true;
     });
     return dialog.DoModal();

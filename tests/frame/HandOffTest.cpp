@@ -24,7 +24,7 @@ struct HostArrays {
   }
 };
 
-TEST(HandOff, SeparateArgumentsLeaveWhisperRangesAndModelNumber) {
+TEST(HandOff, SeparateArgumentOverloadsCopyTheirListsAndLeaveTheRest) {
   CExpertDlg dialog;
   dialog.m_strRange[5] = "1,2";
   dialog.m_nWhisperCount = 3;
@@ -41,19 +41,15 @@ TEST(HandOff, SeparateArgumentsLeaveWhisperRangesAndModelNumber) {
   EXPECT_EQ(dialog.m_nGammaCode[31], 131);
   EXPECT_STREQ(dialog.m_szAspectName[31], "Entry 31");
   EXPECT_EQ(dialog.m_nWhisperCount, 3);
-  EXPECT_EQ(dialog.m_strRange[5], "1,2");
-}
 
-TEST(HandOff, SecondOverloadAddsModelNumberAndWhisper) {
-  CExpertDlg dialog;
-  HostArrays a;
-  dialog.CopyData2("P2", 30, 5, 3, a.inputNames[0], a.inputCodes, a.inputCodes2, 3, a.codes, a.names[0], 1, a.codes,
+  // The second overload adds the model number and the whisper list.
+  dialog.CopyData2("P2", 30, 5, 3, a.inputNames[0], a.inputCodes, a.inputCodes2, 4, a.codes, a.names[0], 1, a.codes,
                    a.names[0], 1, a.codes, a.names[0], 1, a.codes, a.names[0]);
   EXPECT_EQ(dialog.m_nModelNo, 30);
   EXPECT_EQ(dialog.m_nModelType, 5);
-  EXPECT_EQ(dialog.m_nWhisperCount, 3);
+  EXPECT_EQ(dialog.m_nWhisperCount, 4);
   EXPECT_STREQ(dialog.m_szWhisperName[2], "Entry 2");
-  EXPECT_TRUE(dialog.m_strRange[0].empty());
+  EXPECT_EQ(dialog.m_strRange[5], "1,2");  // neither touches the range texts
 }
 
 TEST(HandOff, RangeTextsOverloadKeepsTheLastTwo) {
