@@ -83,67 +83,57 @@ TEST_F(CatalogTest, SearchOrderIsEnvironmentThenLibraryDirectoryThenInstallDirec
   EXPECT_EQ(Text(4, 1), "lexbase");
 }
 
-TEST_F(CatalogTest, ADirectoryWithoutTheFileIsSkipped) {
+TEST_F(CatalogTest, LoadSkipsDirectoriesWithoutTheFileAndReplacesOrDropsTheCatalog) {
   const auto empty = m_directory / "empty";
   std::filesystem::create_directory(empty);
-  EXPECT_EQ(LoadCatalogFrom({"", empty.string(), FixtureDirectory()}), 0);
+  ASSERT_EQ(LoadFixtures(), 0);
+  EXPECT_EQ(LoadCatalogFrom({"", empty.string(), FixtureDirectory()}), 0);  // replaces the first
   EXPECT_EQ(Text(4, 1), "lexbase");
-  EXPECT_EQ(LoadCatalogFrom({empty.string()}), -1);
+  EXPECT_EQ(LoadCatalogFrom({empty.string()}), -1);  // a failed load leaves none behind
   EXPECT_EQ(MessageCatalog, nullptr);
+  ASSERT_EQ(LoadFixtures(), 0);
+  FreeCatalog();
+  EXPECT_EQ(MessageCatalog, nullptr);
+  FreeCatalog();  // may be repeated
+  EXPECT_EQ(Text(4, 27), kNoMessageCatalog);
 }
 
 // The reader refuses every truncation and every changed byte (the format
-// tests sweep them all); loading passes each refusal on as one line.
-TEST_F(CatalogTest, TruncatedOrChangedFilesAreRefusedWithOneLineNamingTheFile) {
+// tests sweep them all); loading passes each refusal on as one line naming
+// the file, and does not pass a damaged file over for a later copy.
+TEST_F(CatalogTest, ADamagedFileIsRefusedWithOneLineAndNotPassedOver) {
   const std::vector<char> valid = ReadBytes(FixtureDirectory() + "/lexbase.cat");
   ASSERT_GT(valid.size(), 24u);
   const auto damaged = m_directory / "damaged";
   std::filesystem::create_directory(damaged);
   const auto file = damaged / "lexbase.cat";
-  std::vector<std::vector<char>> files;
+  const std::string text = "# a text file where the catalog should be\n";
+  std::vector<std::pair<std::vector<char>, std::string>> files = {{{text.begin(), text.end()}, "bad magic"}};
   for (std::size_t length : {std::size_t{0}, std::size_t{10}, std::size_t{24}, valid.size() - 1})
-    files.emplace_back(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
+    files.push_back({{valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length)}, ""});
   for (std::size_t at : {std::size_t{0}, std::size_t{24}, valid.size() / 2, valid.size() - 1}) {
-    files.push_back(valid);
-    files.back()[at] = static_cast<char>(files.back()[at] ^ 0x5A);
+    files.push_back({valid, ""});
+    files.back().first[at] = static_cast<char>(valid[at] ^ 0x5A);
   }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    SCOPED_TRACE(i);  // truncations first, then changed bytes
-    const std::vector<char>& bytes = files[i];
-    WriteBytes(file, bytes, bytes.size());
+  const auto load = [&](const std::string& reason) {
     testing::internal::CaptureStderr();
-    const int result = LoadCatalogFrom({damaged.string()});
+    const int result = LoadCatalogFrom({damaged.string(), FixtureDirectory()});
     const std::string complaint = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(result, -1);
+    EXPECT_EQ(result, -1);
     EXPECT_EQ(MessageCatalog, nullptr);
     EXPECT_NE(complaint.find(file.string()), std::string::npos) << complaint;
+    EXPECT_NE(complaint.find(reason), std::string::npos) << complaint;
     EXPECT_EQ(std::count(complaint.begin(), complaint.end(), '\n'), 1) << complaint;
+  };
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    SCOPED_TRACE(i);  // the text file, truncations, then changed bytes
+    WriteBytes(file, files[i].first, files[i].first.size());
+    load(files[i].second);
   }
-  // The module then behaves as with no catalog.
-  EXPECT_EQ(Text(4, 27), kNoMessageCatalog);
-}
-
-TEST_F(CatalogTest, ADamagedFileIsNotPassedOverForAnotherCopy) {
-  const auto damaged = m_directory / "damaged";
-  std::filesystem::create_directory(damaged);
-  std::ofstream(damaged / "lexbase.cat") << "# a text file where the catalog should be\n";
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(LoadCatalogFrom({damaged.string(), FixtureDirectory()}), -1);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("bad magic"), std::string::npos);
-
   // A directory where the file should be is refused the same way.
-  std::filesystem::remove(damaged / "lexbase.cat");
-  std::filesystem::create_directory(damaged / "lexbase.cat");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(LoadCatalogFrom({damaged.string()}), -1);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("not a regular file"), std::string::npos);
-}
-
-TEST_F(CatalogTest, FreeCatalogUnloadsAndMayBeRepeated) {
-  ASSERT_EQ(LoadFixtures(), 0);
-  ASSERT_EQ(LoadFixtures(), 0);  // a second load replaces the first
-  FreeCatalog();
-  EXPECT_EQ(MessageCatalog, nullptr);
-  FreeCatalog();
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  load("not a regular file");
+  // The module then behaves as with no catalog.
   EXPECT_EQ(Text(4, 27), kNoMessageCatalog);
 }

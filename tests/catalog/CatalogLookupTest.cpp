@@ -44,13 +44,9 @@ TEST_F(CatalogTest, MissingMessagesAndNoCatalogReadNoMessageCatalog) {
   EXPECT_EQ(CatalogText(Msg(4, 155), "P1", "10.0.0.1"), "No Message Catalog");
 
   ASSERT_EQ(LoadFixtures(), 0);
-  EXPECT_EQ(Text(4, 999), "No Message Catalog");
-  EXPECT_EQ(Text(9, 27), "No Message Catalog");
-  // References that cannot be identifiers do not alias other messages.
-  EXPECT_EQ(Text(4, -1), "No Message Catalog");
-  EXPECT_EQ(Text(4, 27 + 65536), "No Message Catalog");
-  EXPECT_EQ(Text(-256, 27), "No Message Catalog");
-  EXPECT_EQ(Text(70000, 27), "No Message Catalog");
+  // Absent messages, and references that cannot be identifiers: they do not alias other messages.
+  for (const auto& [category, number] : {std::pair{4, 999}, {9, 27}, {4, -1}, {4, 27 + 65536}, {-256, 27}, {70000, 27}})
+    EXPECT_EQ(Text(category, number), "No Message Catalog") << category << "/" << number;
   GetCatalogText(4, 27, nullptr);  // a null buffer is ignored
 }
 
