@@ -50,7 +50,7 @@ TEST_F(CatalogTest, MissingMessagesAndNoCatalogReadNoMessageCatalog) {
   GetCatalogText(4, 27, nullptr);  // a null buffer is ignored
 }
 
-TEST_F(CatalogTest, TheLineEndIsStrippedAndShortMessagesBecomeEmpty) {
+TEST_F(CatalogTest, TextsLoseTheirLineEndAndTakeTheirInsertsInOrder) {
   ASSERT_EQ(LoadFixtures(), 0);
   EXPECT_EQ(Text(4, 27), "Close");
   // "%0" ends the text before its line end: "a" is shorter than two characters.
@@ -60,10 +60,8 @@ TEST_F(CatalogTest, TheLineEndIsStrippedAndShortMessagesBecomeEmpty) {
   EXPECT_EQ(Text(4, 203, "亮度亮"), "亮");
   EXPECT_EQ(Text(4, 203, "亮"), "");
   EXPECT_EQ(Text(4, 202, "%0 %1"), "%0 %1");  // an insert is not read for escapes
-}
 
-TEST_F(CatalogTest, InsertsArriveInOrderAndMissingOnesStayAsWritten) {
-  ASSERT_EQ(LoadFixtures(), 0);
+  // Inserts arrive in order, of every kind; missing ones stay as written.
   const std::string name = "Projector 1";
   char address[64] = "127.0.0.2";
   EXPECT_EQ(Text(4, 155, name, address), "Projector 1 - 127.0.0.2");
