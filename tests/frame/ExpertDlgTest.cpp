@@ -51,7 +51,12 @@ TEST_F(FrameTest, CaptionNamesTheAddressOrPortAndCloseEndsWithOkEscapeWithCancel
   EXPECT_EQ(Run(escaped, [](CExpertDlg&) {}, true), IDCANCEL);
 }
 
-TEST_F(FrameTest, InterfaceIsPreparedFromTheHostData) {
+// While open, the dialog's interface holds the host's lists and the module's
+// resources come first; closing hands the resources back to the host's.
+TEST_F(FrameTest, OpeningPreparesTheInterfaceAndTheModulesResources) {
+  ResourceModule hostResources;
+  HINSTANCE before = AfxGetResourceHandle();
+  AfxSetResourceHandle(&hostResources);
   CExpertDlg dialog;
   CProjectorItem item;
   item.m_nModelType = 4;
@@ -61,21 +66,13 @@ TEST_F(FrameTest, InterfaceIsPreparedFromTheHostData) {
   item.m_nGammaCount = 40;  // more than the list holds: the interface keeps 32
   dialog.CopyData(&item);
   Run(dialog, [](CExpertDlg& d) {
+    EXPECT_EQ(AfxGetResourceHandle(), expert::ModuleHandle());
     EXPECT_EQ(d.m_pjt.m_nPjtModelType, 4);
     EXPECT_EQ(d.m_pjt.m_bExtFlag, 0);
     EXPECT_EQ(d.m_pjt.m_nAspectCount, 2);
     EXPECT_EQ(d.m_pjt.m_nAspectCode[1], 7);
     EXPECT_EQ(d.m_pjt.m_nGammaCount, 32);
   });
-}
-
-TEST_F(FrameTest, ResourceHandleIsTheModulesWhileOpenAndTheHostsAfter) {
-  ResourceModule hostResources;
-  HINSTANCE before = AfxGetResourceHandle();
-  AfxSetResourceHandle(&hostResources);
-  CExpertDlg dialog;
-  SetModel(dialog, 1, 3);
-  Run(dialog, [](CExpertDlg&) { EXPECT_EQ(AfxGetResourceHandle(), expert::ModuleHandle()); });
   EXPECT_EQ(AfxGetResourceHandle(), &hostResources);
   AfxSetResourceHandle(before);
 }

@@ -5,18 +5,12 @@
 
 namespace {
 
+// Host lists whose entry i has the code 100 + i and the name "Entry i"; the
+// input codes are given as `codes` and their second codes as `codes + 10`.
 struct HostArrays {
-  char inputNames[7][64] = {};
-  int inputCodes[7] = {};
-  int inputCodes2[7] = {};
   int codes[32] = {};
   char names[32][64] = {};
   HostArrays() {
-    for (int i = 0; i < 7; ++i) {
-      std::snprintf(inputNames[i], 64, "Input %d", i + 1);
-      inputCodes[i] = i;
-      inputCodes2[i] = 10 + i;
-    }
     for (int i = 0; i < 32; ++i) {
       codes[i] = 100 + i;
       std::snprintf(names[i], 64, "Entry %d", i);
@@ -29,21 +23,21 @@ TEST(HandOff, SeparateArgumentOverloadsCopyTheirListsAndLeaveTheRest) {
   dialog.m_strRange[5] = "1,2";
   dialog.m_nWhisperCount = 3;
   HostArrays a;
-  dialog.CopyData("P1", 2, 4, a.inputNames[0], a.inputCodes, a.inputCodes2, 5, a.codes, a.names[0], 6, a.codes,
+  dialog.CopyData("P1", 2, 4, a.names[0], a.codes, a.codes + 10, 5, a.codes, a.names[0], 6, a.codes,
                   a.names[0], 7, a.codes, a.names[0]);
   EXPECT_EQ(dialog.m_strProjectorName, "P1");
   EXPECT_EQ(dialog.m_nModelType, 2);
   EXPECT_EQ(dialog.m_nModelNo, 0);
   EXPECT_EQ(dialog.m_nInputCount, 4);
-  EXPECT_STREQ(dialog.m_szInputName[6], "Input 7");  // copied whole, whatever the count says
-  EXPECT_EQ(dialog.m_nInputCode2[6], 16);
+  EXPECT_STREQ(dialog.m_szInputName[6], "Entry 6");  // copied whole, whatever the count says
+  EXPECT_EQ(dialog.m_nInputCode2[6], 116);
   EXPECT_EQ(dialog.m_nColorTempCount, 7);
   EXPECT_EQ(dialog.m_nGammaCode[31], 131);
   EXPECT_STREQ(dialog.m_szAspectName[31], "Entry 31");
   EXPECT_EQ(dialog.m_nWhisperCount, 3);
 
   // The second overload adds the model number and the whisper list.
-  dialog.CopyData2("P2", 30, 5, 3, a.inputNames[0], a.inputCodes, a.inputCodes2, 4, a.codes, a.names[0], 1, a.codes,
+  dialog.CopyData2("P2", 30, 5, 3, a.names[0], a.codes, a.codes + 10, 4, a.codes, a.names[0], 1, a.codes,
                    a.names[0], 1, a.codes, a.names[0], 1, a.codes, a.names[0]);
   EXPECT_EQ(dialog.m_nModelNo, 30);
   EXPECT_EQ(dialog.m_nModelType, 5);
