@@ -42,7 +42,7 @@ TEST(ModelDatabase, LoadsEveryJsonFileSortedAndFindsByKey) {
   }
 }
 
-TEST(ModelDatabase, NamesTheFileModelAndFieldOfAFault) {
+TEST(ModelDatabase, NamesTheFileModelAndFieldOfAFaultAndRefusesAnEmptyDirectory) {
   TempDir dir;
   const std::string first = dir.Write("a.json", Doc(5, 30));
   json doc = testing::MinimalDoc();
@@ -65,10 +65,8 @@ TEST(ModelDatabase, NamesTheFileModelAndFieldOfAFault) {
     dir.Write("b.json", text);
     EXPECT_EQ(LoadError(dir).File(), second) << text;
   }
-}
-
-TEST(ModelDatabase, RefusesAMissingOrEmptyDirectory) {
-  TempDir dir;
+  std::filesystem::remove(first);
+  std::filesystem::remove(second);
   dir.Write("notes.txt", "x");
   EXPECT_NE(LoadError(dir).Message().find("no model files"), std::string::npos);
   EXPECT_THROW(ModelDatabase::Load(dir.path / "absent"), ModelError);
