@@ -107,25 +107,18 @@ class PageSwitchingTest : public FrameTest {
  protected:
   void SetUp() override {
     FrameTest::SetUp();
-    for (int type = 1; type <= 5; ++type) Register(expert::CreationOrder(type));
-    Register(std::vector<int>{expert::kStatusPageTemplate});
+    for (int type = 1; type <= 5; ++type) {
+      for (int id : AllPages(type)) {
+        AfxGetInstanceHandle()->templates[id] = DialogTemplate{id, {0, 0, 400, 220}, "", {}, WS_CHILD, {}};
+        registered.push_back(id);
+      }
+    }
     g_created = &created;
   }
   void TearDown() override {
     g_created = nullptr;
     for (int id : registered) AfxGetInstanceHandle()->templates.erase(id);
     FrameTest::TearDown();
-  }
-  template <class Ids>
-  void Register(const Ids& ids) {
-    for (int id : ids) {
-      DialogTemplate t;
-      t.id = id;
-      t.rect = {0, 0, 400, 220};
-      t.style = WS_CHILD;
-      AfxGetInstanceHandle()->templates[id] = t;
-      registered.push_back(id);
-    }
   }
   static std::vector<int> AllPages(int type) {
     std::vector<int> ids{expert::kStatusPageTemplate};

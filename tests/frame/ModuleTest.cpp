@@ -6,25 +6,24 @@
 
 namespace {
 
-TEST_F(FrameTest, LoadedModuleOffersItsResourcesToTheHost) {
-  std::string text;
-  EXPECT_GT(AfxLoadString(22127, text), 0);  // the input-source error text
-  EXPECT_NE(FindBitmap(expert::resources::kArrowUp), nullptr);
-  EXPECT_NE(MessageCatalog, nullptr);
-}
-
-TEST_F(FrameTest, DetachReleasesCatalogAndResourcesAndAttachRestoresThem) {
+// Loading the module offers its strings, bitmaps and catalog to the host;
+// detaching releases them and attaching again restores them.
+TEST_F(FrameTest, ModuleResourcesAndCatalogLiveFromAttachToDetach) {
+  const auto expectLoaded = [](bool loaded) {
+    std::string text;
+    EXPECT_EQ(AfxLoadString(22127, text) > 0, loaded);  // the input-source error text
+    EXPECT_EQ(FindBitmap(expert::resources::kArrowUp) != nullptr, loaded);
+    EXPECT_EQ(MessageCatalog != nullptr, loaded);
+  };
+  expectLoaded(true);
   HINSTANCE module = expert::ModuleHandle();
   ASSERT_EQ(DllMain(module, DLL_PROCESS_DETACH, nullptr), 1);
-  std::string text;
-  EXPECT_EQ(AfxLoadString(22127, text), 0);
-  EXPECT_EQ(MessageCatalog, nullptr);
+  expectLoaded(false);
   EXPECT_EQ(DllMain(module, DLL_THREAD_ATTACH, nullptr), 1);  // other reasons change nothing
-  EXPECT_EQ(MessageCatalog, nullptr);
   EXPECT_EQ(DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr), 0);  // no instance: the load is refused
+  expectLoaded(false);
   ASSERT_EQ(DllMain(module, DLL_PROCESS_ATTACH, nullptr), 1);
-  EXPECT_GT(AfxLoadString(22127, text), 0);
-  EXPECT_NE(MessageCatalog, nullptr);
+  expectLoaded(true);
 }
 
 TEST_F(FrameTest, WithoutCatalogLabelsStayCodedAndLookupsSaySo) {
