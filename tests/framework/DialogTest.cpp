@@ -90,24 +90,15 @@ TEST_F(ModalTest, EndDialogGivesTheResultEscapeCancelsAndNoTemplateFails) {
   EXPECT_EQ(missing.DoModal(), -1);
 }
 
-TEST_F(ModalTest, EndOfInputCancelsEveryNestedRun) {
-  RecordingDialog outer, inner;
-  INT_PTR innerResult = 0;
-  Script({[&](CDialog& top) {
-    EXPECT_EQ(&top, &outer);
-    innerResult = inner.DoModal();  // the input ends while the inner run is open
-  }});
-  EXPECT_EQ(outer.DoModal(), IDCANCEL);
-  EXPECT_EQ(innerResult, IDCANCEL);
-}
-
-TEST_F(ModalTest, NestedRunsSeeTheInnermostDialogOnTop) {
+TEST_F(ModalTest, NestedRunsSeeTheInnermostOnTopAndEndOfInputCancelsThemAll) {
   RecordingDialog outer, inner;
   std::vector<CDialog*> tops;
-  Script({[&](CDialog& top) {
-            tops.push_back(&top);
-            inner.DoModal();
-          },
+  INT_PTR innerResult = 0;
+  const auto openInner = [&](CDialog& top) {
+    tops.push_back(&top);
+    innerResult = inner.DoModal();
+  };
+  Script({openInner,
           [&](CDialog& top) {
             tops.push_back(&top);
             EXPECT_EQ(ModalDialogs().size(), 2u);
@@ -118,7 +109,13 @@ TEST_F(ModalTest, NestedRunsSeeTheInnermostDialogOnTop) {
             top.EndDialog(IDOK);
           }});
   EXPECT_EQ(outer.DoModal(), IDOK);
+  EXPECT_EQ(innerResult, 7);
   EXPECT_EQ(tops, (std::vector<CDialog*>{&outer, &inner, &outer}));
+
+  Script({openInner});  // the input ends while the inner run is open
+  EXPECT_EQ(outer.DoModal(), IDCANCEL);
+  EXPECT_EQ(innerResult, IDCANCEL);
+  EXPECT_EQ(tops.back(), &outer);
 }
 
 TEST_F(ModalTest, MessageBoxesAreRecordedAndAnsweredOk) {
