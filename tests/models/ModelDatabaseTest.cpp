@@ -42,7 +42,7 @@ TEST(ModelDatabase, LoadsEveryJsonFileSortedAndFindsByKey) {
   }
 }
 
-TEST(ModelDatabase, NamesTheFileModelAndFieldOfAFaultAndRefusesAnEmptyDirectory) {
+TEST(ModelDatabase, NamesTheFileModelAndFieldOfAFaultAndRefusesADirectoryWithoutModels) {
   TempDir dir;
   const std::string first = dir.Write("a.json", Doc(5, 30));
   json doc = testing::MinimalDoc();

@@ -67,11 +67,11 @@ TEST(ParseModel, RefusesMalformedFields) {
 }
 
 TEST(ParseModel, RefusesMissingAndUnknownKeysNamingFileModelAndField) {
-  json doc = MinimalDoc();
-  doc["inputs"][0]["code"] = "3";
-  EXPECT_STREQ(ParseError(doc).what(), "m.json: model 5/30: field \"inputs[0].code\": expected an integer");
-  doc.erase("type");
-  EXPECT_STREQ(ParseError(doc).what(), "m.json: field \"type\": missing");
+  json mistyped = MinimalDoc();
+  mistyped["inputs"][0]["code"] = "3";
+  EXPECT_STREQ(ParseError(mistyped).what(), "m.json: model 5/30: field \"inputs[0].code\": expected an integer");
+  mistyped.erase("type");
+  EXPECT_STREQ(ParseError(mistyped).what(), "m.json: field \"type\": missing");
   for (const char* pointer : {"/model", "/name", "/inputs", "/connection", "/connection/address",
                               "/inputs/0/code2"}) {
     json doc = MinimalDoc();
