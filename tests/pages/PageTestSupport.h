@@ -169,6 +169,13 @@ inline std::string Each(const std::vector<int>& ids, const std::string& fields) 
   return "\"" + key + "\":" + fields;
 }
 
+// Several controls shown or hidden.
+inline std::string Shown(const std::vector<int>& ids, bool visible) {
+  return Each(ids, visible ? R"({"visible":true})" : R"({"visible":false})");
+}
+// For PageCase::calls after "*": the call is made, or is not.
+inline std::string CalledIf(bool called, const std::string& call) { return (called ? "" : "!") + call; }
+
 inline void ResolveCatalog(OrderedJson& value) {
   int category = 0, number = 0;
   char more = 0;
