@@ -11,7 +11,8 @@ TEST(AudioType5Page, Cases) {
       R"(reload "set":{"GetInputSource":2,"GetInputSrcVolume:2":30,"GetInputSrcTreble:2":130,"GetSRSWOW:2":1})";
   RunCases({
       {.what = "levels and SRS WOW are those of the current input source; 1 shows as Off", .model = "5/30",
-       .tab = kTab, .before = {source2}, .controls = {R"("20355":{"text":"30"},"20315":{"text":"2"},"20381":{"sel":0})"}},
+       .tab = kTab, .before = {source2},
+       .controls = {R"("20355":{"text":"30"},"20315":{"text":"2"},"20381":{"sel":0})"}},
       {.what = "steps, choices and slides go to the current input source; a refused slide snaps back", .model = "5/30",
        .tab = kTab, .before = {source2},
        .actions = {"click 20349", "select 20381 1", R"(sim "fail":["SetInputSrcBass"])", "slide 20353 3"},

@@ -77,8 +77,7 @@ TEST(ControlPage, Cases) {
        .before = {R"(sim "set":{"0x200B":140})", "select 21031 1"}, .actions = {"click 21032"},
        .calls = Then({"ExecKeyStoneHReset()"}, refresh), .controls = {R"("21110":{"text":"0"})"}},
       {.what = "a failed one does not, and says nothing; the refresh put the list back on its first item",
-       .model = "1/3", .tab = kType12Tab,
-       .before = {R"(sim "set":{"0x200B":140})", "select 21031 1", "click 21032",
+       .model = "1/3", .tab = kType12Tab, .before = {R"(sim "set":{"0x200B":140})", "select 21031 1", "click 21032",
                   R"(sim "fail":["ExecKeyStoneVReset"],"set":{"0x2007":150})"},
        .actions = {"click 21032"}, .calls = {"ExecKeyStoneVReset()"}},
   });

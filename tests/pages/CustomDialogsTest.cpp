@@ -22,7 +22,7 @@ TEST(CustomDialogs, OpenInTheFormOfTheirPage) {
     SCOPED_TRACE(std::string(c.model) + " " + std::to_string(c.opener));
     Script script(c.model, 1, c.openFields);
     script.Reload(c.sim);
-    script.Click(c.opener);
+    script.Step("click " + std::to_string(c.opener));
     const std::string dump = script.Dump();
     script.Step("close");
     const std::string back = script.Dump();
@@ -47,8 +47,7 @@ TEST(CustomDialogs, Cases) {
                    "slide 21027 5", "click 20337"},
        .calls = {"ExecUserGammaPReset(1)", "GetUserGammaPoint(1)", "Inc 0x3090", "Get 0x3090", "Set 0x3094=133",
                  "ExecUserGammaPReset(2)", "GetUserGammaPoint(2)"},
-       .boxes = {Stop(48)},
-       .controls = {R"("20181":{"min":-16,"max":16},"21025":{"enabled":false},"20168":{"text":""},
+       .boxes = {Stop(48)}, .controls = {R"("20181":{"min":-16,"max":16},"21025":{"enabled":false},"20168":{"text":""},
                       "20162":{"text":"1"},"21027":{"pos":0},"20165":{"text":"-28"})"}},
       {.what = "colour temperature steps take the value shown and resets update it; a step not taken says nothing",
        .model = "5/30", .tab = 1, .openFields = kColorTemp17,

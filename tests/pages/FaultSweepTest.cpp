@@ -217,9 +217,11 @@ void UseEveryHandler(Script& script, const OrderedJson& dump, const std::set<int
     const int id = control["id"];
     if (id == 1 || opensDialog.count(id)) continue;
     const std::string kind = control["kind"];
-    if (kind == "button" || kind == "bitmap" || kind == "check") script.Click(id);
-    if (kind == "list" && !control["items"].empty()) script.Select(id, std::max(0, control["sel"].get<int>()));
-    if (kind == "slider") script.Slide(id, control["pos"]);
+    const std::string target = " " + std::to_string(id) + " ";
+    if (kind == "button" || kind == "bitmap" || kind == "check") script.Step("click" + target);
+    if (kind == "list" && !control["items"].empty())
+      script.Step("select" + target + std::to_string(std::max(0, control["sel"].get<int>())));
+    if (kind == "slider") script.Step("slide" + target + control["pos"].dump());
   }
 }
 
@@ -233,11 +235,11 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       const auto reload = [&](Script& script) {
         if (page.dialogOpener == 0) return script.Reload(failing);
         script.Step("close");
-        script.Sim(failing);
-        return script.Click(page.dialogOpener);
+        script.Step("sim " + failing);
+        script.Step("click " + std::to_string(page.dialogOpener));
       };
       Script refresh(page.model, page.tab, page.openFields);
-      if (page.dialogOpener) refresh.Click(page.dialogOpener);
+      if (page.dialogOpener) refresh.Step("click " + std::to_string(page.dialogOpener));
       const std::string before = refresh.Dump();
       reload(refresh);
       const std::string after = refresh.Dump();
@@ -258,7 +260,7 @@ TEST(FaultSweep, AFailingSettingTouchesOnlyItsOwnControls) {
       }
 
       Script use(page.model, page.tab, page.openFields);
-      if (page.dialogOpener) use.Click(page.dialogOpener);
+      if (page.dialogOpener) use.Step("click " + std::to_string(page.dialogOpener));
       reload(use);
       use.Events();
       UseEveryHandler(use, Reply(refreshed, after), page.opensDialog);

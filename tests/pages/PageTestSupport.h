@@ -37,41 +37,30 @@ class Script {
   }
   std::string Dump() { return Add(R"({"cmd":"dump"})"); }
   std::string Events() { return Add(R"({"cmd":"events"})"); }
-  std::string Sim(const std::string& fields) { return Add(R"({"cmd":"sim",)" + fields + "}"); }
-  std::string Click(int id) { return Add(R"({"cmd":"click","id":)" + std::to_string(id) + "}"); }
-  std::string Select(int id, int index) {
-    return Add(R"({"cmd":"select","id":)" + std::to_string(id) + R"(,"index":)" + std::to_string(index) + "}");
-  }
-  std::string Slide(int id, int pos) {
-    return Add(R"({"cmd":"slide","id":)" + std::to_string(id) + R"(,"pos":)" + std::to_string(pos) + "}");
-  }
-  // Changes the simulated projector, then shows the tab again, which
-  // refreshes its page.
-  std::string Reload(const std::string& simFields) {
-    if (!simFields.empty()) Sim(simFields);
-    return Add(R"({"cmd":"tab","index":)" + std::to_string(tab_) + "}");
+  // Changes the simulated projector (if there are fields), then shows the tab
+  // again, which refreshes its page.
+  void Reload(const std::string& simFields) {
+    if (!simFields.empty()) Add(R"({"cmd":"sim",)" + simFields + "}");
+    Add(R"({"cmd":"tab","index":)" + std::to_string(tab_) + "}");
   }
   // A step of a case: "click ID", "select ID INDEX", "slide ID POS", "check ID STATE", "close",
   // "sim FIELDS" (the simulator's fields, without braces), "reload [FIELDS]" (the same, then the
   // tab shown again), or a driver command as it is ("{...}").
   void Step(const std::string& step) {
-    if (step.starts_with("{")) {
-      Add(step);
-      return;
-    }
     std::istringstream in(step);
     std::string verb, rest;
     in >> verb >> std::ws;
     std::getline(in, rest);
     int id = 0, value = 0;
     std::istringstream(rest) >> id >> value;
-    const std::string control = R"(,"id":)" + std::to_string(id);
-    if (verb == "sim") Sim(rest);
+    const std::string control = R"(","id":)" + std::to_string(id), number = std::to_string(value) + "}";
+    if (step.starts_with("{")) Add(step);
+    else if (verb == "sim") Add(R"({"cmd":"sim",)" + rest + "}");
     else if (verb == "reload") Reload(rest);
-    else if (verb == "click") Click(id);
-    else if (verb == "select") Select(id, value);
-    else if (verb == "slide") Slide(id, value);
-    else if (verb == "check") Add(R"({"cmd":"check")" + control + R"(,"state":)" + std::to_string(value) + "}");
+    else if (verb == "click") Add(R"({"cmd":"click)" + control + "}");
+    else if (verb == "select") Add(R"({"cmd":"select)" + control + R"(,"index":)" + number);
+    else if (verb == "slide") Add(R"({"cmd":"slide)" + control + R"(,"pos":)" + number);
+    else if (verb == "check") Add(R"({"cmd":"check)" + control + R"(,"state":)" + number);
     else if (verb == "close") Add(R"({"cmd":"close"})");
     else ADD_FAILURE() << "unknown step " << step;
   }

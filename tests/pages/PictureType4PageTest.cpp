@@ -29,7 +29,8 @@ TEST(PictureType4Page, Cases) {
        .actions = {R"(sim "fail":["0x2202","0x30B0","ExecTintReset"])", "slide 20151 12", "select 20144 3",
                    "select 20157 3", "click 21070", "select 21064 6", "click 21065"},
        .calls = {"Set 0x2202=140", "Set 0x30B0=4", "ExecTintReset()", "SetMyMemory(6)", "Get 0x2003", "Get 0x2004",
-                 "Get 0x30A1", "Get 0x30B0", "Get 0x2207", "Get 0x2202", "Get 0x2203", "Get 0x2201"}, .boxes = {Stop(60), Stop(61)}, .controls = {R"("20151":{"pos":0})"}},
+                 "Get 0x30A1", "Get 0x30B0", "Get 0x2207", "Get 0x2202", "Get 0x2203", "Get 0x2201"},
+       .boxes = {Stop(60), Stop(61)}, .controls = {R"("20151":{"pos":0})"}},
   });
 }
 

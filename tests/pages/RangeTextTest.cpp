@@ -33,7 +33,7 @@ TEST(RangeText, ABadRangeTextStillGivesAUsableSlider) {
     std::string ranges = R"("ranges32":[)";
     for (int i = 0; i < 32; ++i) ranges += std::string(i ? "," : "") + "\"" + (i == 19 ? text : "") + "\"";
     Script script("4/9", 8, ranges + "]");
-    script.Slide(20285, range.first);
+    script.Step("slide 20285 " + std::to_string(range.first));
     const std::string dump = script.Dump();
     const auto output = script.Run();
     const OrderedJson slider = Control(driver::testing::Reply(output, dump), 20285);

@@ -12,7 +12,8 @@ TEST(SetupType4Page, Cases) {
   RunCases({
       {.what = "models 9 and 22: volume to 48, no keystone, zoom, audio or reset rows",
        .model = "4/9", .tab = 5, .openFields = noRanges, .actions = {"reload"}, .calls = kReads9,
-       .controls = {R"("20245":{"max":48},"20250 20254 21048 21051":{"visible":false},"20242":{"items":["@5/25","@5/26"]})"}},
+       .controls = {R"("20245":{"max":48},"20250 20254 21048 21051":{"visible":false},
+                      "20242":{"items":["@5/25","@5/26"]})"}},
       {.what = "model 21: volume to 32, keystone and electric zoom with both resets; Bright ends the whisper names",
        .model = "4/21", .tab = 4, .openFields = noRanges, .actions = {R"(reload "set":{"0x3300":2})"}, .calls = reads21,
        .controls = {R"("20245":{"max":32},"20250":{"min":-128,"max":127},"21048":{"min":80},"20254":{"count":2},

@@ -42,7 +42,8 @@ TEST(SetupType5Page, ListsShowAndSendTheirCodes) {
       {"5/36", R"("set":{"GetMirror":3},"fail":["SetMirror"])", 20316, 3, 1, {"SetMirror(1)", "GetMirror()"}, 3},
   };
   for (const Case& c : cases) {
-    RunCase({.model = c.model, .tab = kTab, .before = {"reload " + c.before}, .controls = {Is(c.list, "sel", c.shown)}});
+    RunCase({.model = c.model, .tab = kTab, .before = {"reload " + c.before},
+       .controls = {Is(c.list, "sel", c.shown)}});
     RunCase({.model = c.model, .tab = kTab, .before = {"reload " + c.before},
              .actions = {"select " + std::to_string(c.list) + " " + std::to_string(c.choose)}, .calls = c.calls,
              .controls = {Is(c.list, "sel", c.after)}});
