@@ -98,7 +98,7 @@ TEST(Type12Pages, PositionPages) {
        .controls = {R"("21071":{"min":0,"max":31},"21050":{"min":90,"max":100})"}},
       {.what = "over scan starts at 90: a failed read leaves the box empty at its bound",
        .model = "1/3", .tab = 3, .before = {R"(reload "fail":["0x2209"])"},
-       .actions = {"click 21049", "select 21073 3", "click 21078"}, .calls = {"ExecOverScanReset()"},
+       .actions = {"select 21073 3", "click 21078"}, .calls = {"ExecOverScanReset()"},
        .controls = {R"("21115":{"text":""},"21049":{"enabled":false},"21073":{"count":4})"}},
       {.what = "type 2: the phase goes in steps of 8",
        .model = "2/6", .tab = 3, .openFields = kNoRanges, .actions = {"slide 20036 13", "slide 20036 248"},
