@@ -4,16 +4,13 @@
 namespace pages::testing {
 namespace {
 
-using driver::testing::Reply;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-
 constexpr int kType12Tab = 8;
 constexpr int kType3Tab = 5;
 
-bool Visible(const OrderedJson& dump, int id) { return Control(dump, id)["visible"].get<bool>(); }
-
 TEST(ControlPage, RowsFollowTheModel) {
+  const std::vector<int> keystone = {20023, 20395, 21025, 21023, 21026, 21114, 20024, 21110, 20025, 21031, 21032};
+  const std::vector<int> displayPosition = {20132, 20399, 21108};
+  const std::vector<int> zoomAndFocus = {20026, 20027, 21033, 21034, 21035, 21036, 20397, 20398};
   struct Case {
     const char* model;
     int tab;
@@ -21,175 +18,69 @@ TEST(ControlPage, RowsFollowTheModel) {
   };
   for (const Case& c : {Case{"1/3", kType12Tab, true, false, false}, Case{"1/16", kType12Tab, false, false, false},
                         Case{"2/6", kType12Tab, true, false, false}, Case{"3/10", kType3Tab, true, true, false},
-                        Case{"3/8", kType3Tab, true, true, false}, Case{"3/15", kType3Tab, true, true, true}}) {
-    Script script(c.model, c.tab);
-    const std::string dump = script.Dump();
-    const std::string events = script.Events();
-    const auto output = script.Run();
-    const OrderedJson page = Reply(output, dump);
-    for (int id : {20023, 20395, 21025, 21023, 21026, 21114, 20024, 21110, 20025, 21031, 21032})
-      EXPECT_EQ(Visible(page, id), c.keystone) << c.model << " " << id;
-    for (int id : {20132, 20399, 21108}) EXPECT_EQ(Visible(page, id), c.displayPosition) << c.model << " " << id;
-    for (int id : {20026, 20027, 21033, 21034, 21035, 21036, 20397, 20398})
-      EXPECT_EQ(Visible(page, id), c.zoomAndFocus) << c.model << " " << id;
-    const auto calls = Calls(Reply(output, events));
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Get 0x2007") == 1, c.keystone) << c.model;
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Get 0x2009") == 1, c.displayPosition) << c.model;
-  }
+                        Case{"3/8", kType3Tab, true, true, false}, Case{"3/15", kType3Tab, true, true, true}})
+    RunCase({.model = c.model, .tab = c.tab, .actions = {"reload"},
+             .calls = {"*", CalledIf(c.keystone, "Get 0x2007"), CalledIf(c.displayPosition, "Get 0x2009")},
+             .controls = {Shown(keystone, c.keystone), Shown(displayPosition, c.displayPosition),
+                          Shown(zoomAndFocus, c.zoomAndFocus)}});
 }
 
-TEST(ControlPage, ButtonsStopAtFixedBoundsWhateverTheSliderRange) {
-  // Model 8 without range texts: keystone sliders of ±48, buttons that stop at ±64.
-  Script script("1/8", kType12Tab);
-  const std::string dump = script.Dump();
-  script.Reload(R"("set":{"0x2007":176,"0x3007":0})");
-  script.Events();
-  script.Click(21026);  // keystone V at 48: still steps; the projector refuses
-  script.Click(21104);  // magnify at 0: nothing
-  const std::string atRangeEnd = script.Events();
-  script.Reload(R"("set":{"0x2007":192,"0x3007":48,"0x200B":64})");
-  script.Events();
-  script.Click(21026);
-  script.Click(21106);
-  script.Click(21027);
-  const std::string atBounds = script.Events();
-  const auto output = script.Run();
-
-  EXPECT_EQ(Control(Reply(output, dump), 21023)["min"], -48);
-  EXPECT_EQ(Control(Reply(output, dump), 21023)["max"], 48);
-  EXPECT_THAT(Calls(Reply(output, atRangeEnd)), ElementsAre("Inc 0x2007"));
-  EXPECT_THAT(Messages(Reply(output, atRangeEnd)), ElementsAre(StopBox(Msg(2201, 68))));
-  EXPECT_THAT(Calls(Reply(output, atBounds)), IsEmpty());
-}
-
-TEST(ControlPage, StepsAndSlidesShowWhatTheProjectorTook) {
-  Script script("3/15", kType3Tab);
-  script.Events();
-  script.Click(21026);
-  script.Slide(21024, -10);
-  script.Slide(21105, 12);
-  const std::string taken = script.Events();
-  const std::string dump = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, taken)), ElementsAre("Inc 0x2007", "Get 0x2007", "Set 0x200B=118", "Set 0x3007=12"));
-  const OrderedJson page = Reply(output, dump);
-  EXPECT_EQ(Control(page, 21114)["text"], "1");
-  EXPECT_EQ(Control(page, 21023)["pos"], 1);
-  EXPECT_EQ(Control(page, 21110)["text"], "-10");
-  EXPECT_EQ(Control(page, 21115)["text"], "12");
-}
-
-TEST(ControlPage, RefusedChangesShowTheirMessageAndSnapBack) {
-  Script script("3/15", kType3Tab);
-  script.Sim(R"("fail":["SetKeystoneV","SetKeystoneH","0x2401","0x2400"])");
-  script.Events();
-  script.Slide(21023, 20);
-  script.Slide(21024, 20);
-  script.Click(21033);
-  script.Click(21036);
-  const std::string refused = script.Events();
-  const std::string dump = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Messages(Reply(output, refused)), ElementsAre(StopBox(Msg(2201, 25)), StopBox(Msg(2201, 69)),
-                                                             StopBox(Msg(2201, 70)), StopBox(Msg(2201, 71))));
-  const OrderedJson page = Reply(output, dump);
-  EXPECT_EQ(Control(page, 21023)["pos"], 0);
-  EXPECT_EQ(Control(page, 21114)["text"], "0");
-  EXPECT_EQ(Control(page, 21024)["pos"], 0);
-}
-
-// A choice that is not sent shows the projector's state again; a change the
-// projector takes refreshes the whole page.
-TEST(ControlPage, PowerChangesOnlyWhatNeedsChangingAndNotWhileCoolingDown) {
-  Script script("1/3", kType12Tab);
-  script.Events();
-  script.Select(21029, 1);  // already on: nothing sent
-  const std::string same = script.Events();
-  script.Reload(R"("set":{"0x6000":2})");
-  script.Events();
-  script.Select(21029, 1);
-  const std::string cooling = script.Events();
-  const std::string coolingDump = script.Dump();
-  script.Sim(R"("fail":["0x6000"])");
-  script.Select(21029, 1);
-  const std::string unreadable = script.Events();
-  const std::string unreadableDump = script.Dump();
-  script.Reload(R"("clear":true,"set":{"0x6000":0})");
-  script.Events();
-  script.Select(21029, 1);
-  const std::string switchedOn = script.Events();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, same)), ElementsAre("Get 0x6000"));
-  EXPECT_THAT(Calls(Reply(output, cooling)), ElementsAre("Get 0x6000"));
-  EXPECT_THAT(Messages(Reply(output, cooling)), ElementsAre("none: " + CatalogText(Msg(2201, 27))));
-  EXPECT_EQ(Control(Reply(output, coolingDump), 21029)["sel"], 0);
-  EXPECT_THAT(Messages(Reply(output, unreadable)), ElementsAre(StopBox(Msg(2201, 26))));
-  EXPECT_EQ(Control(Reply(output, unreadableDump), 21029)["sel"], 0);
-  const auto on = Calls(Reply(output, switchedOn));
-  ASSERT_GE(on.size(), 3u);
-  EXPECT_THAT(std::vector<std::string>(on.begin(), on.begin() + 3), ElementsAre("Get 0x6000", "SetPowerOn()", "Get 0x6000"));
-  EXPECT_GT(std::count(on.begin(), on.end(), "Get 0x2000"), 0) << "the page is read again";
-}
-
-TEST(ControlPage, ListsSendThePositionOrTheInputCode) {
-  // Inputs: code 5 at position 1, code 7 (not selectable) at position 2.
-  Script script("3/15", kType3Tab,
-                R"("host":{"inputs":[{"name":"A","code":0,"code2":1},{"name":"B","code":5,"code2":2},)"
-                R"({"name":"C","code":7,"code2":3}]})");
-  script.Events();
-  script.Select(21030, 1);
-  script.Select(21030, 2);
-  script.Select(21085, 1);
-  script.Select(21053, 1);
-  script.Select(21107, 1);
-  script.Select(21108, 2);
-  const std::string sent = script.Events();
-  const std::string unsent = script.Dump();  // code 7 was not sent: input B stays on show
-  script.Sim(R"("fail":["0x2000"])");
-  script.Select(21030, 0);
-  const std::string refused = script.Events();
-  const std::string refusedDump = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("Set 0x2000=5", "SetBlank(1)", "SetMute(1)", "SetFreeze(1)",
-                                                      "SetPicturePosition(2)"));
-  EXPECT_THAT(Messages(Reply(output, refused)), ElementsAre(StopBox(Msg(2201, 25))));
-  EXPECT_EQ(Control(Reply(output, unsent), 21030)["sel"], 1);
-  EXPECT_EQ(Control(Reply(output, refusedDump), 21030)["sel"], 1);
-}
-
-TEST(ControlPage, AFailedReadDisablesTheGroupUntilAGoodRefresh) {
-  Script script("1/3", kType12Tab);
-  script.Reload(R"("fail":["0x3007"])");
-  const std::string failed = script.Dump();
-  script.Reload(R"("clear":true,"set":{"0x3007":7})");
-  const std::string recovered = script.Dump();
-  const auto output = script.Run();
-  for (int id : {21104, 21105, 21106}) {
-    EXPECT_FALSE(Control(Reply(output, failed), id)["enabled"].get<bool>()) << id;
-    EXPECT_TRUE(Control(Reply(output, recovered), id)["enabled"].get<bool>()) << id;
-  }
-  EXPECT_EQ(Control(Reply(output, failed), 21115)["text"], "");
-  EXPECT_EQ(Control(Reply(output, recovered), 21115)["text"], "7");
-}
-
-TEST(ControlPage, AKeystoneResetRereadsThePageOnlyWhenDone) {
-  Script script("1/3", kType12Tab);
-  script.Sim(R"("set":{"0x200B":140})");
-  script.Select(21031, 1);
-  script.Events();
-  script.Click(21032);
-  const std::string done = script.Events();
-  const std::string afterReset = script.Dump();
-  script.Sim(R"("fail":["ExecKeyStoneVReset"],"set":{"0x2007":150})");
-  script.Click(21032);  // the refresh put the list back on its first item
-  const std::string failed = script.Events();
-  const auto output = script.Run();
-  const auto doneCalls = Calls(Reply(output, done));
-  ASSERT_GT(doneCalls.size(), 1u);
-  EXPECT_EQ(doneCalls.front(), "ExecKeyStoneHReset()");
-  EXPECT_EQ(Control(Reply(output, afterReset), 21110)["text"], "0");
-  EXPECT_THAT(Calls(Reply(output, failed)), ElementsAre("ExecKeyStoneVReset()"));
-  EXPECT_THAT(Messages(Reply(output, failed)), IsEmpty());
+TEST(ControlPage, Cases) {
+  const std::string inputs = R"("host":{"inputs":[{"name":"A","code":0,"code2":1},{"name":"B","code":5,"code2":2},)"
+                             R"({"name":"C","code":7,"code2":3}]})";
+  const std::vector<std::string> refresh = {"Get 0x6000", "Get 0x2000", "Get 0x3020", "Get 0x2002",
+                                            "Get 0x3002", "Get 0x3007", "Get 0x2007", "Get 0x200B"};
+  RunCases({
+      {.what = "model 8 without range texts: keystone sliders of ±48; the buttons step on to ±64",
+       .model = "1/8", .tab = kType12Tab, .before = {R"(reload "set":{"0x2007":176,"0x3007":0})"},
+       .actions = {"click 21026", "click 21104"}, .calls = {"Inc 0x2007"}, .boxes = {Stop(68)},
+       .controls = {R"("21023":{"min":-48,"max":48})"}},
+      {.what = "keystone and magnify buttons stop at their fixed bounds",
+       .model = "1/8", .tab = kType12Tab, .before = {R"(reload "set":{"0x2007":192,"0x3007":48,"0x200B":64})"},
+       .actions = {"click 21026", "click 21106", "click 21027"}},
+      {.what = "steps and slides show what the projector took",
+       .model = "3/15", .tab = kType3Tab, .actions = {"click 21026", "slide 21024 -10", "slide 21105 12"},
+       .calls = {"Inc 0x2007", "Get 0x2007", "Set 0x200B=118", "Set 0x3007=12"},
+       .controls = {R"("21114":{"text":"1"},"21023":{"pos":1},"21110":{"text":"-10"},"21115":{"text":"12"})"}},
+      {.what = "refused changes show their message and snap back", .model = "3/15", .tab = kType3Tab,
+       .actions = {R"(sim "fail":["SetKeystoneV","SetKeystoneH","0x2401","0x2400"])", "slide 21023 20",
+                   "slide 21024 20", "click 21033", "click 21036"},
+       .calls = {"*"}, .boxes = {Stop(25), Stop(69), Stop(70), Stop(71)},
+       .controls = {R"("21023":{"pos":0},"21114":{"text":"0"},"21024":{"pos":0})"}},
+      {.what = "power already on: nothing sent", .model = "1/3", .tab = kType12Tab, .actions = {"select 21029 1"},
+       .calls = {"Get 0x6000"}},
+      {.what = "no power change while cooling down", .model = "1/3", .tab = kType12Tab,
+       .before = {R"(reload "set":{"0x6000":2})"}, .actions = {"select 21029 1"}, .calls = {"Get 0x6000"},
+       .boxes = {"none: " + CatalogText(Msg(2201, 27))}, .controls = {R"("21029":{"sel":0})"}},
+      {.what = "a power state that cannot be read", .model = "1/3", .tab = kType12Tab,
+       .before = {R"(reload "set":{"0x6000":2})"}, .actions = {R"(sim "fail":["0x6000"])", "select 21029 1"},
+       .calls = {"*"}, .boxes = {Stop(26)}, .controls = {R"("21029":{"sel":0})"}},
+      {.what = "switching on rereads the page", .model = "1/3", .tab = kType12Tab,
+       .before = {R"(reload "set":{"0x6000":0})"}, .actions = {"select 21029 1"},
+       .calls = Then({"Get 0x6000", "SetPowerOn()"}, refresh)},
+      {.what = "lists send the position or the input code; code 7 is not sent and input B stays on show",
+       .model = "3/15", .tab = kType3Tab, .openFields = inputs,
+       .actions = {"select 21030 1", "select 21030 2", "select 21085 1", "select 21053 1", "select 21107 1",
+                   "select 21108 2"},
+       .calls = {"Set 0x2000=5", "SetBlank(1)", "SetMute(1)", "SetFreeze(1)", "SetPicturePosition(2)"},
+       .controls = {R"("21030":{"sel":1})"}},
+      {.what = "a refused input reports and shows the projector's input", .model = "3/15", .tab = kType3Tab,
+       .openFields = inputs, .before = {"select 21030 1"}, .actions = {R"(sim "fail":["0x2000"])", "select 21030 0"},
+       .calls = {"Set 0x2000=0"}, .boxes = {Stop(25)}, .controls = {R"("21030":{"sel":1})"}},
+      {.what = "a failed read disables the group", .model = "1/3", .tab = kType12Tab,
+       .before = {R"(reload "fail":["0x3007"])"},
+       .controls = {R"("21104 21105 21106":{"enabled":false},"21115":{"text":""})"}},
+      {.what = "a good refresh enables it again", .model = "1/3", .tab = kType12Tab,
+       .before = {R"(reload "fail":["0x3007"])", R"(reload "clear":true,"set":{"0x3007":7})"},
+       .controls = {R"("21104 21105 21106":{"enabled":true},"21115":{"text":"7"})"}},
+      {.what = "a done keystone reset rereads the page", .model = "1/3", .tab = kType12Tab,
+       .before = {R"(sim "set":{"0x200B":140})", "select 21031 1"}, .actions = {"click 21032"},
+       .calls = Then({"ExecKeyStoneHReset()"}, refresh), .controls = {R"("21110":{"text":"0"})"}},
+      {.what = "a failed one does not, and says nothing; the refresh put the list back on its first item",
+       .model = "1/3", .tab = kType12Tab, .before = {R"(sim "set":{"0x200B":140})", "select 21031 1", "click 21032",
+                  R"(sim "fail":["ExecKeyStoneVReset"],"set":{"0x2007":150})"},
+       .actions = {"click 21032"}, .calls = {"ExecKeyStoneVReset()"}},
+  });
 }
 
 }  // namespace

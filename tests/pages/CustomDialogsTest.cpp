@@ -5,16 +5,8 @@
 namespace pages::testing {
 namespace {
 
-using driver::testing::Reply;
-using ::testing::ElementsAre;
+const std::string kColorTemp17 = R"("host":{"colorTemp":[{"code":17,"name":"Custom 1"}]})";
 
-constexpr char kColorTemp17[] = R"("host":{"colorTemp":[{"code":17,"name":"Custom 1"}]})";
-
-OrderedJson Item(const OrderedJson& dump, int id) {
-  for (const OrderedJson& control : dump["controls"])
-    if (control["id"] == id) return control;
-  return nullptr;
-}
 int Right(const OrderedJson& control) { return control["rect"][0].get<int>() + control["rect"][2].get<int>(); }
 
 TEST(CustomDialogs, OpenInTheFormOfTheirPage) {
@@ -25,75 +17,47 @@ TEST(CustomDialogs, OpenInTheFormOfTheirPage) {
   };
   for (const Case& c : {Case{"5/30", "", R"("clear":true)", 20133, 20026, 20336, 20158, 20384, false},
                         Case{"4/21", "", R"("clear":true)", 20133, 20026, 20336, 20158, 20384, true},
-                        Case{"5/30", kColorTemp17, R"("clear":true)", 20143, 20028, 20334, 20194, 20383, false},
+                        Case{"5/30", kColorTemp17.c_str(), R"("clear":true)", 20143, 20028, 20334, 20194, 20383, false},
                         Case{"4/21", "", R"("set":{"0x30B0":4})", 20143, 20028, 20334, 20194, 20383, true}}) {
     SCOPED_TRACE(std::string(c.model) + " " + std::to_string(c.opener));
     Script script(c.model, 1, c.openFields);
     script.Reload(c.sim);
-    script.Click(c.opener);
+    script.Step("click " + std::to_string(c.opener));
     const std::string dump = script.Dump();
-    script.Add(R"({"cmd":"close"})");
+    script.Step("close");
     const std::string back = script.Dump();
     const auto output = script.Run();
     const OrderedJson dialog = Reply(output, dump);
     EXPECT_EQ(dialog["template"], c.dialog);
-    EXPECT_EQ(Item(dialog, c.firstReset)["visible"], !c.type4);
-    if (c.type4) {
-      EXPECT_EQ(dialog["rect"][2], Right(Item(dialog, c.rightEdgeOf)) + 15);
-      EXPECT_EQ(Item(dialog, 1)["rect"][0], Right(Item(dialog, c.closeAfter)) + 5);
+    EXPECT_EQ(Control(dialog, c.firstReset)["visible"], !c.type4);
+    if (c.type4) {  // type 4 has no resets: the dialog ends 15 past its last column, Close 5 past its last button
+      EXPECT_EQ(dialog["rect"][2], Right(Control(dialog, c.rightEdgeOf)) + 15);
+      EXPECT_EQ(Control(dialog, 1)["rect"][0], Right(Control(dialog, c.closeAfter)) + 5);
     }
     EXPECT_EQ(Reply(output, back)["template"], 22151);
   }
 }
 
-TEST(CustomDialogs, GammaPointsStepSlideAndResetFromWhatTheProjectorHolds) {
-  Script script("5/30", 1, R"("host":{"ranges":{}})");
-  script.Sim(R"("set":{"0x3090":144,"0x3091":100},"fail":["0x3092"])");
-  script.Click(20133);
-  const std::string opened = script.Dump();
-  script.Events();
-  script.Click(20161);  // point 1 at 16: nothing
-  script.Click(20336);  // reset point 1 to 0: + steps again
-  script.Click(20161);
-  script.Sim(R"("fail":["0x3094","GetUserGammaPoint"])");
-  script.Slide(21027, 5);
-  script.Click(20337);  // the read-back fails: the display stays
-  const std::string calls = script.Events(), after = script.Dump();
-  const auto output = script.Run();
-  const OrderedJson dialog = Reply(output, opened), shown = Reply(output, after);
-  EXPECT_EQ(std::pair(Item(dialog, 20181)["min"].get<int>(), Item(dialog, 20181)["max"].get<int>()), std::pair(-16, 16));
-  EXPECT_EQ(Item(dialog, 21025)["enabled"], false);
-  EXPECT_EQ(Item(dialog, 20168)["text"], "");
-  EXPECT_THAT(Calls(Reply(output, calls)),
-              ElementsAre("ExecUserGammaPReset(1)", "GetUserGammaPoint(1)", "Inc 0x3090", "Get 0x3090",
-                          "Set 0x3094=133", "ExecUserGammaPReset(2)", "GetUserGammaPoint(2)"));
-  EXPECT_THAT(Messages(Reply(output, calls)), ElementsAre(StopBox(Msg(2201, 48))));
-  EXPECT_EQ(Item(shown, 20162)["text"], "1");
-  EXPECT_EQ(Item(shown, 21027)["pos"], 0);
-  EXPECT_EQ(Item(shown, 20165)["text"], "-28");
-}
-
-TEST(CustomDialogs, ColorTempStepsTakeTheValueShownAndResetsUpdateIt) {
-  Script script("5/30", 1, kColorTemp17);
-  script.Sim(R"("set":{"0x30B1":160,"0x30B5":100})");
-  script.Click(20143);
-  script.Events();
-  script.Click(20188);  // gain R + at 32: nothing
-  script.Click(20334);  // reset gain R to 0
-  script.Click(20182);
-  script.Sim(R"("fail":["IncrementColorTempOffset","0x30B2"])");
-  script.Click(20191);  // not taken: nothing changes, nothing is said
-  script.Slide(21024, 3);
-  const std::string calls = script.Events(), dump = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, calls)),
-              ElementsAre("ExecColorTempGainRReset()", "GetColorTempGainR()", "DecrementColorTempGain(0,0)",
-                          "IncrementColorTempOffset(0,-28)", "Set 0x30B2=131"));
-  EXPECT_THAT(Messages(Reply(output, calls)), ElementsAre(StopBox(Msg(2201, 39))));
-  const OrderedJson shown = Reply(output, dump);
-  EXPECT_EQ(Item(shown, 20194)["text"], "-1");
-  EXPECT_EQ(Item(shown, 20197)["text"], "-28");
-  EXPECT_EQ(Item(shown, 21024)["pos"], 0);
+TEST(CustomDialogs, Cases) {
+  RunCases({
+      {.what = "gamma points step, slide and reset from what the projector holds; a failed read-back keeps the display",
+       .model = "5/30", .tab = 1, .openFields = R"("host":{"ranges":{}})",
+       .before = {R"(sim "set":{"0x3090":144,"0x3091":100},"fail":["0x3092"])", "click 20133"},
+       .actions = {"click 20161", "click 20336", "click 20161", R"(sim "fail":["0x3094","GetUserGammaPoint"])",
+                   "slide 21027 5", "click 20337"},
+       .calls = {"ExecUserGammaPReset(1)", "GetUserGammaPoint(1)", "Inc 0x3090", "Get 0x3090", "Set 0x3094=133",
+                 "ExecUserGammaPReset(2)", "GetUserGammaPoint(2)"},
+       .boxes = {Stop(48)}, .controls = {R"("20181":{"min":-16,"max":16},"21025":{"enabled":false},"20168":{"text":""},
+                      "20162":{"text":"1"},"21027":{"pos":0},"20165":{"text":"-28"})"}},
+      {.what = "colour temperature steps take the value shown and resets update it; a step not taken says nothing",
+       .model = "5/30", .tab = 1, .openFields = kColorTemp17,
+       .before = {R"(sim "set":{"0x30B1":160,"0x30B5":100})", "click 20143"},
+       .actions = {"click 20188", "click 20334", "click 20182", R"(sim "fail":["IncrementColorTempOffset","0x30B2"])",
+                   "click 20191", "slide 21024 3"},
+       .calls = {"ExecColorTempGainRReset()", "GetColorTempGainR()", "DecrementColorTempGain(0,0)",
+                 "IncrementColorTempOffset(0,-28)", "Set 0x30B2=131"},
+       .boxes = {Stop(39)}, .controls = {R"("20194":{"text":"-1"},"20197":{"text":"-28"},"21024":{"pos":0})"}},
+  });
 }
 
 }  // namespace

@@ -4,9 +4,6 @@
 namespace pages::testing {
 namespace {
 
-using driver::testing::Reply;
-using ::testing::ElementsAre;
-
 TEST(PictureType4Page, ProgressiveRowAndCustomButtonsFollowTheModelAndPositions) {
   struct Case {
     const char *model, *sim;
@@ -14,61 +11,27 @@ TEST(PictureType4Page, ProgressiveRowAndCustomButtonsFollowTheModelAndPositions)
   };
   for (const Case& c : {Case{"4/21", R"("set":{"0x30A1":10,"0x30B0":4})", true, true, true},  // positions 2, 3
                         Case{"4/9", R"("set":{"0x30A1":22,"0x30B0":5})", false, false, false},
-                        Case{"4/22", R"("set":{"0x30B0":5},"fail":["0x30A1"])", false, false, false}}) {
-    Script script(c.model, 1);
-    script.Events();
-    script.Reload(c.sim);
-    const std::string events = script.Events(), dump = script.Dump();
-    const auto output = script.Run();
-    const OrderedJson page = Reply(output, dump);
-    SCOPED_TRACE(c.model);
-    for (int id : {20146, 20145, 20392}) EXPECT_EQ(Control(page, id)["visible"], c.progressive) << id;
-    EXPECT_EQ(Control(page, 20133)["enabled"], c.gammaCustom);
-    EXPECT_EQ(Control(page, 20143)["enabled"], c.colorTempCustom);
-    const auto calls = Calls(Reply(output, events));
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Get 0x2207"), c.progressive ? 1 : 0);
-  }
+                        Case{"4/22", R"("set":{"0x30B0":5},"fail":["0x30A1"])", false, false, false}})
+    RunCase({.model = c.model, .tab = 1, .actions = {std::string("reload ") + c.sim},
+             .calls = {"*", CalledIf(c.progressive, "Get 0x2207")},
+             .controls = {Shown({20146, 20145, 20392}, c.progressive), Is(20133, "enabled", c.gammaCustom),
+                          Is(20143, "enabled", c.colorTempCustom)}});
 }
 
-TEST(PictureType4Page, SlidersStepsAndListsReachTheirCodes) {
-  Script script("4/21", 1, R"("host":{"ranges":{"26":"126,130"}})");
-  script.Reload(R"("set":{"0x2004":96})");
-  const std::string dump = script.Dump();
-  script.Events();
-  script.Click(20137);  // contrast - at -32: nothing
-  script.Slide(20152, 3);
-  script.Click(20150);
-  script.Select(20142, 1);
-  script.Select(20144, 3);
-  script.Select(20145, 2);
-  const std::string sent = script.Events(), after = script.Dump();
-  const auto output = script.Run();
-  EXPECT_EQ(Control(Reply(output, dump), 20152)["min"], 1);
-  EXPECT_EQ(Control(Reply(output, dump), 20152)["max"], 5);
-  EXPECT_EQ(Control(Reply(output, dump), 20145)["items"],
-            std::vector<std::string>({CatalogText(Msg(5, 30)), "TV", CatalogText(Msg(5, 326))}));
-  EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("Set 0x2201=128", "Inc 0x2201", "Get 0x2201", "SetGamma(1)",
-                                                      "Set 0x30B0=4", "SetProgressive(2)"));
-  EXPECT_EQ(Control(Reply(output, after), 20155)["text"], "4");
-}
-
-TEST(PictureType4Page, RefusalsReportAndSnapBackAndOnlyDoneCommandsRefresh) {
-  Script script("4/21", 1);
-  script.Sim(R"("fail":["0x2202","0x30B0","ExecTintReset"])");
-  script.Events();
-  script.Slide(20151, 12);
-  script.Select(20144, 3);
-  script.Select(20157, 3);
-  script.Click(21070);
-  script.Select(21064, 6);
-  script.Click(21065);
-  const std::string events = script.Events(), dump = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Messages(Reply(output, events)), ElementsAre(StopBox(Msg(2201, 60)), StopBox(Msg(2201, 61))));
-  const auto calls = Calls(Reply(output, events));
-  EXPECT_THAT(std::vector(calls.begin() + 2, calls.begin() + 5),
-              ElementsAre("ExecTintReset()", "SetMyMemory(6)", "Get 0x2003"));
-  EXPECT_EQ(Control(Reply(output, dump), 20151)["pos"], 0);
+TEST(PictureType4Page, Cases) {
+  RunCases({
+      {.what = "sliders, steps and lists reach their codes; contrast - at -32 does nothing", .model = "4/21",
+       .tab = 1, .openFields = R"("host":{"ranges":{"26":"126,130"}})", .before = {R"(reload "set":{"0x2004":96})"},
+       .actions = {"click 20137", "slide 20152 3", "click 20150", "select 20142 1", "select 20144 3", "select 20145 2"},
+       .calls = {"Set 0x2201=128", "Inc 0x2201", "Get 0x2201", "SetGamma(1)", "Set 0x30B0=4", "SetProgressive(2)"},
+       .controls = {R"("20152":{"min":1,"max":5},"20145":{"items":["@5/30","TV","@5/326"]},"20155":{"text":"4"})"}},
+      {.what = "refusals report and snap back; only done commands refresh", .model = "4/21", .tab = 1,
+       .actions = {R"(sim "fail":["0x2202","0x30B0","ExecTintReset"])", "slide 20151 12", "select 20144 3",
+                   "select 20157 3", "click 21070", "select 21064 6", "click 21065"},
+       .calls = {"Set 0x2202=140", "Set 0x30B0=4", "ExecTintReset()", "SetMyMemory(6)", "Get 0x2003", "Get 0x2004",
+                 "Get 0x30A1", "Get 0x30B0", "Get 0x2207", "Get 0x2202", "Get 0x2203", "Get 0x2201"},
+       .boxes = {Stop(60), Stop(61)}, .controls = {R"("20151":{"pos":0})"}},
+  });
 }
 
 }  // namespace

@@ -4,11 +4,6 @@
 namespace pages::testing {
 namespace {
 
-using driver::testing::Reply;
-using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
-using ::testing::IsEmpty;
-
 constexpr int kTab = 4;
 
 TEST(SetupType5Page, RowsAndResetsFollowTheModel) {
@@ -17,27 +12,18 @@ TEST(SetupType5Page, RowsAndResetsFollowTheModel) {
     bool audio, hdmi, digital;
     std::size_t rgb1Items, resets;
   };
-  const Case cases[] = {
-      {"5/30", false, false, false, 4, 2}, {"5/36", true, false, false, 4, 1}, {"5/37", true, false, false, 3, 1},
-      {"5/42", true, true, false, 4, 2},   {"5/44", true, false, true, 4, 4},
-  };
-  for (const Case& c : cases) {
-    Script script(c.model, kTab);
-    const std::string dump = script.Dump();
-    const auto page = Reply(script.Run(), dump);
-    for (int id : {20338, 20317, 20142, 20345, 20321, 20339, 20320, 20326, 20421})
-      EXPECT_EQ(Control(page, id)["visible"], c.audio) << c.model << " " << id;
-    for (int id : {20346, 20329, 20347, 20330}) EXPECT_EQ(Control(page, id)["visible"], c.hdmi) << c.model << " " << id;
-    for (int id : {20348, 20332, 20143, 20349, 20335, 20334, 20144, 20145})
-      EXPECT_EQ(Control(page, id)["visible"], c.digital) << c.model << " " << id;
-    EXPECT_EQ(Control(page, 20305)["enabled"], !c.digital) << c.model;
-    EXPECT_EQ(Control(page, 20320)["items"].size(), c.rgb1Items) << c.model;
-    EXPECT_EQ(Control(page, 20325)["items"].size(), 4u) << c.model;
-    EXPECT_EQ(Control(page, 20327)["items"].size(), c.resets) << c.model;
-  }
+  for (const Case& c : {Case{"5/30", false, false, false, 4, 2}, Case{"5/36", true, false, false, 4, 1},
+                        Case{"5/37", true, false, false, 3, 1}, Case{"5/42", true, true, false, 4, 2},
+                        Case{"5/44", true, false, true, 4, 4}})
+    RunCase({.model = c.model, .tab = kTab,
+             .controls = {Shown({20338, 20317, 20142, 20345, 20321, 20339, 20320, 20326, 20421}, c.audio),
+                          Shown({20346, 20329, 20347, 20330}, c.hdmi),
+                          Shown({20348, 20332, 20143, 20349, 20335, 20334, 20144, 20145}, c.digital),
+                          Is(20305, "enabled", !c.digital), Is(20320, "count", c.rgb1Items),
+                          Is(20325, "count", 4), Is(20327, "count", c.resets)}});
 }
 
-TEST(SetupType5Page, ListMappingsAndRefusals) {
+TEST(SetupType5Page, ListsShowAndSendTheirCodes) {
   struct Case {
     const char* model;
     std::string before;  // sim fields before the refresh
@@ -56,84 +42,44 @@ TEST(SetupType5Page, ListMappingsAndRefusals) {
       {"5/36", R"("set":{"GetMirror":3},"fail":["SetMirror"])", 20316, 3, 1, {"SetMirror(1)", "GetMirror()"}, 3},
   };
   for (const Case& c : cases) {
-    Script script(c.model, kTab);
-    script.Reload(c.before);
-    const std::string shown = script.Dump();
-    script.Events();
-    script.Select(c.list, c.choose);
-    const std::string chosen = script.Events();
-    const std::string after = script.Dump();
-    const auto output = script.Run();
-    EXPECT_EQ(Control(Reply(output, shown), c.list)["sel"], c.shown) << c.model << " " << c.list;
-    EXPECT_THAT(Calls(Reply(output, chosen)), ElementsAreArray(c.calls)) << c.model << " " << c.list;
-    EXPECT_EQ(Control(Reply(output, after), c.list)["sel"], c.after) << c.model << " " << c.list;
+    RunCase({.model = c.model, .tab = kTab, .before = {"reload " + c.before},
+       .controls = {Is(c.list, "sel", c.shown)}});
+    RunCase({.model = c.model, .tab = kTab, .before = {"reload " + c.before},
+             .actions = {"select " + std::to_string(c.list) + " " + std::to_string(c.choose)}, .calls = c.calls,
+             .controls = {Is(c.list, "sel", c.after)}});
   }
 }
 
-TEST(SetupType5Page, HdmiAudioValueOutsideTheListKeepsTheSelection) {
-  Script script("5/42", kTab);
-  script.Reload(R"("set":{"GetHDMIAudio":2})");
-  script.Reload(R"("set":{"GetHDMIAudio":3})");
-  const std::string dump = script.Dump();
-  EXPECT_EQ(Control(Reply(script.Run(), dump), 20330)["sel"], 1);
-}
-
-TEST(SetupType5Page, VolumeFollowsTheCurrentInputSource) {
-  Script script("5/36", kTab);
-  script.Reload(R"("set":{"GetInputSource":4,"GetInputSrcVolume:4":20})");
-  const std::string read = script.Dump();
-  script.Events();
-  script.Click(20319);
-  script.Slide(20317, 7);
-  const std::string sent = script.Events();
-  script.Sim(R"("fail":["GetInputSource"])");
-  script.Click(20318);  // the source cannot be read: nothing is stepped
-  script.Slide(20317, 3);
-  const std::string unsent = script.Events();
-  const std::string after = script.Dump();
-  const auto output = script.Run();
-  EXPECT_EQ(Control(Reply(output, read), 20142)["text"], "20");
-  EXPECT_THAT(Calls(Reply(output, sent)), ElementsAre("GetInputSource()", "IncrementInputSrcVol(4)",
-                                                      "GetInputSource()", "SetVolumeEachSrc(4,7)"));
-  EXPECT_THAT(Calls(Reply(output, unsent)), ElementsAre("GetInputSource()", "GetInputSource()"));
-  EXPECT_EQ(Control(Reply(output, after), 20142)["text"], "");
-  EXPECT_EQ(Control(Reply(output, after), 20317)["pos"], 7);
-}
-
-TEST(SetupType5Page, DigitalZoomAndShiftBoundsMessagesAndResets) {
-  Script script("5/44", kTab);
-  script.Reload(R"("set":{"0x300A":100,"0x2007":140})");
-  script.Events();
-  script.Click(20333);  // at 100: nothing
-  const std::string atBound = script.Events();
-  script.Sim(R"("fail":["0x300A","0x300B"])");
-  script.Select(20327, 0);
-  script.Click(20328);  // keystone V reset: the new value is cached too
-  script.Sim(R"("fail":["SetKeystoneV"])");
-  script.Slide(20310, 30);
-  script.Click(20331);
-  script.Click(20335);
-  const std::string refused = script.Events();
-  const std::string after = script.Dump();
-  script.Reload(R"("clear":true)");
-  const std::string good = script.Dump();
-  const auto output = script.Run();
-  EXPECT_THAT(Calls(Reply(output, atBound)), IsEmpty());
-  EXPECT_THAT(Messages(Reply(output, refused)), ElementsAre(StopBox(Msg(2201, 314)), StopBox(Msg(2201, 315))));
-  EXPECT_EQ(Control(Reply(output, after), 20310)["pos"], 0);  // back on the value the reset left
-  for (int id : {20331, 20332, 20335, 20336}) EXPECT_TRUE(Usable(Control(Reply(output, good), id))) << id;
-}
-
-TEST(SetupType5Page, KeystoneTicksAtLeastOneApartAndAFailedReadDisablesTheBox) {
-  Script script("5/36", kTab, R"("host":{"ranges":{"19":"120,133"}})");
-  script.Reload(R"("fail":["GetKeystoneV"])");
-  const std::string failed = script.Dump();
-  script.Reload(R"("clear":true)");
-  const std::string again = script.Dump();
-  const auto output = script.Run();
-  EXPECT_EQ(Control(Reply(output, failed), 20310)["tick"], 1);
-  EXPECT_FALSE(Control(Reply(output, failed), 20314)["enabled"]);
-  EXPECT_TRUE(Control(Reply(output, again), 20314)["enabled"]);
+TEST(SetupType5Page, Cases) {
+  const std::string source4 = R"(reload "set":{"GetInputSource":4,"GetInputSrcVolume:4":20})";
+  RunCases({
+      {.what = "an HDMI audio value outside the list keeps the selection", .model = "5/42", .tab = kTab,
+       .before = {R"(reload "set":{"GetHDMIAudio":2})", R"(reload "set":{"GetHDMIAudio":3})"},
+       .controls = {R"("20330":{"sel":1})"}},
+      {.what = "the volume is that of the current input source", .model = "5/36", .tab = kTab, .before = {source4},
+       .controls = {R"("20142":{"text":"20"})"}},
+      {.model = "5/36", .tab = kTab, .before = {source4}, .actions = {"click 20319", "slide 20317 7"},
+       .calls = {"GetInputSource()", "IncrementInputSrcVol(4)", "GetInputSource()", "SetVolumeEachSrc(4,7)"}},
+      {.what = "the source cannot be read: nothing is stepped", .model = "5/36", .tab = kTab,
+       .before = {source4, "slide 20317 7"},
+       .actions = {R"(sim "fail":["GetInputSource"])", "click 20318", "slide 20317 3"},
+       .calls = {"GetInputSource()", "GetInputSource()"}, .controls = {R"("20142":{"text":""},"20317":{"pos":7})"}},
+      {.what = "digital zoom stops at 100", .model = "5/44", .tab = kTab,
+       .before = {R"(reload "set":{"0x300A":100,"0x2007":140})"}, .actions = {"click 20333"}},
+      {.what = "zoom and shift report refusals; a keystone reset's value is cached too", .model = "5/44", .tab = kTab,
+       .before = {R"(reload "set":{"0x300A":100,"0x2007":140})"},
+       .actions = {R"(sim "fail":["0x300A","0x300B"])", "select 20327 0", "click 20328",
+                   R"(sim "fail":["SetKeystoneV"])", "slide 20310 30", "click 20331", "click 20335"},
+       .calls = {"*"}, .boxes = {Stop(314), Stop(315)}, .controls = {R"("20310":{"pos":0})"}},
+      {.what = "a good refresh enables zoom and shift again", .model = "5/44", .tab = kTab,
+       .before = {R"(reload "fail":["0x300A","0x300B"])", R"(reload "clear":true)"},
+       .controls = {R"("20331 20332 20335 20336":{"visible":true,"enabled":true})"}},
+      {.what = "keystone ticks at least one apart; a failed read disables the box", .model = "5/36", .tab = kTab,
+       .openFields = R"("host":{"ranges":{"19":"120,133"}})", .before = {R"(reload "fail":["GetKeystoneV"])"},
+       .controls = {R"("20310":{"tick":1},"20314":{"enabled":false})"}},
+      {.model = "5/36", .tab = kTab, .before = {R"(reload "fail":["GetKeystoneV"])", R"(reload "clear":true)"},
+       .controls = {R"("20314":{"enabled":true})"}},
+  });
 }
 
 }  // namespace

@@ -5,85 +5,41 @@
 namespace pages::testing {
 namespace {
 
-using driver::testing::Database;
-using driver::testing::Reply;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-
 std::string State(CatMsg item) { return CatalogText(Msg(5, 319), CatalogText(item)); }
-std::string Text(const OrderedJson& dump, int id) { return Control(dump, id)["text"].get<std::string>(); }
+std::string Hours(unsigned hours) { return CatalogText(Msg(5, 319), CatalogText(Msg(5, 320), hours)); }
 
 TEST(StatusPage, EveryModelOpensOnALiveStatusPage) {
-  for (const auto& model : Database().All()) {
-    const std::string name = model.Key();
-    Script script(name, 0);
-    const std::string dump = script.Dump();
-    const auto output = script.Run();
-    const OrderedJson page = Reply(output, dump);
-    EXPECT_EQ(Text(page, 20008), State(Msg(5, 31))) << name;
-    EXPECT_EQ(Text(page, 20010), State(Msg(5, 332))) << name;
-    const std::string firstInput = model.inputs.empty() ? "" : model.inputs.front().name;
-    EXPECT_EQ(Text(page, 20009), ": " + firstInput) << name;
+  for (const auto& model : driver::testing::Database().All()) {
     const bool type3 = model.type == 3;
-    EXPECT_EQ(Control(page, 20006)["visible"], !type3) << name;
-    EXPECT_EQ(Control(page, 20018)["visible"], !type3) << name;
-    EXPECT_EQ(Text(page, 20014), type3 ? "   " : CatalogText(Msg(5, 319), CatalogText(Msg(5, 320), 1200u))) << name;
+    RunCase({.model = model.Key(),
+             .controls = {Is(20008, "text", State(Msg(5, 31))), Is(20010, "text", State(Msg(5, 332))),
+                          Is(20009, "text", ": " + (model.inputs.empty() ? "" : model.inputs.front().name)),
+                          Each({20006, 20018}, type3 ? R"({"visible":false})" : R"({"visible":true})"),
+                          Is(20014, "text", type3 ? "   " : Hours(1200))}});
   }
 }
 
-TEST(StatusPage, StatesFollowTheProjector) {
-  Script script("5/30", 0);
-  script.Reload(R"("set":{"0x6020":12,"0x2000":9,"0x3020":1,"0x3002":1})");
-  const std::string states = script.Dump();
-  script.Reload(R"("set":{"0x6020":10})");
-  const std::string error10 = script.Dump();
-  script.Reload(R"("set":{"0x6020":13,"0x6000":2})");
-  const std::string error13 = script.Dump();
-  const auto output = script.Run();
-
-  const OrderedJson page = Reply(output, states);
-  EXPECT_EQ(Text(page, 20010), State(Msg(5, 413)));
-  EXPECT_EQ(Text(page, 20009), ": ");  // input code 9 is not in the model's list
-  EXPECT_EQ(Text(page, 20011), State(Msg(5, 31)));
-  EXPECT_EQ(Text(page, 20013), State(Msg(5, 333)));
-  EXPECT_EQ(Text(Reply(output, error10), 20010), State(Msg(5, 318)));
-  EXPECT_EQ(Text(Reply(output, error13), 20010), State(Msg(5, 318)));
-  EXPECT_EQ(Text(Reply(output, error13), 20008), State(Msg(5, 309)));  // cooling down
-}
-
-TEST(StatusPage, AStateThatCannotBeReadShowsADashAndTheOthersStay) {
-  Script script("1/3", 0);
-  script.Reload(R"("fail":["0x2002","0x1090"])");
-  const std::string dump = script.Dump();
-  const auto output = script.Run();
-  const OrderedJson page = Reply(output, dump);
-  EXPECT_EQ(Text(page, 20012), ": -");
-  EXPECT_EQ(Text(page, 20014), ": -");
-  EXPECT_EQ(Text(page, 20011), State(Msg(5, 30)));
-  EXPECT_EQ(Text(page, 20015), CatalogText(Msg(5, 319), CatalogText(Msg(5, 320), 300u)));
-}
-
-TEST(StatusPage, ResetsReReadThePageOnlyWhenDone) {
-  Script script("4/21", 0);
-  script.Events();
-  script.Click(20018);  // lamp time, the first item
-  const std::string lampReset = script.Events();
-  const std::string afterLamp = script.Dump();
-  script.Sim(R"("fail":["ExecFilterTimeReset"])");
-  script.Select(20019, 1);
-  script.Click(20018);
-  const std::string failedReset = script.Events();
-  const std::string afterFailure = script.Dump();
-  const auto output = script.Run();
-
-  const auto lampCalls = Calls(Reply(output, lampReset));
-  ASSERT_FALSE(lampCalls.empty());
-  EXPECT_EQ(lampCalls.front(), "ExecLampTimeReset()");
-  EXPECT_GT(lampCalls.size(), 1u);  // the page was read again
-  EXPECT_EQ(Text(Reply(output, afterLamp), 20014), CatalogText(Msg(5, 319), CatalogText(Msg(5, 320), 0u)));
-  EXPECT_THAT(Calls(Reply(output, failedReset)), ElementsAre("ExecFilterTimeReset()"));
-  EXPECT_THAT(Messages(Reply(output, failedReset)), IsEmpty());
-  EXPECT_EQ(Text(Reply(output, afterFailure), 20015), Text(Reply(output, afterLamp), 20015));
+TEST(StatusPage, Cases) {
+  RunCases({
+      {.what = "states follow the projector; input code 9 is not in the model's list", .model = "5/30",
+       .before = {R"(reload "set":{"0x6020":12,"0x2000":9,"0x3020":1,"0x3002":1})"},
+       .controls = {Is(20010, "text", State(Msg(5, 413))), Is(20009, "text", ": "), Is(20011, "text", State(Msg(5, 31))),
+                    Is(20013, "text", State(Msg(5, 333)))}},
+      {.what = "errors 10 and 13 show as one", .model = "5/30", .before = {R"(reload "set":{"0x6020":10})"},
+       .controls = {Is(20010, "text", State(Msg(5, 318)))}},
+      {.what = "cooling down", .model = "5/30", .before = {R"(reload "set":{"0x6020":13,"0x6000":2})"},
+       .controls = {Is(20010, "text", State(Msg(5, 318))), Is(20008, "text", State(Msg(5, 309)))}},
+      {.what = "a state that cannot be read shows a dash and the others stay", .model = "1/3",
+       .before = {R"(reload "fail":["0x2002","0x1090"])"},
+       .controls = {R"("20012 20014":{"text":": -"})", Is(20011, "text", State(Msg(5, 30))),
+                    Is(20015, "text", Hours(300))}},
+      {.what = "a done reset rereads the page", .model = "4/21", .actions = {"click 20018"},
+       .calls = {"ExecLampTimeReset()", "Get 0x6000", "Get 0x2000", "Get 0x6020", "Get 0x3020", "Get 0x2002",
+                 "Get 0x3002", "Get 0x1090", "Get 0x10A0"}, .controls = {Is(20014, "text", Hours(0))}},
+      {.what = "a failed reset does not, and says nothing", .model = "4/21",
+       .actions = {R"(sim "fail":["ExecFilterTimeReset"])", "select 20019 1", "click 20018"},
+       .calls = {"ExecFilterTimeReset()"}, .controls = {Is(20015, "text", Hours(300))}},
+  });
 }
 
 }  // namespace

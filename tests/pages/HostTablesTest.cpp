@@ -1,12 +1,15 @@
-// The whisper list: which host entries become items, and the code each item
-// sends when some names are unknown, the count is out of range, or a
-// "Bright" name ends the walk.
+// The host code tables the pages build their lists from: the whisper list
+// (which host entries become items, and the code each item sends when some
+// names are unknown, the count is out of range, or a "Bright" name ends the
+// walk), the host code count, and the video-format table.
 #include <gtest/gtest.h>
 
 #include <optional>
 
 #include "beamlink/HostRecords.h"
 #include "frame/ExpertDlg.h"
+#include "pages/common/Rows.h"
+#include "pages/common/VideoFormat.h"
 #include "pages/common/WhisperList.h"
 #include "tests/framework/TestDialogs.h"
 
@@ -55,6 +58,19 @@ TEST(WhisperList, ItemsKeepTheCodesOfTheirOwnEntries) {
     EXPECT_EQ(kWhisperCode.value(host, dialog.m_list, -1), std::nullopt);
     EXPECT_EQ(kWhisperCode.position(host, dialog.m_list, 11 + static_cast<int>(c.names.size())), -1);
   }
+}
+
+TEST(HostCodes, CountIsTakenAsZeroToThirtyTwo) {
+  CExpertDlg host;
+  for (auto [count, size] : {std::pair{-1, 0u}, {3, 3u}, {33, 32u}}) {
+    host.m_nMyButtonCount = count;
+    EXPECT_EQ(HostCodes(host, expert::pages::HostTable::MyButton).size(), size) << count;
+  }
+}
+
+TEST(VideoFormatTable, FirstEntryWinsAndTheEndMarkerIsNoEntry) {
+  const std::pair<std::int16_t, int> cases[] = {{10, 0}, {4, 1}, {7, 6}, {3, -1}, {0, -1}, {-1, -1}};
+  for (auto [value, index] : cases) EXPECT_EQ(expert::pages::VideoFmtToIdx(value), index) << value;
 }
 
 }  // namespace
