@@ -123,8 +123,7 @@ BOOL CControlTabDlg::OnInitDialog() {
   if (host.m_nModelType != 3) Show({kDisplayPositionLabel, kDisplayPosition.list, kDisplayPositionColon}, false);
 
   m_cbInput.ResetContent();
-  for (int i = 0; i < std::clamp(host.m_nInputCount, 0, kHostInputSize); ++i)
-    m_cbInput.AddString(std::string(host.m_szInputName[i], ::strnlen(host.m_szInputName[i], kHostNameSize)));
+  AddInputNames(kInput.list);
 
   // Model 8's keystone sliders are narrower by default.
   const Range keystoneDefault = host.m_nModelNo == 8 ? Range{-48, 48} : Range{-64, 64};

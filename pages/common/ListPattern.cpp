@@ -1,4 +1,7 @@
 // Drop-down lists and check boxes of one setting each.
+#include <algorithm>
+#include <cstring>
+
 #include "frame/ExpertDlg.h"
 #include "pages/common/ControlView.h"
 #include "pages/common/SettingPage.h"
@@ -9,6 +12,16 @@ void CSettingPage::FillList(int listId, std::span<const CatMsg> items) {
   ControlView<CComboBox> list(ChildWindow(*this, listId));
   list.ResetContent();
   for (const CatMsg& item : items) list.AddString(CatalogText(item));
+}
+
+void CSettingPage::AddInputNames(int listId) {
+  ControlView<CComboBox> list(ChildWindow(*this, listId));
+  for (int i = 0; i < std::clamp(Host().m_nInputCount, 0, kHostInputSize); ++i) list.AddString(InputName(i));
+}
+
+std::string CSettingPage::InputName(int index) const {
+  const char* slot = Host().m_szInputName[index];
+  return std::string(slot, ::strnlen(slot, kHostNameSize));
 }
 
 void CSettingPage::ReplaceFirstItem(int listId, CatMsg text) {

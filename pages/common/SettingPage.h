@@ -113,6 +113,10 @@ class CSettingPage : public CDialog {
   void ReplaceFirstItem(int listId, CatMsg text);
   // Items with their codes as item data.
   void FillList(int listId, std::span<const CodedItem> items);
+  // Appends the host's input names, the first m_nInputCount of them.
+  void AddInputNames(int listId);
+  // The host's name of input `index` (its slot may lack a terminator).
+  std::string InputName(int index) const;
   // Reads the value and selects its position; a failed read disables the list.
   // Returns the value read.
   std::optional<int> ReadList(const ListRow& row);

@@ -105,10 +105,9 @@ void CStatusTabDlg::InitDisp() {
     SetText(kInputText, ": -");
   } else {
     std::string text = ": ";
-    const CExpertDlg& host = Host();
     for (int i = 0; i < kHostInputSize; ++i) {
-      if (host.m_nInputCode[i] != input) continue;
-      text.append(host.m_szInputName[i], ::strnlen(host.m_szInputName[i], kHostNameSize));
+      if (Host().m_nInputCode[i] != input) continue;
+      text += InputName(i);
       break;
     }
     SetText(kInputText, text);

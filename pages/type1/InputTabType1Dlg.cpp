@@ -106,8 +106,7 @@ BOOL CInputTabType1Dlg::OnInitDialog() {
   CSettingPage::OnInitDialog();
   const CExpertDlg& host = Host();
   FillList(kPowerUpInput.list, std::array{Msg(5, 371)});
-  for (int i = 0; i < std::clamp(host.m_nInputCount, 0, kHostInputSize); ++i)
-    m_cbPowerUpInput.AddString(std::string(host.m_szInputName[i], ::strnlen(host.m_szInputName[i], kHostNameSize)));
+  AddInputNames(kPowerUpInput.list);
   // Models 16 and 17 tell a normal from a still-image 3D-YCS.
   if (host.m_nModelNo == 16 || host.m_nModelNo == 17)
     FillList(k3DYCS.list, std::array{Msg(5, 30), Msg(5, 338), Msg(5, 97)});

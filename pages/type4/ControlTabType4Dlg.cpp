@@ -141,8 +141,7 @@ BOOL CControlTabType4Dlg::OnInitDialog() {
   if (host.m_nModelNo != 44) Show({kFocusLabel, kFocusColon, kFocus.minus, kFocus.plus}, false);
 
   m_cbInput.ResetContent();
-  for (int i = 0; i < std::clamp(host.m_nInputCount, 0, kHostInputSize); ++i)
-    m_cbInput.AddString(std::string(host.m_szInputName[i], ::strnlen(host.m_szInputName[i], kHostNameSize)));
+  AddInputNames(kInput.list);
 
   SetupSlider(kKeystoneV);
   SetupSlider(kKeystoneH);
