@@ -196,6 +196,12 @@ class PjLinkConversation : public Conversation {
       return std::to_string(value) + (body == "LAMP" ? (lit ? " 1" : " 0") : "");
     }
     if (query && body == "INST") return InputList(c.cls);
+    if (c.cls == 2 && body == "INNM") return InputName(c.parameter);
+    // Nothing is plugged into a simulated projector, and it knows no part
+    // numbers: no signal, an everyday recommended resolution, empty answers.
+    if (query && c.cls == 2 && body == "IRES") return "-";
+    if (query && c.cls == 2 && body == "RRES") return "1024x768";
+    if (query && c.cls == 2 && (body == "RLMP" || body == "RFIL")) return "";
     if (body == "POWR") return Power(c.parameter);
     if (m_warmUp->Running()) return "ERR3";
     if (body == "INPT") return Input(c.cls, c.parameter);
@@ -246,6 +252,17 @@ class PjLinkConversation : public Conversation {
     const auto it = std::find_if(inputs.begin(), inputs.end(), [&](const InputLink& l) { return l.input == parameter; });
     if (it == inputs.end() || !HasInput(it->code) || InputClass(parameter) > cls) return "ERR2";
     return Ask(Action::Set, kInputSource, it->code);
+  }
+
+  // "?31": the name of that terminal's input.
+  std::string InputName(const std::string& parameter) const {
+    if (parameter.size() != 3 || parameter[0] != '?') return "ERR2";
+    const auto it = std::find_if(m_inputs.begin(), m_inputs.end(),
+                                 [&](const InputLink& l) { return l.input == parameter.substr(1); });
+    if (it == m_inputs.end()) return "ERR2";
+    for (const auto& input : m_projector->Model().inputs)
+      if (input.code == it->code) return input.name;
+    return "ERR2";
   }
 
   bool HasInput(int code) const {
