@@ -135,8 +135,11 @@ struct Link::State {
     if (cls != 0) return true;
     Response response;
     if (Exchange("%1CLSS ?\r", "CLSS", response, failed) != Outcome::Answered) return false;
-    // A projector that does not say is taken for class 1, which every one speaks.
-    cls = response.error == ErrorReply::None && !response.data.empty() && response.data[0] == '2' ? 2 : 1;
+    // A projector that does not say is taken for class 1, which every one
+    // speaks; a later class still speaks class 2, the highest we use.
+    const bool classTwoOrLater = response.error == ErrorReply::None && response.data.size() == 1 &&
+                                 response.data[0] >= '2' && response.data[0] <= '9';
+    cls = classTwoOrLater ? 2 : 1;
     return true;
   }
 
