@@ -6,13 +6,10 @@
 #include <span>
 #include <vector>
 
+#include "FuzzInput.h"
 #include "beamlink/Protocol.h"
 
 namespace beamlink::fuzz {
-
-inline void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 inline Frame Reencode(const Message& message) {
   switch (message.kind) {

@@ -18,7 +18,7 @@ namespace beamlink::fuzz {
 
 class FuzzLine {
  public:
-  FuzzLine(std::span<const std::uint8_t>& remaining, std::size_t piece) : m_remaining(remaining), m_piece(piece) {}
+  FuzzLine(std::span<const std::uint8_t>& remaining, std::size_t piece) : m_input(remaining, piece) {}
   void LogInAs(std::string password) { m_password = std::move(password); }
   const std::vector<Message>& Sent() const { return m_sent; }
 
@@ -49,14 +49,7 @@ class FuzzLine {
         genuine.erase(genuine.begin(), genuine.begin() + static_cast<std::ptrdiff_t>(n));
         return n;
       }
-      if (m_line.m_remaining.empty()) {
-        error = "the connection was closed";
-        return 0;
-      }
-      const std::size_t n = std::min({m_line.m_piece, buffer.size(), m_line.m_remaining.size()});
-      std::copy_n(m_line.m_remaining.begin(), n, buffer.begin());
-      m_line.m_remaining = m_line.m_remaining.subspan(n);
-      return n;
+      return m_line.m_input.Read(buffer, error);
     }
 
    private:
@@ -84,8 +77,7 @@ class FuzzLine {
     }
   }
 
-  std::span<const std::uint8_t>& m_remaining;
-  std::size_t m_piece;
+  InputInPieces m_input;
   std::string m_password;
   bool m_loggedIn = false;
   std::vector<std::uint8_t> m_genuine;

@@ -4,12 +4,11 @@
 // input byte). Every line the link sends must be one well-formed command,
 // a value may only come from a response to the command just sent, and a
 // failure must say why and leave the link closed.
-#include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <span>
 #include <string>
 
+#include "FuzzInput.h"
 #include "beamlink/pjlink/Codec.h"
 #include "beamlink/pjlink/Link.h"
 
@@ -17,13 +16,11 @@ namespace {
 
 using namespace beamlink;
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzz::Require;
 
 class ScriptedLine : public Transport {
  public:
-  ScriptedLine(std::span<const std::uint8_t>& remaining, std::size_t piece) : m_remaining(remaining), m_piece(piece) {}
+  ScriptedLine(std::span<const std::uint8_t>& remaining, std::size_t piece) : m_input(remaining, piece) {}
   bool Write(std::span<const std::uint8_t> bytes, Deadline, std::string&) override {
     std::string line(bytes.begin(), bytes.end());
     Require(!line.empty() && line.back() == '\r' && line.size() <= pjlink::kDigestTextSize + pjlink::kMaxLine);
@@ -33,19 +30,11 @@ class ScriptedLine : public Transport {
     return true;
   }
   std::size_t Read(std::span<std::uint8_t> buffer, Deadline, std::string& error) override {
-    if (m_remaining.empty()) {
-      error = "the connection was closed";
-      return 0;
-    }
-    const std::size_t n = std::min({m_piece, buffer.size(), m_remaining.size()});
-    std::copy_n(m_remaining.begin(), n, buffer.begin());
-    m_remaining = m_remaining.subspan(n);
-    return n;
+    return m_input.Read(buffer, error);
   }
 
  private:
-  std::span<const std::uint8_t>& m_remaining;
-  std::size_t m_piece;
+  fuzz::InputInPieces m_input;
 };
 
 }  // namespace

@@ -13,13 +13,12 @@ namespace {
 
 using namespace beamlink;
 
-// Hands out the remaining input; its end is the end of the stream. Writes
-// always succeed; each must be one well-formed frame, and the tag of the
-// last request is kept. Nothing waits, so a run does not depend on time.
+// The input as the projector's side. Writes always succeed; each must be one
+// well-formed frame, and the tag of the last request is kept.
 class ScriptedLine : public Transport {
  public:
   ScriptedLine(std::span<const std::uint8_t>& remaining, std::size_t piece, std::uint8_t& sentTag)
-      : m_remaining(remaining), m_piece(piece), m_sentTag(sentTag) {}
+      : m_input(remaining, piece), m_sentTag(sentTag) {}
   bool Write(std::span<const std::uint8_t> bytes, Deadline, std::string&) override {
     const std::optional<Message> sent = DecodeFrame(bytes);
     fuzz::Require(sent.has_value());
@@ -27,19 +26,11 @@ class ScriptedLine : public Transport {
     return true;
   }
   std::size_t Read(std::span<std::uint8_t> buffer, Deadline, std::string& error) override {
-    if (m_remaining.empty()) {
-      error = "the connection was closed";
-      return 0;
-    }
-    const std::size_t n = std::min({m_piece, buffer.size(), m_remaining.size()});
-    std::copy_n(m_remaining.begin(), n, buffer.begin());
-    m_remaining = m_remaining.subspan(n);
-    return n;
+    return m_input.Read(buffer, error);
   }
 
  private:
-  std::span<const std::uint8_t>& m_remaining;
-  std::size_t m_piece;
+  fuzz::InputInPieces m_input;
   std::uint8_t& m_sentTag;
 };
 
