@@ -3,20 +3,16 @@
 #include "dialogs/ColorTempCustomDlg.h"
 #include "dialogs/GammaCustomDlg.h"
 #include "frame/ExpertDlg.h"
+#include "pages/type4/PictureRows.h"
 #include "projector/CommandCodes.h"
 
 using namespace expert::pages;
 
 namespace {
 
-enum : int {
-  kGammaCustom = 20133,
-  kColorTempCustom = 20143,
-  kProgressiveLabel = 20146,
-  kProgressiveColon = 20392,
-  kMyMemoryExecute = 21065,
-  kResetExecute = 21070,
-};
+using namespace picture45;
+
+enum : int { kProgressiveLabel = 20146, kProgressiveColon = 20392 };
 
 constexpr SliderGroup PictureSlider(int minus, int slider, int plus, int box, std::uint16_t code, int rangeText,
                                     int message) {
@@ -33,20 +29,8 @@ const SliderGroup kSharpness{.minus = 20148, .slider = 20152, .plus = 20150, .bo
                              .offset = 125, .lower = StopAt(1), .upper = StopAt(5), .rangeText = 26,
                              .defaultRange = {1, 5}, .tick = 1, .onStepRefused = ErrorBox(Msg(2201, 17))};
 
-const ListRow kGamma{.list = 20142, .io = {.code = pjcode::kGamma, .set = Setter<&CPjtInterface::SetGamma>},
-                     .codes = CodeTable{.table = HostTable::Gamma, .textBase = 204, .sendsPosition = true}};
-const ListRow kColorTemp{.list = 20144, .io = {pjcode::kColourTemperature}, .onRefused = ErrorBox(Msg(2201, 61)),
-                         .codes = CodeTable{.table = HostTable::ColorTemp, .textBase = 250}};
 const ListRow kProgressive{.list = 20145,
                            .io = {.code = pjcode::kProgressive, .set = Setter<&CPjtInterface::SetProgressive>}};
-const ListRow kMyMemory{.list = 21064, .items = {Msg(5, 280), Msg(5, 281), Msg(5, 282), Msg(5, 283), Msg(5, 284),
-                                                 Msg(5, 285), Msg(5, 286), Msg(5, 287)}};
-const ResetList kResets{20157, kResetExecute,
-                        {{Msg(5, 105), &CPjtInterface::ExecBrightnessReset},
-                         {Msg(5, 106), &CPjtInterface::ExecContrastReset},
-                         {Msg(5, 290), &CPjtInterface::ExecColorReset},
-                         {Msg(5, 291), &CPjtInterface::ExecTintReset},
-                         {Msg(5, 292), &CPjtInterface::ExecSharpnessReset}}};
 
 // On type 4 the editable modes sit at fixed places of the lists: the first
 // three gamma modes and the fourth colour temperature.

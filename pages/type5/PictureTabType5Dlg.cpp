@@ -3,36 +3,31 @@
 #include "dialogs/ColorTempCustomDlg.h"
 #include "dialogs/GammaCustomDlg.h"
 #include "frame/ExpertDlg.h"
+#include "pages/type4/PictureRows.h"
 #include "projector/CommandCodes.h"
 
 using namespace expert::pages;
 
 namespace {
 
-enum : int { kGammaCustom = 20133, kColorTempCustom = 20143, kMyMemoryExecute = 21065, kResetExecute = 21070 };
+using namespace picture45;
 
 // The sliders write through named setters and say nothing when refused: the
 // slider goes back to the value the projector holds.
-const SliderGroup kBrightness{.minus = 20134, .slider = 20136, .plus = 20135, .box = 20329,
-                              .io = {.code = pjcode::kBrightness, .set = Setter<&CPjtInterface::SetBrightness>},
-                              .offset = 128, .lower = kAtSliderEnd, .upper = kAtSliderEnd, .rangeText = 17,
-                              .defaultRange = {-32, 32}, .tick = 4, .onStepRefused = ErrorBox(Msg(2201, 58)),
-                              .onSlideRefused = kSilent};
-const SliderGroup kContrast{.minus = 20137, .slider = 20138, .plus = 20139, .box = 20330,
-                            .io = {.code = pjcode::kContrast, .set = Setter<&CPjtInterface::SetContrast>},
-                            .offset = 128, .lower = kAtSliderEnd, .upper = kAtSliderEnd, .rangeText = 18,
-                            .defaultRange = {-32, 32}, .tick = 4, .onStepRefused = ErrorBox(Msg(2201, 59)),
-                            .onSlideRefused = kSilent};
-const SliderGroup kColor{.minus = 20147, .slider = 20151, .plus = 20149, .box = 20331,
-                         .io = {.code = pjcode::kColour, .set = Setter<&CPjtInterface::SetColor>},
-                         .offset = 128, .lower = kAtSliderEnd, .upper = kAtSliderEnd, .rangeText = 27,
-                         .defaultRange = {-32, 32}, .tick = 4, .onStepRefused = ErrorBox(Msg(2201, 60)),
-                         .onSlideRefused = kSilent};
-const SliderGroup kTint{.minus = 21061, .slider = 21062, .plus = 21063, .box = 20332,
-                        .io = {.code = pjcode::kTint, .set = Setter<&CPjtInterface::SetTint>},
-                        .offset = 128, .lower = kAtSliderEnd, .upper = kAtSliderEnd, .rangeText = 28,
-                        .defaultRange = {-32, 32}, .tick = 4, .onStepRefused = ErrorBox(Msg(2201, 15)),
-                        .onSlideRefused = kSilent};
+constexpr SliderGroup PictureSlider(int minus, int slider, int plus, int box, Channel io, int rangeText,
+                                    int message) {
+  return {.minus = minus, .slider = slider, .plus = plus, .box = box, .io = io, .offset = 128,
+          .lower = kAtSliderEnd, .upper = kAtSliderEnd, .rangeText = rangeText, .defaultRange = {-32, 32},
+          .tick = 4, .onStepRefused = ErrorBox(Msg(2201, message)), .onSlideRefused = kSilent};
+}
+const SliderGroup kBrightness = PictureSlider(
+    20134, 20136, 20135, 20329, {.code = pjcode::kBrightness, .set = Setter<&CPjtInterface::SetBrightness>}, 17, 58);
+const SliderGroup kContrast = PictureSlider(
+    20137, 20138, 20139, 20330, {.code = pjcode::kContrast, .set = Setter<&CPjtInterface::SetContrast>}, 18, 59);
+const SliderGroup kColor = PictureSlider(20147, 20151, 20149, 20331,
+                                         {.code = pjcode::kColour, .set = Setter<&CPjtInterface::SetColor>}, 27, 60);
+const SliderGroup kTint = PictureSlider(21061, 21062, 21063, 20332,
+                                        {.code = pjcode::kTint, .set = Setter<&CPjtInterface::SetTint>}, 28, 15);
 // Sharpness is shown as raw - 124 and starts at 4 before each read.
 const SliderGroup kSharpness{.minus = 20148, .slider = 20152, .plus = 20150, .box = 20333,
                              .io = {.code = pjcode::kSharpness, .set = Setter<&CPjtInterface::SetSharpness>},
@@ -40,20 +35,8 @@ const SliderGroup kSharpness{.minus = 20148, .slider = 20152, .plus = 20150, .bo
                              .defaultRange = {1, 7}, .tick = 1, .onStepRefused = ErrorBox(Msg(2201, 17)),
                              .onSlideRefused = kSilent, .preset = 4};
 
-const ListRow kGamma{.list = 20142, .io = {.code = pjcode::kGamma, .set = Setter<&CPjtInterface::SetGamma>},
-                     .codes = CodeTable{.table = HostTable::Gamma, .textBase = 204, .sendsPosition = true}};
-const ListRow kColorTemp{.list = 20144, .io = {pjcode::kColourTemperature}, .onRefused = ErrorBox(Msg(2201, 61)),
-                         .codes = CodeTable{.table = HostTable::ColorTemp, .textBase = 250}};
 const ListRow kActiveIris{.list = 20293, .io = {pjcode::kActiveIris}, .map = kTableMap<ActiveIrisTable>,
                           .items = {Msg(5, 30), Msg(5, 303), Msg(5, 304)}, .onRefused = ErrorBox(Msg(2201, 78))};
-const ListRow kMyMemory{.list = 21064, .items = {Msg(5, 280), Msg(5, 281), Msg(5, 282), Msg(5, 283), Msg(5, 284),
-                                                 Msg(5, 285), Msg(5, 286), Msg(5, 287)}};
-const ResetList kResets{20157, kResetExecute,
-                        {{Msg(5, 105), &CPjtInterface::ExecBrightnessReset},
-                         {Msg(5, 106), &CPjtInterface::ExecContrastReset},
-                         {Msg(5, 290), &CPjtInterface::ExecColorReset},
-                         {Msg(5, 291), &CPjtInterface::ExecTintReset},
-                         {Msg(5, 292), &CPjtInterface::ExecSharpnessReset}}};
 
 // Only the user gamma modes (codes below 22) and the colour temperatures
 // from 17 on can be edited.
