@@ -18,6 +18,7 @@ inline constexpr int kDefaultTimeoutMs = 2000;
 
 struct ProjectorEntry {
   std::string name;
+  std::string group;  // a room or building; empty: none
   int modelType = 0;
   int modelNo = 0;
   Link link = Link::Network;

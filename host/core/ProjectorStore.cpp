@@ -90,6 +90,7 @@ ProjectorEntry ReadEntry(const json& object, std::size_t index) {
   const EntryReader reader(object, index);
   ProjectorEntry entry;
   entry.name = reader.Text("name", true);
+  entry.group = reader.Text("group", false);
   entry.modelType = reader.Integer("type", true);
   entry.modelNo = reader.Integer("model", true);
   const std::string link = reader.Text("connection", true);
@@ -122,6 +123,7 @@ ProjectorEntry ReadEntry(const json& object, std::size_t index) {
 json WriteEntry(const ProjectorEntry& entry) {
   json object = json::object();
   object["name"] = entry.name;
+  if (!entry.group.empty()) object["group"] = entry.group;  // absent: none, as older lists say
   object["type"] = entry.modelType;
   object["model"] = entry.modelNo;
   if (entry.link == Link::Network) {
