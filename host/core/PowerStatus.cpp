@@ -2,6 +2,7 @@
 
 #include "beamlink/PjtInterface.h"
 #include "catalog/Catalog.h"
+#include "host/core/EntryLink.h"
 #include "projector/CommandCodes.h"
 #include "projector/LinkProblemText.h"
 
@@ -10,11 +11,7 @@ namespace host {
 PowerStatus QueryPowerStatus(const ProjectorEntry& entry, const beamlink::TransportFactory& transports) {
   PowerStatus status;
   CPjtInterface pjt;
-  if (transports) pjt.SetTransportFactory(transports);
-  if (entry.link == Link::Network)
-    pjt.CopyData(ConnectKindOf(entry), 0, entry.tcpPort, entry.address.c_str(), entry.timeoutMs, entry.password.c_str());
-  else
-    pjt.CopyData(0, entry.serialPort, entry.baudRate, "", entry.timeoutMs, entry.password.c_str());
+  AttachEntry(pjt, entry, transports);
   std::uint16_t value = 0;
   if (pjt.Get(pjcode::kPowerStatus, 0, &pjt, &value) != 1) {
     // The link's failure in the words the dialog uses; other failures (a
