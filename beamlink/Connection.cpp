@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "beamlink/Auth.h"
+#include "beamlink/Log.h"
 
 namespace beamlink {
 namespace {
@@ -85,7 +86,7 @@ struct Connection::State {
 
   bool Refuse(CallFailure kind, std::string text, Failed& failed) {
     failed = {kind, std::move(text)};
-    std::fprintf(stderr, "beamlink: %s\n", failed.text.c_str());
+    LogDebug(failed.text);
     return false;
   }
 

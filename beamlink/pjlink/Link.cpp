@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "beamlink/Log.h"
 #include "beamlink/pjlink/Codec.h"
 
 namespace beamlink::pjlink {
@@ -94,7 +95,7 @@ struct Link::State {
 
   bool Refuse(CallFailure kind, std::string text, Failed& failed) {
     failed = {kind, std::move(text)};
-    std::fprintf(stderr, "beamlink: %s\n", failed.text.c_str());
+    LogDebug(failed.text);
     refused = failed;
     return false;
   }
