@@ -18,7 +18,7 @@ inline constexpr int kDefaultTimeoutMs = 2000;
 
 struct ProjectorEntry {
   std::string name;
-  std::string group;  // a room or building; empty: none
+  std::string group = {};  // a room or building; empty: none
   int modelType = 0;
   int modelNo = 0;
   Link link = Link::Network;
@@ -26,7 +26,7 @@ struct ProjectorEntry {
   int tcpPort = kDefaultTcpPort;
   bool pjlink = false;  // network only: PJLink in place of our own protocol
   int serialPort = 0;  // index: 0 is the first serial port; used when serialDevice is empty
-  std::string serialDevice;  // serial only: the device's path (/dev/ttyUSB0, a pseudo-terminal)
+  std::string serialDevice = {};  // serial only: the device's path (/dev/ttyUSB0, a pseudo-terminal)
   int baudRate = kDefaultBaudRate;
   std::string password;  // empty: none
   int timeoutMs = kDefaultTimeoutMs;

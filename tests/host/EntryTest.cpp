@@ -93,7 +93,7 @@ TEST(EntryValidationTest, EachBadFieldIsNamed) {
   edge.tcpPort = 1;
   edge.timeoutMs = kMaxTimeoutMs;
   EXPECT_TRUE(FieldsAtFault(edge, rules).empty());
-  for (const std::string name : {"projector-3.lab", "PJ4", "a", "x1.y2.example.org", std::string(63, 'a')}) {
+  for (const std::string& name : std::vector<std::string>{"projector-3.lab", "PJ4", "a", "x1.y2.example.org", std::string(63, 'a')}) {
     edge.address = name;
     EXPECT_TRUE(FieldsAtFault(edge, rules).empty()) << name;
   }

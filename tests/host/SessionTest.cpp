@@ -18,6 +18,8 @@
 
 #include <chrono>
 
+#include <nlohmann/json.hpp>
+
 #include "HostTestSupport.h"
 #include "catalog/Catalog.h"
 #include "host/core/DemoFleet.h"
@@ -133,7 +135,7 @@ TEST(HostSessionTest, ListThatCannotBeUsedIsNeverWrittenOver) {
 TEST(HostSessionTest, FailedSaveKeepsTheChangeAndSaysWhere) {
   const ListDir dir;
   std::string error;
-  ASSERT_TRUE(ProjectorStore(dir.file).Save({}, error));
+  ASSERT_TRUE(ProjectorStore(dir.file).Save(std::vector<ProjectorEntry>{}, error));
   HostSession session(Database(), ProjectorStore(dir.file), HostSession::Mode::Normal, false);
   fs::remove(dir.file);
   fs::create_directories(dir.file / "in-the-way");
@@ -207,7 +209,7 @@ TEST(HostSessionTest, DamagedEntryIsARowOfItsOwnNeverReachedAndSavedAsWritten) {
   // A change elsewhere saves the damaged entry exactly as it was written.
   std::string error;
   ASSERT_TRUE(session.Add(Hall(), error)) << error;
-  EXPECT_NE(ReadFile(dir.file).find(damaged), std::string::npos) << ReadFile(dir.file);
+  EXPECT_EQ(nlohmann::ordered_json::parse(ReadFile(dir.file))["projectors"][1].dump(), damaged);
 
   // An edit keeps the row's status until the next refresh; repairing the
   // damaged row clears its damage and saves it as a usable entry.
