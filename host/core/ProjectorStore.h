@@ -63,6 +63,7 @@ struct LoadOutcome {
   std::vector<ListedEntry> entries;
   std::string problem;  // why the file was not used
   std::filesystem::path movedTo;
+  bool damaged = false;  // the file is not a projector list (Read: left where it is)
 };
 
 class ProjectorStore {
@@ -71,6 +72,9 @@ class ProjectorStore {
   const std::filesystem::path& File() const { return m_file; }
 
   LoadOutcome Load() const;
+  // Load without moving a file that is no list aside: Kept, `damaged` set.
+  // For readers that never touch the user's file (expertctl).
+  LoadOutcome Read() const;
   // Writes a temporary file beside the list, flushes it to disk and renames
   // it over the list, so a crash leaves either the old or the new list.
   // Creates the directory (private to the user) when needed. False with

@@ -192,6 +192,10 @@ TEST(ProjectorStoreTest, FileThatIsNoListIsMovedAsideIntactAndNamed) {
     SCOPED_TRACE(c.text.substr(0, 80));
     const ListDir dir;
     WriteFile(dir.file, c.text);
+    const LoadOutcome read = ProjectorStore(dir.file).Read();  // a reader that leaves the file be
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.kind, LoadOutcome::Kind::Kept);
+    EXPECT_EQ(ReadFile(dir.file), c.text);
     const LoadOutcome outcome = ProjectorStore(dir.file).Load();
     ASSERT_EQ(outcome.kind, LoadOutcome::Kind::MovedAside);
     EXPECT_NE(outcome.problem.find(c.named), std::string::npos) << outcome.problem;
