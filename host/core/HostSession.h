@@ -3,10 +3,11 @@
 // file, or the built-in demo projectors), what the status column shows, and
 // when changes are written back.
 //
-// - Normal run: the user's file; an entry that cannot be used is a row marked
-//   damaged, kept as written and never connected to. Without one (the first start), or when it
-//   was damaged and moved aside, the demo projectors are shown; they are
-//   never written to the file, the user's own entries are.
+// - Normal run: the user's file; an entry that cannot be used is a row
+//   marked damaged, kept as written and never connected to. Without a file
+//   (the first start), or when it was no list and was moved aside, the demo
+//   projectors are shown; they are never written to the file, the user's
+//   own entries are.
 // - Demo run: the demo projectors only; nothing is read or written, and only
 //   loopback addresses may be reached.
 // - A file that exists but could not be used and could not be moved aside is

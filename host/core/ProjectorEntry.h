@@ -16,6 +16,8 @@ inline constexpr int kDefaultTcpPort = 4352;
 inline constexpr int kDefaultBaudRate = 19200;
 inline constexpr int kDefaultTimeoutMs = 2000;
 
+// The texts added after the first lists carry `= {}`, so that designated
+// initialisers may leave them out.
 struct ProjectorEntry {
   std::string name;
   std::string group = {};  // a room or building; empty: none
@@ -49,8 +51,9 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
 // protocol, network on PJLink, or serial.
 int ConnectKindOf(const ProjectorEntry& entry);
 
-// "192.168.0.10:4352" for the network ("... (PJLink)"); for a serial line the port numbered
-// as the dialog's caption numbers it (index + 1), its device and baud rate.
+// "192.168.0.10:4352" for the network ("... (PJLink)"); for a serial line its
+// device and baud rate, or for a port number of an older list the port
+// numbered as the dialog's caption numbers it (index + 1) as well.
 std::string ConnectionText(const ProjectorEntry& entry);
 // The serial device an entry opens: its path, or for lists written before
 // paths the device of its port index (n-1 for port n: /dev/ttyS<n-1>).
