@@ -4,23 +4,26 @@
 
 #include "catalog/Catalog.h"
 #include "display/qt/BusyCursor.h"
+#include "host/core/EntryLink.h"
 
 namespace host {
 
 bool RunDetailedSettings(const HostSession& session, const ProjectorEntry& entry, std::string& error,
                          const std::function<void(CExpertDlg&)>& whileOpen) {
+  // The item carries what a hand-off can: a numeric address and a serial
+  // port number; HandOffEntry then points the dialog's interface at the entry
+  // itself, its host name or serial device included. Demo and test runs reach
+  // loopback addresses only. A projector that is slow to answer shows the
+  // busy cursor.
+  CExpertDlg dialog;
   std::string problem;
-  const std::optional<CProjectorItem> item = MakeProjectorItem(entry, session.Database(), problem);
-  if (!item) {
+  if (!HandOffEntry(dialog, entry, session.Database(),
+                    qtdisplay::WithBusyCursor(session.LoopbackOnly() ? session.Transports()
+                                                                     : beamlink::DefaultTransportFactory()),
+                    problem)) {
     error = CatalogText(Msg(7, 52), problem);
     return false;
   }
-  CExpertDlg dialog;
-  dialog.CopyData(&*item);
-  // Demo and test runs: the dialog's projector interface reaches loopback
-  // addresses only. A projector that is slow to answer shows the busy cursor.
-  dialog.m_pjt.SetTransportFactory(qtdisplay::WithBusyCursor(
-      session.LoopbackOnly() ? session.Transports() : beamlink::DefaultTransportFactory()));
 
   // A timer started now fires inside the modal loop. It belongs to this
   // function, so it cannot fire later, in some other loop.

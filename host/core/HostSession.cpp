@@ -1,5 +1,7 @@
 #include "host/core/HostSession.h"
 
+#include <algorithm>
+
 #include "catalog/Catalog.h"
 #include "host/core/LoopbackGuard.h"
 
@@ -14,7 +16,8 @@ HostSession::HostSession(const models::ModelDatabase& database, ProjectorStore s
   LoadOutcome outcome = m_store.Load();
   switch (outcome.kind) {
     case LoadOutcome::Kind::Loaded:
-      for (ProjectorEntry& entry : outcome.entries) m_rows.push_back({std::move(entry), {}});
+      for (ListedEntry& listed : outcome.entries)
+        m_rows.push_back({std::move(listed.entry), {}, std::move(listed.written), std::move(listed.damage)});
       m_saves = true;
       break;
     case LoadOutcome::Kind::Missing:
@@ -35,7 +38,16 @@ HostSession::HostSession(const models::ModelDatabase& database, ProjectorStore s
 
 void HostSession::ShowDemoProjectors() {
   m_demo = std::make_unique<DemoFleet>(m_database);
-  for (const ProjectorEntry& entry : m_demo->Entries()) m_rows.push_back({entry, {}});
+  for (const ProjectorEntry& entry : m_demo->Entries()) m_rows.push_back({entry, {}, {}, {}});
+}
+
+std::vector<std::string> HostSession::Groups() const {
+  std::vector<std::string> groups;
+  for (const Row& row : m_rows)
+    if (!row.entry.group.empty()) groups.push_back(row.entry.group);
+  std::sort(groups.begin(), groups.end());
+  groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
+  return groups;
 }
 
 std::vector<std::string> HostSession::TakeNotices() { return std::exchange(m_notices, {}); }
@@ -46,9 +58,9 @@ beamlink::TransportFactory HostSession::Transports() const {
 
 bool HostSession::Save(std::string& error) {
   if (!m_saves) return true;
-  std::vector<ProjectorEntry> entries;
+  std::vector<ListedEntry> entries;
   for (const Row& row : m_rows)
-    if (!row.entry.demo) entries.push_back(row.entry);
+    if (!row.entry.demo) entries.push_back({row.entry, row.damage, row.written});
   if (m_store.Save(entries, error)) return true;
   error = CatalogText(Msg(7, 38), m_store.File().string(), error);
   return false;
@@ -56,7 +68,7 @@ bool HostSession::Save(std::string& error) {
 
 bool HostSession::Add(ProjectorEntry entry, std::string& error) {
   entry.demo = false;
-  m_rows.push_back({std::move(entry), {}});
+  m_rows.push_back({std::move(entry), {}, {}, {}});
   return Save(error);
 }
 
@@ -65,7 +77,9 @@ bool HostSession::Replace(std::size_t row, ProjectorEntry entry, std::string& er
   // An edited demo projector keeps its simulator (the edit may only rename
   // it) and is still never saved.
   entry.demo = target.entry.demo;
-  target = {std::move(entry), {}};
+  // The status stays until the next refresh brings the new one, rather than
+  // a blank column meanwhile.
+  target = {std::move(entry), std::move(target.status), {}, {}};
   return Save(error);
 }
 

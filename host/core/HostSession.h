@@ -3,9 +3,11 @@
 // file, or the built-in demo projectors), what the status column shows, and
 // when changes are written back.
 //
-// - Normal run: the user's file. Without one (the first start), or when it
-//   was damaged and moved aside, the demo projectors are shown; they are
-//   never written to the file, the user's own entries are.
+// - Normal run: the user's file; an entry that cannot be used is a row
+//   marked damaged, kept as written and never connected to. Without a file
+//   (the first start), or when it was no list and was moved aside, the demo
+//   projectors are shown; they are never written to the file, the user's
+//   own entries are.
 // - Demo run: the demo projectors only; nothing is read or written, and only
 //   loopback addresses may be reached.
 // - A file that exists but could not be used and could not be moved aside is
@@ -26,9 +28,14 @@ namespace host {
 class HostSession {
  public:
   struct Row {
-    ProjectorEntry entry;
+    ProjectorEntry entry;  // a damaged row: the fields that could be read
     std::string status;  // the status column; empty until refreshed
+    std::string written;  // a damaged row: its entry's JSON as written, saved back unchanged
+    std::string damage;  // non-empty: the entry as written could not be used, and why
   };
+  // Whether the host may talk to a row's projector: never to a damaged row,
+  // whose fields are not what its writer meant.
+  static bool MayConnect(const Row& row) { return row.damage.empty(); }
 
   enum class Mode { Normal, Demo };
 
@@ -47,6 +54,10 @@ class HostSession {
   // aside, an unreadable one kept), once; empty when all went well.
   std::vector<std::string> TakeNotices();
 
+  // The groups the entries name, sorted, each once, without the empty one:
+  // what the editor offers.
+  std::vector<std::string> Groups() const;
+
   ValidationRules Rules() const { return {&m_database, m_loopbackOnly}; }
   // The transports for the dialog and the status column: the library's own,
   // or the loopback guard.
@@ -54,7 +65,8 @@ class HostSession {
 
   // Changes are validated by the caller (Rules()). Each writes the user's
   // entries when this run saves; on a failed write the change stays in the
-  // list, and false comes back with `error`.
+  // list, and false comes back with `error`. Replace keeps the row's status
+  // until the next one arrives, and repairs a damaged row (its damage goes).
   bool Add(ProjectorEntry entry, std::string& error);
   bool Replace(std::size_t row, ProjectorEntry entry, std::string& error);
   bool Remove(std::size_t row, std::string& error);

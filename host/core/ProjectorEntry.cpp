@@ -41,13 +41,10 @@ std::optional<CProjectorItem> MakeProjectorItem(const ProjectorEntry& entry, con
   models::Connection& connection = description.connection;
   connection = {};
   if (entry.link == Link::Network) {
-    const std::optional<std::uint32_t> address = models::ParseDottedAddress(entry.address);
-    if (!address) {
-      error = CatalogText(Msg(7, 44));
-      return std::nullopt;
-    }
+    // A host name travels as address 0; AttachEntry gives the dialog's
+    // interface the name itself.
     connection.kind = ConnectKindOf(entry);
-    connection.address = *address;
+    connection.address = models::ParseDottedAddress(entry.address).value_or(0);
     connection.third = entry.tcpPort;
   } else {
     connection.kind = 0;
@@ -69,7 +66,23 @@ std::string ConnectionText(const ProjectorEntry& entry) {
     const std::string where = entry.address + ":" + std::to_string(entry.tcpPort);
     return entry.pjlink ? CatalogText(Msg(7, 74), where) : where;
   }
-  return CatalogText(Msg(7, 27), entry.serialPort + 1, beamlink::SerialDevicePath(entry.serialPort), entry.baudRate);
+  if (entry.serialDevice.empty())
+    return CatalogText(Msg(7, 27), entry.serialPort + 1, beamlink::SerialDevicePath(entry.serialPort), entry.baudRate);
+  return CatalogText(Msg(7, 200), entry.serialDevice, entry.baudRate);
+}
+
+std::string SerialDeviceOf(const ProjectorEntry& entry) {
+  return entry.serialDevice.empty() ? beamlink::SerialDevicePath(entry.serialPort) : entry.serialDevice;
+}
+
+void SetSerialDevice(ProjectorEntry& entry, std::string path) {
+  entry.serialPort = 0;
+  for (int index = 0; index < 256; ++index)
+    if (path == beamlink::SerialDevicePath(index)) {
+      entry.serialPort = index;
+      break;
+    }
+  entry.serialDevice = std::move(path);
 }
 
 std::string ModelText(const ProjectorEntry& entry, const models::ModelDatabase& database) {

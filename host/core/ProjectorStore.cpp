@@ -11,9 +11,11 @@
 #include <ctime>
 #include <fstream>
 #include <limits>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
+#include "catalog/Catalog.h"
 #include "host/core/EntryValidation.h"
 
 namespace host {
@@ -22,7 +24,7 @@ namespace {
 // The JSON library's text without its own error code in front
 // ("[json.exception.parse_error.101] parse error at line 1, ..."), which says
 // nothing to a user.
-std::string PlainJsonError(const nlohmann::json::exception& error) {
+std::string PlainJsonError(const nlohmann::ordered_json::exception& error) {
   std::string text = error.what();
   if (text.starts_with("[json.exception.")) {
     const std::size_t end = text.find("] ");
@@ -31,7 +33,8 @@ std::string PlainJsonError(const nlohmann::json::exception& error) {
   return text;
 }
 
-using nlohmann::json;
+// Ordered, so that an entry written back unchanged keeps its fields' order.
+using json = nlohmann::ordered_json;
 namespace fs = std::filesystem;
 
 constexpr int kFormatVersion = 1;
@@ -46,78 +49,125 @@ struct FileDescriptor {
   }
 };
 
+// Reads one entry of the list, field by field, keeping what can be read and
+// the first thing that cannot, in the words the editor uses.
 class EntryReader {
  public:
-  EntryReader(const json& object, std::size_t index) : m_object(object), m_index(index) {
-    if (!object.is_object()) Fail("", "is not an object");
-  }
+  explicit EntryReader(const json& object) : m_object(object) {}
 
-  std::string Text(const char* field, bool required, std::string fallback = {}) const {
-    const auto it = m_object.find(field);
+  std::optional<std::string> Text(const char* key, EntryField field, bool required) {
+    const auto it = m_object.find(key);
     if (it == m_object.end()) {
-      if (required) Fail(field, "is missing");
-      return fallback;
+      if (required) Fail(CatalogText(Msg(7, 221), FieldLabel(field)));
+      return std::nullopt;
     }
-    if (!it->is_string()) Fail(field, "must be a text");
+    if (!it->is_string()) {
+      Fail(CatalogText(Msg(7, 222), FieldLabel(field)));
+      return std::nullopt;
+    }
     return it->get<std::string>();
   }
 
-  int Integer(const char* field, bool required, int fallback = 0) const {
-    const auto it = m_object.find(field);
+  std::optional<int> Integer(const char* key, EntryField field, bool required) {
+    const auto it = m_object.find(key);
     if (it == m_object.end()) {
-      if (required) Fail(field, "is missing");
-      return fallback;
+      if (required) Fail(CatalogText(Msg(7, 221), FieldLabel(field)));
+      return std::nullopt;
     }
-    if (!it->is_number_integer()) Fail(field, "must be a whole number");
+    if (!it->is_number_integer()) {
+      Fail(CatalogText(Msg(7, 223), FieldLabel(field)));
+      return std::nullopt;
+    }
     const auto value = it->get<long long>();
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-      Fail(field, "is out of range");
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+      Fail(CatalogText(Msg(7, 226), FieldLabel(field)));
+      return std::nullopt;
+    }
     return static_cast<int>(value);
   }
 
-  [[noreturn]] void Fail(const std::string& field, const std::string& what) const {
-    std::string where = "projector " + std::to_string(m_index + 1);
-    if (!field.empty()) where += ", \"" + field + "\"";
-    throw StoreFormatError(where + ": " + what);
+  // A text field that must be one of two words.
+  std::optional<std::string> Choice(const char* key, EntryField field, bool required, const char* first,
+                                    CatMsg firstText, const char* second, CatMsg secondText) {
+    const std::optional<std::string> value = Text(key, field, required);
+    if (value && *value != first && *value != second) {
+      Fail(CatalogText(Msg(7, 224), FieldLabel(field), *value, CatalogText(firstText), CatalogText(secondText)));
+      return std::nullopt;
+    }
+    return value;
   }
+
+  void Fail(std::string text) {
+    if (m_problem.empty()) m_problem = std::move(text);
+  }
+  const std::string& Problem() const { return m_problem; }
 
  private:
   const json& m_object;
-  std::size_t m_index;
+  std::string m_problem;
 };
 
-ProjectorEntry ReadEntry(const json& object, std::size_t index) {
-  const EntryReader reader(object, index);
-  ProjectorEntry entry;
-  entry.name = reader.Text("name", true);
-  entry.group = reader.Text("group", false);
-  entry.modelType = reader.Integer("type", true);
-  entry.modelNo = reader.Integer("model", true);
-  const std::string link = reader.Text("connection", true);
-  if (link == "network") {
-    entry.link = Link::Network;
-    entry.address = reader.Text("address", true);
-    entry.tcpPort = reader.Integer("port", false, kDefaultTcpPort);
-    const std::string protocol = reader.Text("protocol", false);
-    if (!protocol.empty() && protocol != "beamlink" && protocol != "pjlink")
-      reader.Fail("protocol", "must be \"beamlink\" or \"pjlink\"");
-    entry.pjlink = protocol == "pjlink";
-  } else if (link == "serial") {
-    entry.link = Link::Serial;
-    entry.serialPort = reader.Integer("serial_port", true);
-    entry.baudRate = reader.Integer("baud", false, kDefaultBaudRate);
+template <class T>
+void Assign(T& field, const std::optional<T>& value) {
+  if (value) field = *value;
+}
+
+// The entry's name when it is one the editor would accept, so that the
+// message can call the entry by it.
+std::optional<std::string> UsableName(const ProjectorEntry& entry) {
+  for (const EntryProblem& problem : ValidateEntry(entry, ValidationRules{}))
+    if (problem.field == EntryField::Name) return std::nullopt;
+  return entry.name;
+}
+
+ListedEntry ReadEntry(const json& object, std::size_t index) {
+  ListedEntry listed;
+  ProjectorEntry& entry = listed.entry;
+  std::string problem;
+  if (!object.is_object()) {
+    problem = CatalogText(Msg(7, 225));
   } else {
-    reader.Fail("connection", "must be \"network\" or \"serial\"");
+    EntryReader reader(object);
+    Assign(entry.name, reader.Text("name", EntryField::Name, true));
+    Assign(entry.group, reader.Text("group", EntryField::Group, false));
+    Assign(entry.modelType, reader.Integer("type", EntryField::Model, true));
+    Assign(entry.modelNo, reader.Integer("model", EntryField::Model, true));
+    const std::optional<std::string> link =
+        reader.Choice("connection", EntryField::Connection, true, "network", Msg(7, 16), "serial", Msg(7, 17));
+    if (link == "serial") {
+      entry.link = Link::Serial;
+      // Lists written before device paths name a port number.
+      if (object.contains("serial_device") || !object.contains("serial_port")) {
+        if (auto device = reader.Text("serial_device", EntryField::SerialDevice, true))
+          SetSerialDevice(entry, std::move(*device));
+      } else {
+        Assign(entry.serialPort, reader.Integer("serial_port", EntryField::SerialDevice, true));
+      }
+      Assign(entry.baudRate, reader.Integer("baud", EntryField::BaudRate, false));
+    } else {
+      Assign(entry.address, reader.Text("address", EntryField::Address, link.has_value()));
+      Assign(entry.tcpPort, reader.Integer("port", EntryField::TcpPort, false));
+      entry.pjlink = reader.Choice("protocol", EntryField::Protocol, false, "beamlink", Msg(7, 69), "pjlink",
+                                   Msg(7, 70)) == "pjlink";
+    }
+    Assign(entry.password, reader.Text("password", EntryField::Password, false));
+    // Earlier versions accepted reply timeouts of up to a minute; such an
+    // entry keeps working with the longest timeout accepted now.
+    if (const std::optional<int> timeout = reader.Integer("timeout_ms", EntryField::Timeout, false))
+      entry.timeoutMs = std::min(*timeout, kMaxTimeoutMs);
+    problem = reader.Problem();
+    // Models are not looked up here: a database of another version may lack
+    // one, and the entry must survive that.
+    if (problem.empty())
+      if (const std::vector<EntryProblem> problems = ValidateEntry(entry, ValidationRules{}); !problems.empty())
+        problem = problems.front().text;
   }
-  entry.password = reader.Text("password", false);
-  // Earlier versions accepted reply timeouts of up to a minute; such an entry
-  // keeps working with the longest timeout accepted now.
-  entry.timeoutMs = std::min(reader.Integer("timeout_ms", false, kDefaultTimeoutMs), kMaxTimeoutMs);
-  // Models are not looked up here: a database of another version may lack
-  // one, and the entry must survive that.
-  const std::vector<EntryProblem> problems = ValidateEntry(entry, ValidationRules{});
-  if (!problems.empty()) reader.Fail("", problems.front().text);
-  return entry;
+  if (problem.empty()) return listed;
+  const std::optional<std::string> name = UsableName(entry);
+  listed.damage = name ? CatalogText(Msg(7, 219), *name, problem)
+                       : CatalogText(Msg(7, 220), static_cast<int>(index + 1), problem);
+  listed.written = object.dump();
+  return listed;
 }
 
 json WriteEntry(const ProjectorEntry& entry) {
@@ -133,7 +183,11 @@ json WriteEntry(const ProjectorEntry& entry) {
     if (entry.pjlink) object["protocol"] = "pjlink";  // absent: our own, as lists written before PJLink say
   } else {
     object["connection"] = "serial";
-    object["serial_port"] = entry.serialPort;
+    // An entry read from an older list keeps its port number as written.
+    if (entry.serialDevice.empty())
+      object["serial_port"] = entry.serialPort;
+    else
+      object["serial_device"] = entry.serialDevice;
     object["baud"] = entry.baudRate;
   }
   object["password"] = entry.password;
@@ -204,17 +258,30 @@ fs::path DefaultListFile() {
   return base / "expert-control" / "projectors.json";
 }
 
-std::string EntriesToJson(const std::vector<ProjectorEntry>& entries) {
+std::string EntriesToJson(const std::vector<ListedEntry>& entries) {
   json list = json::array();
-  for (const ProjectorEntry& entry : entries)
-    if (!entry.demo) list.push_back(WriteEntry(entry));
+  for (const ListedEntry& listed : entries) {
+    if (listed.entry.demo) continue;
+    if (!listed.damage.empty() && !listed.written.empty()) {
+      // Written as it was read; it was JSON when read, so it parses again.
+      list.push_back(json::parse(listed.written));
+      continue;
+    }
+    list.push_back(WriteEntry(listed.entry));
+  }
   json document = json::object();
   document["version"] = kFormatVersion;
   document["projectors"] = std::move(list);
   return document.dump(2) + "\n";
 }
 
-std::vector<ProjectorEntry> EntriesFromJson(std::string_view text) {
+std::string EntriesToJson(const std::vector<ProjectorEntry>& entries) {
+  std::vector<ListedEntry> listed;
+  for (const ProjectorEntry& entry : entries) listed.push_back({entry, {}, {}});
+  return EntriesToJson(listed);
+}
+
+std::vector<ListedEntry> EntriesFromJson(std::string_view text) {
   json document;
   try {
     document = json::parse(text);
@@ -229,7 +296,7 @@ std::vector<ProjectorEntry> EntriesFromJson(std::string_view text) {
     throw StoreFormatError("\"version\" must be " + std::to_string(kFormatVersion));
   const auto list = document.find("projectors");
   if (list == document.end() || !list->is_array()) throw StoreFormatError("\"projectors\" must be a list");
-  std::vector<ProjectorEntry> entries;
+  std::vector<ListedEntry> entries;
   for (std::size_t i = 0; i < list->size(); ++i) entries.push_back(ReadEntry((*list)[i], i));
   return entries;
 }
@@ -292,6 +359,12 @@ LoadOutcome ProjectorStore::Read() const {
 }
 
 bool ProjectorStore::Save(const std::vector<ProjectorEntry>& entries, std::string& error) const {
+  std::vector<ListedEntry> listed;
+  for (const ProjectorEntry& entry : entries) listed.push_back({entry, {}, {}});
+  return Save(listed, error);
+}
+
+bool ProjectorStore::Save(const std::vector<ListedEntry>& entries, std::string& error) const {
   const fs::path directory = m_file.parent_path();
   std::error_code made;
   if (!directory.empty() && !fs::exists(directory, made)) {

@@ -1,7 +1,9 @@
 #pragma once
 // The user's projector list on disk: one JSON file in the user's
-// configuration directory. A file that cannot be understood is reported and
-// moved aside, never overwritten; every save replaces the file atomically.
+// configuration directory. An entry that cannot be used is kept as written
+// and reported with the others; a file that is not a projector list at all is
+// reported and moved aside, never overwritten; every save replaces the file
+// atomically.
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -29,23 +31,39 @@ struct StoreVersionError : StoreFormatError {
   using StoreFormatError::StoreFormatError;
 };
 
+// One entry of the list file.
+struct ListedEntry {
+  ProjectorEntry entry;  // a damaged entry: the fields that could be read
+  // Non-empty: the entry as written cannot be used, and why, naming the entry
+  // ("Projector \"Hall\": ..." or by its position) and the field by its label
+  // in the editor.
+  std::string damage;
+  // A damaged entry: its JSON object as written (compact), written back
+  // unchanged when the list is saved.
+  std::string written;
+  bool operator==(const ListedEntry&) const = default;
+};
+
 // The file's text for a list (demo entries are left out) and back. Parsing
-// throws StoreFormatError naming the entry and field at fault.
+// throws StoreFormatError when the text is not a projector list at all (not
+// JSON, not an object, no list of projectors); damaged entries come back
+// marked, with the good ones in their places.
+std::string EntriesToJson(const std::vector<ListedEntry>& entries);
 std::string EntriesToJson(const std::vector<ProjectorEntry>& entries);
-std::vector<ProjectorEntry> EntriesFromJson(std::string_view text);
+std::vector<ListedEntry> EntriesFromJson(std::string_view text);
 
 struct LoadOutcome {
   enum class Kind {
-    Loaded,      // the file's entries
+    Loaded,      // the file's entries, damaged ones marked
     Missing,     // no file yet: the first start
     MovedAside,  // the file was damaged and now lives at `movedTo`
     Kept,        // the file could not be used and was left as it is; do not save over it
   };
   Kind kind = Kind::Missing;
-  std::vector<ProjectorEntry> entries;
+  std::vector<ListedEntry> entries;
   std::string problem;  // why the file was not used
   std::filesystem::path movedTo;
-  bool damaged = false;  // the file cannot be understood (Read: left where it is)
+  bool damaged = false;  // the file is not a projector list (Read: left where it is)
 };
 
 class ProjectorStore {
@@ -54,13 +72,14 @@ class ProjectorStore {
   const std::filesystem::path& File() const { return m_file; }
 
   LoadOutcome Load() const;
-  // Load without moving a damaged file aside: Kept, `damaged` set. For
-  // readers that never touch the user's file (expertctl).
+  // Load without moving a file that is no list aside: Kept, `damaged` set.
+  // For readers that never touch the user's file (expertctl).
   LoadOutcome Read() const;
   // Writes a temporary file beside the list, flushes it to disk and renames
   // it over the list, so a crash leaves either the old or the new list.
   // Creates the directory (private to the user) when needed. False with
   // `error` when the list could not be written; the old file is then intact.
+  bool Save(const std::vector<ListedEntry>& entries, std::string& error) const;
   bool Save(const std::vector<ProjectorEntry>& entries, std::string& error) const;
 
  private:

@@ -1,8 +1,8 @@
 // The host window on Qt's offscreen platform with the Qt display installed:
 // the table shows the demo projectors, "Refresh status" fills the status
 // column from the simulators over TCP, a double click opens the detailed
-// settings of that projector through the real hand-off, and the editor keeps
-// a bad entry from being taken.
+// settings of that projector through the real hand-off. The editor's own
+// tests are in EntryDialogTest.cpp.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -105,61 +105,6 @@ TEST_F(HostWindowTest, DoubleClickOpensTheDetailedSettingsOfThatProjector) {
   // The caption names the projector and the address the hand-off formatted.
   EXPECT_NE(seen.address.find("127.0.0.1"), std::string::npos) << seen.address;
   EXPECT_TRUE(ModalDialogs().empty());
-}
-
-TEST(EntryDialogTest, KeepsABadEntryOutAndNamesTheProblem) {
-  EntryDialog dialog(Database(), {&Database(), true}, nullptr);
-  dialog.findChild<QLineEdit*>("name")->setText("Bench");
-  QComboBox* model = dialog.findChild<QComboBox*>("model");
-  model->setCurrentIndex(model->findData("4/9"));
-  dialog.findChild<QLineEdit*>("address")->setText("10.1.2.3");
-  dialog.findChild<QSpinBox*>("tcpPort")->setValue(10000);
-  dialog.findChild<QLineEdit*>("password")->setText("pw");
-  dialog.findChild<QSpinBox*>("timeout")->setValue(1500);
-
-  dialog.accept();  // OK: a non-loopback address in a loopback-only run
-  EXPECT_NE(dialog.result(), QDialog::Accepted);
-  QLabel* problems = dialog.findChild<QLabel*>("problems");
-  EXPECT_FALSE(problems->isHidden());
-  EXPECT_TRUE(problems->text().contains("10.1.2.3")) << problems->text().toStdString();
-
-  dialog.findChild<QLineEdit*>("address")->setText("127.0.0.7");
-  dialog.accept();
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.Entry(), (ProjectorEntry{.name = "Bench", .modelType = 4, .modelNo = 9, .address = "127.0.0.7",
-                                            .tcpPort = 10000, .password = "pw", .timeoutMs = 1500}));
-}
-
-TEST(EntryDialogTest, EditsAnEntryAndNumbersSerialPortsFromOne) {
-  const ProjectorEntry start{
-      .name = "Lab", .modelType = 2, .modelNo = 12, .link = Link::Serial, .address = "", .serialPort = 2,
-      .baudRate = 9600, .password = ""};
-  EntryDialog dialog(Database(), {&Database(), false}, &start);
-  EXPECT_EQ(dialog.findChild<QSpinBox*>("serialPort")->value(), 3);
-  EXPECT_EQ(dialog.Entry(), start);
-  dialog.findChild<QComboBox*>("baudRate")->setCurrentText("38400");
-  dialog.findChild<QSpinBox*>("serialPort")->setValue(1);
-  ProjectorEntry edited = start;
-  edited.serialPort = 0;
-  edited.baudRate = 38400;
-  EXPECT_EQ(dialog.Entry(), edited);
-}
-
-// Network and serial fields sit in the one form: every field of the kind
-// shown starts at the same left edge, and the other kind's rows are hidden.
-TEST(EntryDialogTest, FieldsShareOneLeftEdge) {
-  EntryDialog dialog(Database(), {&Database(), false}, nullptr);
-  dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  const auto left = [&](const char* name) { return dialog.findChild<QWidget*>(name)->geometry().left(); };
-  const auto shown = [&](const char* name) { return dialog.findChild<QWidget*>(name)->isVisible(); };
-  for (const char* field : {"model", "link", "address", "protocol", "tcpPort", "password", "timeout"})
-    EXPECT_EQ(left(field), left("name")) << field;
-  EXPECT_FALSE(shown("serialPort"));
-  dialog.findChild<QComboBox*>("link")->setCurrentIndex(1);
-  EXPECT_TRUE(shown("serialPort"));
-  EXPECT_FALSE(shown("address"));
-  for (const char* field : {"serialPort", "baudRate"}) EXPECT_EQ(left(field), left("name")) << field;
 }
 
 }  // namespace
