@@ -41,7 +41,12 @@ bool OpensDialog(const ControlTemplate& control) {
   return control.kind == ControlKind::Button && note.size() > 3 && note.ends_with("...");
 }
 
-bool RowsOverlap(const DluRect& a, const DluRect& b) { return a.y < b.y + b.cy && b.y < a.y + a.cy; }
+// The row a control sits on: a drop-down list's rectangle includes its open
+// list, so only a row's height of it counts.
+constexpr int kRowHeight = 14;
+bool RowsOverlap(const DluRect& a, const DluRect& b) {
+  return a.y < b.y + std::min(b.cy, kRowHeight) && b.y < a.y + std::min(a.cy, kRowHeight);
+}
 
 class Walk {
  public:
@@ -123,10 +128,20 @@ std::string ControlLabel(int templateId, int controlId) {
   const auto self = std::find_if(found->controls.begin(), found->controls.end(),
                                  [&](const ControlTemplate& c) { return c.id == controlId; });
   if (self == found->controls.end()) return std::to_string(controlId);
+  // A value control between a label and this one ends the label's reach:
+  // "Color Temp" of the left column is not the label of "Contrast" on its right.
+  const auto blocked = [&](const ControlTemplate& label) {
+    return std::any_of(found->controls.begin(), found->controls.end(), [&](const ControlTemplate& other) {
+      const bool valueControl = other.kind == ControlKind::ComboBox || other.kind == ControlKind::Slider ||
+                                other.kind == ControlKind::Edit || other.kind == ControlKind::CheckBox;
+      return valueControl && &other != &*self && other.rect.x > label.rect.x && other.rect.x < self->rect.x &&
+             RowsOverlap(other.rect, self->rect);
+    });
+  };
   std::vector<const ControlTemplate*> left;
   for (const ControlTemplate& control : found->controls)
     if (control.kind == ControlKind::Static && control.rect.x < self->rect.x && RowsOverlap(control.rect, self->rect) &&
-        !EnglishNote(control.text).empty())
+        !EnglishNote(control.text).empty() && !blocked(control))
       left.push_back(&control);
   std::sort(left.begin(), left.end(), [](auto* a, auto* b) { return a->rect.x < b->rect.x; });
   std::string label;

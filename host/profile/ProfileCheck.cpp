@@ -49,9 +49,11 @@ PageShapes ShapesOf(int modelType, int modelNo, const models::ModelDatabase& dat
     for (const auto& record : page.SettingsRead()) {
       const WindowState* control = page.GetSafeHwnd()->FindChild(record.control);
       if (!control) continue;
-      controls[record.control] = {KindOf(record.kind), static_cast<int>(control->items.size()),
-                                  std::min(control->rangeMin, control->rangeMax),
-                                  std::max(control->rangeMin, control->rangeMax)};
+      ControlShape shape{KindOf(record.kind), static_cast<int>(control->items.size()),
+                         std::min(control->rangeMin, control->rangeMax), std::max(control->rangeMin, control->rangeMax)};
+      // An arrow row has no range: it steps as long as the projector takes the steps.
+      if (shape.kind == Kind::Arrows) shape.min = -32768, shape.max = 32767;
+      controls[record.control] = shape;
     }
   });
   return shapes;
