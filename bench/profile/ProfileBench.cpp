@@ -43,7 +43,7 @@ struct Served {
     projector = std::make_shared<sim::Projector>(*Database().Find(5, 30));
     projector->GetFaults().SetLatency(latency);
     sim::ServerOptions server;
-    server.log = [this](const std::string& line) { requests += line.rfind("tag ", 0) == 0; };
+    server.log = [this](const std::string& line) { requests += line.find("tag ") != std::string::npos && line.find(" -> ") != std::string::npos; };
     std::string error;
     service = sim::pjsim::LoopbackService::Start(projector, server, error);
     if (!service) std::abort();

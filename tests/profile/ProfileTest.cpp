@@ -111,6 +111,7 @@ TEST(ProfileApply, RefusedAndUnavailableSettingsAreReportedEachWithItsReason) {
 TEST(ProfileApply, AnotherModelOrAProjectorInStandbyGetsNothing) {
   Served a(5, 30), other(4, 9), standby(5, 30, false, sim::Power::Off);
   Profile wanted = Saved(a.entry);
+  EXPECT_GT(a.exchanges, 10);  // the count sees the traffic of a walk
   ChangeNumbersAndChecks(wanted);
   const int before = other.exchanges;
   const ApplyReport refused = ApplyProfile(wanted, other.entry, Database());
