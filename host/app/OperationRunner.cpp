@@ -12,6 +12,7 @@ OperationRunner::OperationRunner(ProjectorTableModel& model, const HostSession& 
     : QObject(parent), m_model(model) {
   fleet::Options options;
   options.transports = session.Transports();
+  options.database = &session.Database();
   m_engine = std::make_unique<fleet::Engine>(options);
 }
 

@@ -6,11 +6,18 @@
 namespace host {
 namespace {
 
-fleet::Options EngineOptions(const HostSession& session) {
+fleet::Options EngineOptions(const HostSession& session, int parallel) {
   fleet::Options options;
   options.transports = session.Transports();
+  options.database = &session.Database();
+  options.parallel = parallel;
   return options;
 }
+
+// Single rows come a few at a time (a dialog closed, an entry edited, the
+// targets of an operation); the whole list takes the engine's usual bound.
+constexpr int kWholeListInFlight = 32;
+constexpr int kRowsInFlight = 8;
 
 }  // namespace
 
@@ -18,8 +25,8 @@ StatusRefresher::StatusRefresher(ProjectorTableModel& model, const HostSession& 
     : QObject(parent),
       m_model(model),
       m_session(session),
-      m_all(std::make_unique<fleet::Engine>(EngineOptions(session))),
-      m_rows(std::make_unique<fleet::Engine>(EngineOptions(session))) {}
+      m_all(std::make_unique<fleet::Engine>(EngineOptions(session, kWholeListInFlight))),
+      m_rows(std::make_unique<fleet::Engine>(EngineOptions(session, kRowsInFlight))) {}
 
 StatusRefresher::~StatusRefresher() {
   // The engines cancel and wait for their workers; what the workers posted
