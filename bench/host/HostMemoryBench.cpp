@@ -64,20 +64,25 @@ int main(int argc, char** argv) {
     host::HostSession session(database, host::ProjectorStore(list), host::HostSession::Mode::Normal, true);
     host::MainWindow window(session);
     window.show();
-    application.processEvents();
     Report("window shown", ResidentKiB());
+    // The first reading starts by itself once the window is up.
     QElapsedTimer clock;
     clock.start();
-    // The first reading starts by itself once the window is up.
-    application.processEvents();
-    while (window.Status().Busy() && clock.elapsed() < 120000) application.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    while (!window.Status().Busy() && clock.elapsed() < 10000) application.processEvents(QEventLoop::AllEvents, 10);
+    while (window.Status().Busy() && clock.elapsed() < 120000)
+      application.processEvents(QEventLoop::WaitForMoreEvents, 50);
     const long resident = ResidentKiB();
+    int read = 0;
+    for (int row = 0; row < window.Model().rowCount(); ++row) read += window.Model().StatusOf(row).has_value();
     char step[80];
-    std::snprintf(step, sizeof step, "%zu rows, every status read (%lld ms)", session.Rows().size(),
+    std::snprintf(step, sizeof step, "%zu rows, %d statuses read (%lld ms)", session.Rows().size(), read,
                   static_cast<long long>(clock.elapsed()));
     Report(step, resident);
-    std::printf("target: under 100 MB resident: %s\n", resident < 100 * 1024 ? "met" : "NOT met");
-    status = resident < 100 * 1024 ? 0 : 1;
+    std::printf("row 1000 says: %s\n",
+                qUtf8Printable(window.Model().index(window.Model().rowCount() - 1, host::ProjectorTableModel::kPower).data().toString()));
+    const bool met = resident < 100 * 1024 && read == window.Model().rowCount();
+    std::printf("target: every row read, under 100 MB resident: %s\n", met ? "met" : "NOT met");
+    status = met ? 0 : 1;
   }
   std::filesystem::remove_all(directory);
   return status;

@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "display/qt/QtDisplay.h"
 #include "frame/ExpertDlg.h"
 #include "framework/Dialog.h"
+#include "host/app/HelpActions.h"
 #include "host/app/HostText.h"
 #include "host/app/MainWindow.h"
 #include "simulator/pjsim/Daemon.h"
@@ -130,6 +132,18 @@ TEST_F(HostWindowTest, FillsTheStatusColumnsByItselfAndMarksWhatNeedsMaintenance
   EXPECT_FALSE(marked.data(Qt::DecorationRole).isNull());
   EXPECT_TRUE(marked.data(Qt::ToolTipRole).toString().contains("3500")) << marked.data(Qt::ToolTipRole).toString().toStdString();
   EXPECT_TRUE(window.Model().index(0, Table::kName).data(Qt::DecorationRole).isNull());
+
+  // Input: the inputs the selection shares, by the entries' names for them.
+  window.Table().selectAll();
+  QMenu* inputs = window.findChild<QMenu*>("inputMenu");
+  ASSERT_EQ(inputs->actions().size(), 6);
+  ASSERT_EQ(inputs->actions()[3]->text(), "Video");
+  inputs->actions()[3]->trigger();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Operation().Running(), 10000);
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(Cell(window, r, Table::kResult), HostText(Msg(7, 113))) << r;
+    QTRY_COMPARE_WITH_TIMEOUT(Cell(window, r, Table::kInput), QString("Video"), 5000);
+  }
 }
 
 // Ctrl+A, Power off: one question for all, then results row by row and one
@@ -253,7 +267,7 @@ TEST_F(HostWindowTest, RefreshStaysAvailableAndARowIsReadAgainWhenItsDialogClose
 }
 
 // Geometry and column widths come back in the next window.
-TEST_F(HostWindowTest, RemembersItsGeometryAndColumnWidths) {
+TEST_F(HostWindowTest, RemembersItsLayoutAndKeepsWhereTheListComesFromInTheStatusBar) {
   Start(1);
   m_window->resize(900, 380);
   m_window->Table().setColumnWidth(Table::kGroup, 177);
@@ -261,6 +275,11 @@ TEST_F(HostWindowTest, RemembersItsGeometryAndColumnWidths) {
   Open();
   EXPECT_EQ(m_window->size(), QSize(900, 380));
   EXPECT_EQ(m_window->Table().columnWidth(Table::kGroup), 177);
+
+  // Where the list comes from stays in the bar whatever a menu shows there.
+  m_window->statusBar()->showMessage("a menu's status tip");
+  EXPECT_TRUE(m_window->findChild<QLabel*>("listFile")->isVisible());
+  EXPECT_TRUE(UserDocumentationFile().endsWith("/README.md")) << UserDocumentationFile().toStdString();
 }
 
 }  // namespace
