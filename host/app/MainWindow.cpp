@@ -128,6 +128,7 @@ MainWindow::MainWindow(HostSession& session, QWidget* parent) : QMainWindow(pare
   });
 
   BuildStatusBar();
+  m_table->setFocus();  // the keys work on the list from the start, not on the filter
   if (m_model->rowCount() > 0) m_table->selectRow(0);
   RestoreLayout();
   UpdateActions();
