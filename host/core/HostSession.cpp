@@ -14,7 +14,7 @@ HostSession::HostSession(const models::ModelDatabase& database, ProjectorStore s
   LoadOutcome outcome = m_store.Load();
   switch (outcome.kind) {
     case LoadOutcome::Kind::Loaded:
-      for (ProjectorEntry& entry : outcome.entries) m_rows.push_back({std::move(entry), {}});
+      for (ProjectorEntry& entry : outcome.entries) m_rows.push_back({std::move(entry), {}, {}});
       m_saves = true;
       break;
     case LoadOutcome::Kind::Missing:
@@ -35,7 +35,7 @@ HostSession::HostSession(const models::ModelDatabase& database, ProjectorStore s
 
 void HostSession::ShowDemoProjectors() {
   m_demo = std::make_unique<DemoFleet>(m_database);
-  for (const ProjectorEntry& entry : m_demo->Entries()) m_rows.push_back({entry, {}});
+  for (const ProjectorEntry& entry : m_demo->Entries()) m_rows.push_back({entry, {}, {}});
 }
 
 std::vector<std::string> HostSession::TakeNotices() { return std::exchange(m_notices, {}); }
@@ -56,7 +56,7 @@ bool HostSession::Save(std::string& error) {
 
 bool HostSession::Add(ProjectorEntry entry, std::string& error) {
   entry.demo = false;
-  m_rows.push_back({std::move(entry), {}});
+  m_rows.push_back({std::move(entry), {}, {}});
   return Save(error);
 }
 
@@ -65,7 +65,7 @@ bool HostSession::Replace(std::size_t row, ProjectorEntry entry, std::string& er
   // An edited demo projector keeps its simulator (the edit may only rename
   // it) and is still never saved.
   entry.demo = target.entry.demo;
-  target = {std::move(entry), {}};
+  target = {std::move(entry), {}, {}};
   return Save(error);
 }
 

@@ -28,6 +28,7 @@ class HostSession {
   struct Row {
     ProjectorEntry entry;
     std::string status;  // the status column; empty until refreshed
+    std::string damage;  // non-empty: the entry as written could not be used, and why
   };
 
   enum class Mode { Normal, Demo };
