@@ -15,10 +15,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "host/profile/ProfileCheck.h"
 #include "host/profile/ProfileDiff.h"
 #include "host/profile/ProfileFile.h"
-#include "models/ModelDatabase.h"
 
 namespace host {
 namespace {
@@ -130,14 +128,14 @@ void ProfileActions::StartCompare(const ProjectorEntry& entry, const QString& fi
 
 void ProfileActions::StartApply(const QString& file, std::vector<ProjectorEntry> entries) {
   // The whole file is checked before anything is sent to anyone.
+  // The check walks the dialog headless: in a worker, as this process's display is the window's.
   profile::Profile wanted;
   try {
     wanted = profile::LoadProfile(file.toStdString());
-    const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
-    profile::CheckProfileForModel(wanted, database, file.toStdString());
-  } catch (const std::exception& error) {
+  } catch (const profile::ProfileError& error) {
     return Fail(Q(error.what()));
   }
+  if (const auto unfit = profile::CheckInWorker(wanted, file.toStdString(), m_worker)) return Fail(Q(*unfit));
   m_results.assign(entries.size(), QStringList{});
   for (std::size_t i = 0; i < entries.size(); ++i)
     m_results[i] = {Q(entries[i].name), QStringLiteral("Not started"), {}};

@@ -16,6 +16,7 @@
 
 #include "host/core/LoopbackGuard.h"
 #include "host/core/ProjectorStore.h"
+#include "host/profile/ProfileCheck.h"
 #include "host/profile/ProfileFile.h"
 #include "host/profile/ProfileReport.h"
 
@@ -170,6 +171,20 @@ ApplyReport ApplyInWorker(const Profile& profile, const host::ProjectorEntry& en
   }
 }
 
+std::optional<std::string> CheckInWorker(const Profile& profile, const std::string& fileName,
+                                         const WorkerOptions& options) {
+  const Json request = {{"op", "check"}, {"profile", ProfileToJson(profile)}, {"file", fileName}};
+  std::string error;
+  const std::optional<Json> reply = RunChild(ProgramOf(options), request, nullptr, error);
+  if (!reply) return fileName + ": not checked: " + error;
+  try {
+    if (reply->at("ok").get<bool>()) return std::nullopt;
+    return reply->at("error").get<std::string>();
+  } catch (const std::exception& bad) {
+    return fileName + ": not checked: the worker process gave a bad reply: " + bad.what();
+  }
+}
+
 int RunWorker(std::FILE* in, std::FILE* out) {
   std::string text;
   char buffer[8192];
@@ -177,10 +192,22 @@ int RunWorker(std::FILE* in, std::FILE* out) {
   Json reply;
   try {
     const Json request = Json::parse(text);
+    const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
+    if (request.at("op") == "check") {
+      const std::string file = request.at("file").get<std::string>();
+      try {
+        CheckProfileForModel(ProfileFromJson(request.at("profile").get<std::string>(), file), database, file);
+        reply = {{"ok", true}};
+      } catch (const ProfileError& problem) {
+        reply = {{"ok", false}, {"error", problem.what()}};
+      }
+      const std::string line = reply.dump() + "\n";
+      std::fwrite(line.data(), 1, line.size(), out);
+      return 0;
+    }
     const std::vector<host::ProjectorEntry> entries = host::EntriesFromJson(request.at("entry").get<std::string>());
     if (entries.size() != 1) throw std::runtime_error("the request names " + std::to_string(entries.size()) + " entries");
     const host::ProjectorEntry& entry = entries.front();
-    const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
     WalkOptions walk;
     walk.timeoutMs = request.at("timeoutMs").get<int>();
     if (request.at("loopbackOnly").get<bool>() || host::LoopbackOnlyRequested())

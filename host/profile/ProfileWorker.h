@@ -7,6 +7,7 @@
 // JSON reply on stdout; its texts are English whatever the parent's locale,
 // as a profile keeps them.
 #include <atomic>
+#include <optional>
 #include <string>
 
 #include "host/profile/ProfileApply.h"
@@ -30,6 +31,12 @@ CaptureResult SaveInWorker(const host::ProjectorEntry& entry, const WorkerOption
                            const std::atomic<bool>* cancelled = nullptr);
 ApplyReport ApplyInWorker(const Profile& profile, const host::ProjectorEntry& entry, const WorkerOptions& options,
                           const std::atomic<bool>* cancelled = nullptr);
+
+// CheckProfileForModel in a worker process, for a process that must not
+// walk a dialog itself (the window, whose display is Qt's). The error names
+// `fileName` and the setting; empty when the profile fits its model.
+std::optional<std::string> CheckInWorker(const Profile& profile, const std::string& fileName,
+                                         const WorkerOptions& options);
 
 // The child's side: reads the request from `in`, runs it and writes the
 // reply to `out`. Returns the exit status.

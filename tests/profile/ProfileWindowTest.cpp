@@ -59,6 +59,17 @@ TEST(ProfileWindow, SaveCompareAndApplyToTheSelection) {
   ASSERT_TRUE(Finished(actions));
   EXPECT_EQ(actions.Results().size(), 3u) << actions.ResultsText().toStdString();
 
+  // A file that does not fit the model is refused before anything is sent.
+  Profile unfit = changed;
+  unfit.settings.front().control = 1;
+  const QString bad = QString::fromStdString((dir / "bad.json").string());
+  SaveProfile(bad.toStdString(), unfit);
+  const int before = b.exchanges;
+  actions.StartApply(bad, {b.entry});
+  EXPECT_FALSE(actions.Running());
+  EXPECT_TRUE(actions.Summary().contains("has no setting with control 1")) << actions.Summary().toStdString();
+  EXPECT_EQ(b.exchanges, before);
+
   actions.StartApply(file, {b.entry, c.entry, lab.entry});
   QProgressDialog* progress = window.findChild<QProgressDialog*>();
   ASSERT_NE(progress, nullptr);
