@@ -1,16 +1,29 @@
 #pragma once
-// The host's main window: the projector table, and the actions on it (add,
-// edit, remove, detailed settings, refresh status).
+// The host's main window: the projector table (several rows may be
+// selected, sorted by any column, filtered by name or group), the actions on
+// one entry (add, edit, remove, detailed settings), the status of every
+// projector kept current in the background, and operations on the selection
+// with their progress, results and summary.
+#include <vector>
+
 #include <QMainWindow>
 
+#include "host/app/OperationRunner.h"
+#include "host/app/ProjectorFilter.h"
 #include "host/app/ProjectorTableModel.h"
 #include "host/app/StatusRefresher.h"
 
 class QAction;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
 class QTableView;
 class QTimer;
 
 namespace host {
+
+class OperateActions;
 
 class MainWindow : public QMainWindow {
  public:
@@ -20,7 +33,15 @@ class MainWindow : public QMainWindow {
   // the window shows.
   void ShowNotices();
   StatusRefresher& Status() { return *m_status; }
+  OperationRunner& Operation() { return *m_operation; }
+  ProjectorTableModel& Model() { return *m_model; }
   QTableView& Table() { return *m_table; }
+  // The model's rows selected in the table, in table order.
+  std::vector<int> SelectedRows() const;
+  void StartOperation(const fleet::Operation& operation);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void AddProjector();
@@ -28,8 +49,9 @@ class MainWindow : public QMainWindow {
   void RemoveProjector();
   void OpenDetailedSettings();
   void RefreshStatus();
-  // The status column keeps itself current while the window is on screen
-  // and no dialog of the host runs.
+  void EditPreferences();
+  // The status columns keep themselves current while the window is on
+  // screen and no dialog of the host runs.
   void RefreshInBackground();
   // Runs a modal dialog of the host; no background refresh meanwhile.
   template <class Run>
@@ -42,24 +64,37 @@ class MainWindow : public QMainWindow {
     return run();
   }
 
+  void BuildStatusBar();
+  void RestoreLayout();
+  void SaveLayout();
+  // The model's row of the current row when it is selected; -1 for none.
   int CurrentRow() const;
   void UpdateActions();
+  void OperationProgress(int finished, int total);
+  void OperationEnded(const QString& summary, const std::vector<int>& rows);
   void ReportSaveFailure(bool saved, const std::string& error);
 
   HostSession& m_session;
   ProjectorTableModel* m_model;
+  ProjectorFilter* m_filter;
   StatusRefresher* m_status;
+  OperationRunner* m_operation;
+  OperateActions* m_operate;
   QTableView* m_table;
+  QLineEdit* m_filterBox;
   QAction* m_add;
   QAction* m_edit;
   QAction* m_remove;
   QAction* m_settings;
   QAction* m_refresh;
+  QLabel* m_summary;
+  QProgressBar* m_progress;
+  QPushButton* m_cancel;
   QTimer* m_backgroundRefresh;
   int m_dialogsOpen = 0;
 };
 
-// How often the status column is read again while the window shows.
+// How often the status columns are read again while the window shows.
 inline constexpr int kStatusRefreshMs = 5000;
 
 }  // namespace host

@@ -101,6 +101,7 @@ int RunScreenshots(const models::ModelDatabase& database, qtdisplay::QtDisplay& 
     MainWindow window(session);
     window.Status().RefreshAllNow();
     window.Table().resizeColumnsToContents();
+    window.resize(1100, 460);  // the same picture whatever size the user's window remembers
     window.show();
     QApplication::processEvents();
     ok = Save(window.grab(), directory / "host.png", written);

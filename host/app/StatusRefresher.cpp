@@ -1,52 +1,119 @@
 #include "host/app/StatusRefresher.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
-#include "host/app/HostText.h"
-#include "host/core/PowerStatus.h"
-
 namespace host {
+namespace {
 
-StatusRefresher::StatusRefresher(ProjectorTableModel& model, const HostSession& session, QObject* parent)
-    : QObject(parent), m_model(model), m_session(session) {}
-
-StatusRefresher::~StatusRefresher() { JoinAll(); }
-
-void StatusRefresher::JoinAll() {
-  for (std::thread& thread : m_threads) thread.join();
-  m_threads.clear();
+fleet::Options EngineOptions(const HostSession& session, int parallel) {
+  fleet::Options options;
+  options.transports = session.Transports();
+  options.database = &session.Database();
+  options.parallel = parallel;
+  return options;
 }
 
-void StatusRefresher::RefreshAll(Shown shown) {
-  if (Busy()) return;
-  JoinAll();
-  const unsigned generation = ++m_generation;
-  const beamlink::TransportFactory transports = m_session.Transports();
-  const std::vector<HostSession::Row>& rows = m_session.Rows();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const int row = static_cast<int>(i);
-    if (shown == Shown::Loudly || rows[i].status.empty()) m_model.SetStatus(row, CatalogText(Msg(7, 33)));
-    ++m_pending;
-    m_threads.emplace_back([this, entry = rows[i].entry, transports, generation, row] {
-      const PowerStatus status = QueryPowerStatus(entry, transports);
-      QMetaObject::invokeMethod(
-          this,
-          [this, status, generation, row] {
-            if (generation == m_generation) m_model.SetStatus(row, PowerStatusText(status));
-            if (--m_pending == 0) emit BusyChanged(false);
-          },
-          Qt::QueuedConnection);
-    });
+// Single rows come a few at a time (a dialog closed, an entry edited, the
+// targets of an operation); the whole list takes the engine's usual bound.
+constexpr int kWholeListInFlight = 32;
+constexpr int kRowsInFlight = 8;
+
+}  // namespace
+
+StatusRefresher::StatusRefresher(ProjectorTableModel& model, const HostSession& session, QObject* parent)
+    : QObject(parent),
+      m_model(model),
+      m_session(session),
+      m_all(std::make_unique<fleet::Engine>(EngineOptions(session, kWholeListInFlight))),
+      m_rows(std::make_unique<fleet::Engine>(EngineOptions(session, kRowsInFlight))) {}
+
+StatusRefresher::~StatusRefresher() {
+  // The engines cancel and wait for their workers; what the workers posted
+  // to this object is dropped with it.
+  m_all.reset();
+  m_rows.reset();
+}
+
+StatusRefresher::Job StatusRefresher::MakeJob(const std::vector<int>& rows) const {
+  Job job;
+  for (const int row : rows) {
+    if (row < 0 || row >= m_model.rowCount() || m_model.Damaged(row)) continue;
+    job.entries.push_back(m_model.SessionRow(row).entry);
+    job.ids.push_back(m_model.IdOf(row));
   }
-  if (m_pending > 0) emit BusyChanged(true);
+  return job;
+}
+
+void StatusRefresher::Start(fleet::Engine& engine, Job job, bool whole) {
+  const bool wasBusy = Busy();
+  (whole ? m_allRunning : m_rowsRunning) = true;
+  for (const ProjectorTableModel::RowId id : job.ids) m_model.SetQuerying(id, true);
+  const std::vector<ProjectorTableModel::RowId> ids = job.ids;
+  engine.ReadStatus(
+      std::move(job.entries),
+      [this, ids](std::size_t index, const fleet::Status& status) {
+        QMetaObject::invokeMethod(
+            this, [this, id = ids.at(index), status] { m_model.SetStatus(id, status); }, Qt::QueuedConnection);
+      },
+      [this, whole, ids] {
+        QMetaObject::invokeMethod(this, [this, whole, ids] { Finished(whole, ids); }, Qt::QueuedConnection);
+      });
+  if (!wasBusy) emit BusyChanged(true);
+}
+
+void StatusRefresher::Finished(bool whole, const std::vector<ProjectorTableModel::RowId>& ids) {
+  // Rows cancelled before they were asked show what they showed before.
+  for (const ProjectorTableModel::RowId id : ids) m_model.SetQuerying(id, false);
+  (whole ? m_allRunning : m_rowsRunning) = false;
+  if (whole && std::exchange(m_allAgain, false)) {
+    RefreshAll();
+  } else if (!whole && !m_rowsWaiting.empty()) {
+    std::vector<int> rows;
+    for (const ProjectorTableModel::RowId id : std::exchange(m_rowsWaiting, {})) rows.push_back(m_model.RowOf(id));
+    RefreshRows(rows);
+  }
+  if (!Busy()) emit BusyChanged(false);
+}
+
+void StatusRefresher::RefreshAll() {
+  if (m_allRunning) {
+    // The engine would queue the new job behind the old one; the old one is
+    // of no use any more, so it stops first.
+    m_allAgain = true;
+    m_all->Cancel();
+    return;
+  }
+  std::vector<int> rows(static_cast<std::size_t>(m_model.rowCount()));
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
+  Start(*m_all, MakeJob(rows), true);
+}
+
+void StatusRefresher::RefreshRows(const std::vector<int>& rows) {
+  if (m_rowsRunning) {
+    for (const int row : rows)
+      if (row >= 0 && row < m_model.rowCount()) m_rowsWaiting.insert(m_model.IdOf(row));
+    return;
+  }
+  Job job = MakeJob(rows);
+  if (!job.ids.empty()) Start(*m_rows, std::move(job), false);
 }
 
 void StatusRefresher::RefreshAllNow() {
-  ++m_generation;
-  const beamlink::TransportFactory transports = m_session.Transports();
-  const std::vector<HostSession::Row>& rows = m_session.Rows();
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    m_model.SetStatus(static_cast<int>(i), PowerStatusText(QueryPowerStatus(rows[i].entry, transports)));
+  Cancel();
+  m_all->Wait();
+  m_rows->Wait();
+  QCoreApplication::sendPostedEvents(this);
+  RefreshAll();
+  m_all->Wait();
+  QCoreApplication::sendPostedEvents(this);
+}
+
+void StatusRefresher::Cancel() {
+  m_allAgain = false;
+  m_rowsWaiting.clear();
+  m_all->Cancel();
+  m_rows->Cancel();
 }
 
 }  // namespace host

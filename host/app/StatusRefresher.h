@@ -1,9 +1,15 @@
 #pragma once
-// "Refresh status": asks every projector of the list for its power state at
-// once, one thread per projector, so that the window stays usable while a
-// projector that does not answer runs into its timeout. The answers come back
-// into the table on the window's thread.
-#include <thread>
+// The status columns: reads what the status page reads of every projector of
+// the list through the fleet engine (a bounded pool of workers, never a
+// thread per projector), and puts each answer into the table on the window's
+// thread as it comes. Nothing here waits for a projector.
+//
+// A whole-list refresh and the reading of single rows (a projector whose
+// dialog has just closed, an edited entry, the targets of an operation) run
+// on engines of their own, so that one row never waits behind a hundred.
+// Damaged entries are never asked.
+#include <memory>
+#include <set>
 #include <vector>
 
 #include <QObject>
@@ -17,30 +23,41 @@ class StatusRefresher : public QObject {
 
  public:
   StatusRefresher(ProjectorTableModel& model, const HostSession& session, QObject* parent = nullptr);
-  ~StatusRefresher() override;  // waits for the queries under way
+  ~StatusRefresher() override;  // cancels what runs and waits for it
 
-  // Loudly: every row says "Querying..." until its answer comes; quietly (the
-  // first and the background refreshes): a row that shows a status keeps it
-  // until then.
-  enum class Shown { Loudly, Quietly };
-  void RefreshAll(Shown shown = Shown::Loudly);
-  // The same, row by row on this thread: for screenshots.
+  // Every row. During a refresh the one that runs is cancelled and a new one
+  // starts as soon as it has stopped. A row keeps what it shows until its
+  // new answer comes.
+  void RefreshAll();
+  // These rows of the model, now or right after the reading of rows that runs.
+  void RefreshRows(const std::vector<int>& rows);
+  // Every row, waiting here for the answers: for screenshots only.
   void RefreshAllNow();
-  // Answers still under way are dropped: the rows have changed.
-  void Invalidate() { ++m_generation; }
-  bool Busy() const { return m_pending > 0; }
+  // Stops what runs (within one reply timeout) and forgets what waits.
+  void Cancel();
+  bool Busy() const { return m_allRunning || m_rowsRunning; }
 
  signals:
   void BusyChanged(bool busy);
 
  private:
-  void JoinAll();
+  struct Job {
+    std::vector<ProjectorEntry> entries;
+    std::vector<ProjectorTableModel::RowId> ids;
+  };
+  Job MakeJob(const std::vector<int>& rows) const;
+  void Start(fleet::Engine& engine, Job job, bool whole);
+  void Finished(bool whole, const std::vector<ProjectorTableModel::RowId>& ids);
 
   ProjectorTableModel& m_model;
   const HostSession& m_session;
-  std::vector<std::thread> m_threads;
-  unsigned m_generation = 0;
-  int m_pending = 0;
+  bool m_allRunning = false;
+  bool m_allAgain = false;
+  bool m_rowsRunning = false;
+  std::set<ProjectorTableModel::RowId> m_rowsWaiting;
+  // Last, so that they go first: their workers post to this object.
+  std::unique_ptr<fleet::Engine> m_all;
+  std::unique_ptr<fleet::Engine> m_rows;
 };
 
 }  // namespace host

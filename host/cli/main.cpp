@@ -11,6 +11,7 @@
 #include "beamlink/Log.h"
 #include "host/cli/CliOptions.h"
 #include "host/cli/Output.h"
+#include "host/cli/ProfileCommand.h"
 #include "host/cli/Targets.h"
 #include "host/core/FleetEngine.h"
 #include "host/core/ProjectorStore.h"
@@ -51,6 +52,7 @@ class Progress {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (cli::IsProfileCommand(args)) return cli::RunProfileCommand(args);
   std::string error;
   const auto options = cli::ParseCliOptions(args, error);
   if (!options) return Fail(error);

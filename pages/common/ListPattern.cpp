@@ -70,7 +70,9 @@ void CSettingPage::ShowKnownValue(const ListRow& row) {
 
 std::optional<int> CSettingPage::ReadList(const ListRow& row) {
   std::uint16_t raw = 0;
-  if ((row.codes && HostCodes(Host(), row.codes->table).empty()) || !ReadRaw(Pjt(), row.io, raw)) {
+  const bool read = !(row.codes && HostCodes(Host(), row.codes->table).empty()) && ReadRaw(Pjt(), row.io, raw);
+  NoteRead({.kind = SettingKind::List, .control = row.list, .read = read});
+  if (!read) {
     m_listShown.erase(row.list);
     Enable({row.list}, false);
     return std::nullopt;
@@ -113,7 +115,9 @@ void CSettingPage::ListChanged(const ListRow& row) {
 
 void CSettingPage::ReadCheck(const CheckRow& row) {
   std::uint16_t raw = 0;
-  if (!ReadRaw(Pjt(), row.io, raw)) {
+  const bool read = ReadRaw(Pjt(), row.io, raw);
+  NoteRead({.kind = SettingKind::Check, .control = row.box, .read = read});
+  if (!read) {
     Enable({row.box}, false);
     return;
   }

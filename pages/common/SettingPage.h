@@ -18,6 +18,7 @@
 #include "catalog/Catalog.h"
 #include "framework/Dialog.h"
 #include "pages/common/Rows.h"
+#include "pages/common/SettingRecord.h"
 #include "pages/common/SourceRows.h"
 
 class CExpertDlg;
@@ -50,6 +51,8 @@ class CSettingPage : public CDialog {
  public:
   // Re-reads every value from the projector and shows it.
   virtual void InitDisp() = 0;
+  // Every row the refreshes so far have read, with how it went.
+  const std::vector<SettingRecord>& SettingsRead() const { return m_settingsRead.All(); }
 
  protected:
   // `pjt` is the page's own m_pPjt, which the dialog sets before creating it.
@@ -154,6 +157,9 @@ class CSettingPage : public CDialog {
   void ShowNotice(CatMsg message);  // no icon
   void Report(const Refusal& refusal);
 
+  // A row read by the page's own code rather than by a pattern.
+  void NoteRead(const SettingRecord& record) { m_settingsRead.Note(record); }
+
  private:
   void Step(const SliderGroup& row, std::int16_t& cached, bool up);
   bool WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const;
@@ -165,6 +171,7 @@ class CSettingPage : public CDialog {
   CPjtInterface* const& m_pjt;
   const CExpertDlg* m_host = nullptr;
   std::unordered_map<int, int> m_listShown;  // list id: the position last read or taken
+  SettingRecords m_settingsRead;
 };
 
 }  // namespace expert::pages

@@ -59,7 +59,13 @@ bool CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
   cached = static_cast<std::int16_t>(row.preset);
   SetText(row.box, BoxText(row, cached));
   std::uint16_t raw = 0;
-  if (!ReadRaw(Pjt(), row.io, raw)) {
+  const bool read = ReadRaw(Pjt(), row.io, raw);
+  // A slider is the setting; without one, the box and the buttons that step it.
+  if (row.slider)
+    NoteRead({.kind = SettingKind::Slider, .control = row.slider, .read = read});
+  else if (row.box && (row.minus || row.plus))
+    NoteRead({.kind = SettingKind::Arrows, .control = row.box, .lower = row.minus, .raise = row.plus, .read = read});
+  if (!read) {
     EnableGroup(row, false);
     SetText(row.box, "");
     return false;

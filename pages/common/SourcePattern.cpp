@@ -23,7 +23,10 @@ std::optional<int> CSettingPage::CurrentSource() {
 void CSettingPage::ReadSourceSlider(const SourceGroup& row, std::optional<int> source, std::int16_t& cached) {
   const SliderGroup& group = row.controls;
   std::uint16_t raw = 0;
-  if (!source || !Pjt() || !row.io.get(*Pjt(), *source, raw)) {
+  const bool read = source && Pjt() && row.io.get(*Pjt(), *source, raw);
+  NoteRead({.kind = group.slider ? SettingKind::Slider : SettingKind::Arrows, .control = group.slider ? group.slider : group.box,
+            .lower = group.minus, .raise = group.plus, .read = read, .perSource = true, .source = source});
+  if (!read) {
     EnableGroup(group, false);
     SetText(group.box, "");
     return;

@@ -172,6 +172,7 @@ void CAudioType5Dlg::InitDisp() {
 void CAudioType5Dlg::ReadSrsWow(std::optional<int> source) {
   std::int16_t value = 0;
   const bool read = source && Pjt() && Pjt()->GetSRSWOW(*source, &value);
+  NoteRead({.kind = SettingKind::List, .control = kSrsWow, .read = read, .perSource = true, .source = source});
   Enable({kSrsWow}, read);
   if (read) m_cbSrsWow.SetCurSel(SrsWowPosition(value) < m_cbSrsWow.GetCount() ? SrsWowPosition(value) : -1);
 }

@@ -1,17 +1,27 @@
 // The host window on Qt's offscreen platform with the Qt display installed:
-// the table shows the demo projectors, "Refresh status" fills the status
-// column from the simulators over TCP, a double click opens the detailed
-// settings of that projector through the real hand-off. The editor's own
-// tests are in EntryDialogTest.cpp.
+// the table fills its status columns from simulated projectors over TCP by
+// itself, operations on a multiple selection ask once, fill the rows and end
+// in one summary line, Cancel skips what has not started, the filter box
+// narrows the rows, F5 stays available during a refresh, a row is read again
+// as soon as its dialog closes, and the layout is remembered.
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 
+#include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -20,91 +30,256 @@
 #include "display/qt/QtDisplay.h"
 #include "frame/ExpertDlg.h"
 #include "framework/Dialog.h"
-#include "host/app/EntryDialog.h"
+#include "host/app/HelpActions.h"
+#include "host/app/HostText.h"
 #include "host/app/MainWindow.h"
-#include "host/core/PowerStatus.h"
+#include "simulator/pjsim/Daemon.h"
 
 namespace host::test {
 namespace {
 
-class HostWindowTest : public ::testing::Test {
- protected:
-  HostWindowTest()
-      : m_session(Database(), ProjectorStore(m_dir.Path() / "projectors.json"), HostSession::Mode::Demo, true),
-        m_window(m_session) {
-    m_window.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_window));
-  }
+using Table = ProjectorTableModel;
 
-  int RowOf(int type, int model) const {
-    for (std::size_t i = 0; i < m_session.Rows().size(); ++i)
-      if (m_session.Rows()[i].entry.modelType == type && m_session.Rows()[i].entry.modelNo == model)
-        return static_cast<int>(i);
-    ADD_FAILURE() << "no row for " << type << "/" << model;
-    return 0;
-  }
-
-  QString Cell(int row, int column) {
-    return m_window.Table().model()->index(row, column).data().toString();
-  }
-
-  ScratchDir m_dir;
-  qtdisplay::ScopedQtDisplay m_display;
-  HostSession m_session;
-  MainWindow m_window;
-};
-
-// The status column fills itself once the window is up, over TCP from the
-// demo projectors, without "Refresh status".
-TEST_F(HostWindowTest, ListsTheDemoProjectorsAndFillsTheirStatusOverTcpByItself) {
-  const int row = RowOf(5, 30);
-  EXPECT_TRUE(Cell(row, ProjectorTableModel::kModel).startsWith("5/30")) << Cell(row, 1).toStdString();
-  EXPECT_TRUE(Cell(row, ProjectorTableModel::kModel).contains("PV-5300"));
-  EXPECT_EQ(Cell(row, ProjectorTableModel::kConnection).toStdString(),
-            "127.0.0.1:" + std::to_string(m_session.Rows()[static_cast<std::size_t>(row)].entry.tcpPort));
-
-  const QString on = QString::fromStdString(PowerStatusText({true, 1, {}}));
-  for (int r = 0; r < m_window.Table().model()->rowCount(); ++r)
-    QTRY_COMPARE_WITH_TIMEOUT(Cell(r, ProjectorTableModel::kStatus), on, 10000);
-  QTRY_VERIFY(!m_window.Status().Busy());
+QString Cell(MainWindow& window, int row, int column) {
+  return window.Model().index(row, column).data().toString();
 }
 
-TEST_F(HostWindowTest, DoubleClickOpensTheDetailedSettingsOfThatProjector) {
-  const int row = RowOf(5, 44);
-  const ProjectorEntry& entry = m_session.Rows()[static_cast<std::size_t>(row)].entry;
-  QTableView& table = m_window.Table();
-  const QRect cell = table.visualRect(table.model()->index(row, 0));
+QAction* ActionNamed(QWidget& window, const QString& text) {
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == text) return action;
+  ADD_FAILURE() << "no action " << text.toStdString();
+  return nullptr;
+}
 
-  struct Seen {
-    bool opened = false;
-    std::string name, address;
-    int type = 0, model = 0;
-  } seen;
-  // The timer belongs to the test: if no dialog opens it cannot fire later.
+// Answers the next message box that opens with `button`; counts the boxes.
+struct BoxAnswerer {
+  explicit BoxAnswerer(QMessageBox::StandardButton button) {
+    QObject::connect(&timer, &QTimer::timeout, [this, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || box == last) return;
+      last = box;
+      ++boxes;
+      text = box->text();
+      box->button(button)->click();
+    });
+    timer.start(20);
+  }
+  QTimer timer;
+  QMessageBox* last = nullptr;
+  int boxes = 0;
+  QString text;
+};
+
+// Simulated projectors of their own, in a list file of the user's: the test
+// can reach each one's control side.
+class HostWindowTest : public ::testing::Test {
+ protected:
+  // `options`: each projector's, by its index.
+  void Start(int count, const std::function<sim::ProjectorOptions(int)>& options = {}) {
+    std::string list = R"({"version": 1, "projectors": [)";
+    const models::ModelDescription* model = Database().Find(4, 9);
+    ASSERT_NE(model, nullptr);
+    for (int i = 0; i < count; ++i) {
+      std::string error;
+      auto projector = std::make_shared<sim::Projector>(*model, options ? options(i) : sim::ProjectorOptions{});
+      m_servers.push_back(sim::pjsim::LoopbackService::Start(projector, {}, error));
+      ASSERT_TRUE(m_servers.back()) << error;
+      list += std::string(i ? "," : "") + R"({"name": "Room )" + std::to_string(i) + R"(", "group": ")" +
+              (i % 2 ? "Hall B" : "Hall A") + R"(", "type": 4, "model": 9, "connection": "network", )" +
+              R"("address": "127.0.0.1", "port": )" + std::to_string(m_servers.back()->Port()) +
+              R"(, "password": "", "timeout_ms": 2000})";
+    }
+    WriteFile(m_dir.file, list + "]}");
+    Open();
+  }
+  void Open() {
+    m_window.reset();
+    m_session = std::make_unique<HostSession>(Database(), ProjectorStore(m_dir.file), HostSession::Mode::Normal, true);
+    m_window = std::make_unique<MainWindow>(*m_session);
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+  }
+  void WaitForStatus() {
+    for (int r = 0; r < m_window->Model().rowCount(); ++r)
+      QTRY_VERIFY_WITH_TIMEOUT(m_window->Model().StatusOf(r).has_value(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->Status().Busy(), 10000);
+  }
+
+  ListDir m_dir;
+  qtdisplay::ScopedQtDisplay m_display;
+  std::vector<std::unique_ptr<sim::pjsim::LoopbackService>> m_servers;
+  std::unique_ptr<HostSession> m_session;
+  std::unique_ptr<MainWindow> m_window;
+};
+
+// The status columns fill themselves once the window is up; a projector over
+// its lamp limit is marked, and the mark's tooltip says why.
+TEST_F(HostWindowTest, FillsTheStatusColumnsByItselfAndMarksWhatNeedsMaintenance) {
+  Start(3, [](int i) {
+    sim::ProjectorOptions options;
+    if (i == 1) options.lampHours = 3500;
+    return options;
+  });
+  WaitForStatus();
+  MainWindow& window = *m_window;
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(Cell(window, r, Table::kPower), HostText(Msg(7, 28))) << r;
+    EXPECT_EQ(Cell(window, r, Table::kGroup), r % 2 ? "Hall B" : "Hall A");
+  }
+  EXPECT_TRUE(window.Model().MaintenanceProblems(0).isEmpty());
+  ASSERT_EQ(window.Model().MaintenanceProblems(1).size(), 1);
+  const QModelIndex marked = window.Model().index(1, Table::kName);
+  EXPECT_FALSE(marked.data(Qt::DecorationRole).isNull());
+  EXPECT_TRUE(marked.data(Qt::ToolTipRole).toString().contains("3500")) << marked.data(Qt::ToolTipRole).toString().toStdString();
+  EXPECT_TRUE(window.Model().index(0, Table::kName).data(Qt::DecorationRole).isNull());
+
+  // Input: the inputs the selection shares, by the entries' names for them.
+  window.Table().selectAll();
+  QMenu* inputs = window.findChild<QMenu*>("inputMenu");
+  ASSERT_EQ(inputs->actions().size(), 6);
+  ASSERT_EQ(inputs->actions()[3]->text(), "Video");
+  inputs->actions()[3]->trigger();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Operation().Running(), 10000);
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(Cell(window, r, Table::kResult), HostText(Msg(7, 113))) << r;
+    QTRY_COMPARE_WITH_TIMEOUT(Cell(window, r, Table::kInput), QString("Video"), 5000);
+  }
+}
+
+// Ctrl+A, Power off: one question for all, then results row by row and one
+// summary line; the power column follows.
+TEST_F(HostWindowTest, PowerOffOfSeveralAsksOnceAndFillsTheRows) {
+  Start(4, [](int) {
+    sim::ProjectorOptions options;
+    options.cooldown = std::chrono::seconds(60);  // still cooling down at the second operation
+    return options;
+  });
+  WaitForStatus();
+  MainWindow& window = *m_window;
+  window.Table().setFocus();
+  QTest::keyClick(&window.Table(), Qt::Key_A, Qt::ControlModifier);
+  ASSERT_EQ(window.SelectedRows().size(), 4u);
+
+  BoxAnswerer yes(QMessageBox::Yes);
+  ActionNamed(window, HostText(Msg(7, 119)))->trigger();
+  EXPECT_EQ(yes.boxes, 1);
+  EXPECT_EQ(yes.text, HostText(Msg(7, 127), 4));
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Operation().Running(), 10000);
+  for (int r = 0; r < 4; ++r) EXPECT_EQ(Cell(window, r, Table::kResult), HostText(Msg(7, 113))) << r;
+  EXPECT_EQ(window.findChild<QLabel*>("summary")->text(), HostText(Msg(7, 129), 4));
+  EXPECT_EQ(window.findChild<QProgressBar*>("progress")->format(), HostText(Msg(7, 128), 4, 4));
+  for (int r = 0; r < 4; ++r)
+    QTRY_COMPARE_WITH_TIMEOUT(Cell(window, r, Table::kPower), HostText(Msg(7, 30)), 5000);
+
+  // Once more: cooling down projectors refuse, and the summary says why.
+  ActionNamed(window, HostText(Msg(7, 118)))->trigger();
+  EXPECT_EQ(yes.boxes, 1);  // no question for power on
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Operation().Running(), 10000);
+  const QString summary = window.findChild<QLabel*>("summary")->text();
+  EXPECT_TRUE(summary.startsWith(HostText(Msg(7, 130), 4, ""))) << summary.toStdString();
+  EXPECT_TRUE(Cell(window, 0, Table::kResult).startsWith(HostText(Msg(7, 114), ""))) << Cell(window, 0, Table::kResult).toStdString();
+}
+
+// Projectors that accept a connection and never answer, all at one address:
+// one at a time, so Cancel leaves the rest unstarted, at once, and the window
+// answers meanwhile. The filter box narrows the rows by group or name.
+TEST_F(HostWindowTest, CancelSkipsWhatHasNotStartedAndTheFilterNarrowsTheRows) {
+  const int silent = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(bind(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
+  ASSERT_EQ(listen(silent, 64), 0);
+  ASSERT_EQ(getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
+  std::string list = R"({"version": 1, "projectors": [)";
+  for (int i = 0; i < 6; ++i)
+    list += std::string(i ? "," : "") + R"({"name": "Dead )" + std::to_string(i) + R"(", "group": ")" +
+            (i < 2 ? "Annex" : "Main") + R"(", "type": 4, "model": 9, "connection": "network", "address": "127.0.0.1", "port": )" +
+            std::to_string(ntohs(address.sin_port)) + R"(, "password": "", "timeout_ms": 1000})";
+  WriteFile(m_dir.file, list + "]}");
+  Open();
+  MainWindow& window = *m_window;
+  window.Status().Cancel();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Status().Busy(), 5000);
+
+  window.Table().selectAll();
+  ActionNamed(window, HostText(Msg(7, 118)))->trigger();
+  ASSERT_TRUE(window.Operation().Running());
+  EXPECT_TRUE(window.findChild<QProgressBar*>("progress")->isVisible());
+  EXPECT_EQ(window.findChild<QProgressBar*>("progress")->format(), HostText(Msg(7, 128), 0, 6));
+  QPushButton* cancel = window.findChild<QPushButton*>("cancel");
+  ASSERT_TRUE(cancel->isVisible());
+  QTest::mouseClick(cancel, Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Operation().Running(), 3000);
+  const QString summary = window.findChild<QLabel*>("summary")->text();
+  EXPECT_TRUE(summary.contains(HostText(Msg(7, 132), 5))) << summary.toStdString();
+  EXPECT_EQ(Cell(window, 5, Table::kResult), HostText(Msg(7, 116)));
+  EXPECT_FALSE(cancel->isVisible());
+
+  QLineEdit* filter = window.findChild<QLineEdit*>("filter");
+  QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(filter->hasFocus());
+  QTest::keyClicks(filter, "annex");
+  EXPECT_EQ(window.Table().model()->rowCount(), 2);
+  filter->setText("Dead 4");
+  ASSERT_EQ(window.Table().model()->rowCount(), 1);
+  window.Table().selectAll();
+  EXPECT_EQ(window.SelectedRows(), std::vector<int>{4});
+  window.Status().Cancel();
+  ::close(silent);
+}
+
+// F5 is never taken away by a refresh; a projector whose dialog has just
+// closed is read again at once (here it was switched off meanwhile).
+TEST_F(HostWindowTest, RefreshStaysAvailableAndARowIsReadAgainWhenItsDialogCloses) {
+  Start(2);
+  MainWindow& window = *m_window;
+  // Only the dialog's closing may read the row again in time.
+  for (QTimer* timer : window.findChildren<QTimer*>())
+    if (timer->interval() == kStatusRefreshMs) timer->stop();
+  QAction* refresh = ActionNamed(window, HostText(Msg(7, 10)));
+  window.Status().RefreshAll();
+  ASSERT_TRUE(window.Status().Busy());
+  EXPECT_TRUE(refresh->isEnabled());
+  QTest::keyClick(&window, Qt::Key_F5);
+  EXPECT_TRUE(refresh->isEnabled());
+  WaitForStatus();
+  EXPECT_EQ(Cell(window, 1, Table::kPower), HostText(Msg(7, 28)));
+
   QTimer inModalLoop;
   inModalLoop.setSingleShot(true);
+  bool opened = false;
   QObject::connect(&inModalLoop, &QTimer::timeout, [&] {
     ASSERT_FALSE(ModalDialogs().empty());
     auto* dialog = dynamic_cast<CExpertDlg*>(ModalDialogs().back());
     ASSERT_NE(dialog, nullptr);
-    seen = {true, dialog->m_strProjectorName, "", dialog->m_nModelType, dialog->m_nModelNo};
-    seen.address = dialog->GetWindowText();
-    QWidget* widget = m_display.display().WidgetFor(dialog->GetSafeHwnd());
-    ASSERT_NE(widget, nullptr);
-    widget->close();  // the close box: Escape
+    opened = dialog->m_strProjectorName == "Room 1";
+    m_servers[1]->Served().SetValue(0x6000, 0, 0);  // switched off from the dialog
+    m_display.display().WidgetFor(dialog->GetSafeHwnd())->close();
   });
-  // A press then a double click, as the window system delivers a double click.
-  QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  window.Table().selectRow(1);
   inModalLoop.start(0);
-  QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  QTest::keyClick(&window.Table(), Qt::Key_Return);
+  ASSERT_TRUE(opened);
+  QTRY_COMPARE_WITH_TIMEOUT(Cell(window, 1, Table::kPower), HostText(Msg(7, 29)), 5000);
+  EXPECT_EQ(Cell(window, 0, Table::kPower), HostText(Msg(7, 28)));
+}
 
-  ASSERT_TRUE(seen.opened);
-  EXPECT_EQ(seen.name, entry.name);
-  EXPECT_EQ(seen.type, 5);
-  EXPECT_EQ(seen.model, 44);
-  // The caption names the projector and the address the hand-off formatted.
-  EXPECT_NE(seen.address.find("127.0.0.1"), std::string::npos) << seen.address;
-  EXPECT_TRUE(ModalDialogs().empty());
+// Geometry and column widths come back in the next window.
+TEST_F(HostWindowTest, RemembersItsLayoutAndKeepsWhereTheListComesFromInTheStatusBar) {
+  Start(1);
+  m_window->resize(900, 380);
+  m_window->Table().setColumnWidth(Table::kGroup, 177);
+  m_window->close();
+  Open();
+  EXPECT_EQ(m_window->size(), QSize(900, 380));
+  EXPECT_EQ(m_window->Table().columnWidth(Table::kGroup), 177);
+
+  // Where the list comes from stays in the bar whatever a menu shows there.
+  m_window->statusBar()->showMessage("a menu's status tip");
+  EXPECT_TRUE(m_window->findChild<QLabel*>("listFile")->isVisible());
+  EXPECT_TRUE(UserDocumentationFile().endsWith("/README.md")) << UserDocumentationFile().toStdString();
 }
 
 }  // namespace
@@ -115,5 +290,9 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
+  // The window's settings go to a directory of the test's own, never the user's.
+  host::test::ScratchDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings.Path().string()));
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings.Path().string()));
   return RUN_ALL_TESTS();
 }
