@@ -34,8 +34,6 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
     };
     if (arg == "--help" || arg == "-h") {
       options.help = true;
-    } else if (arg == "--version") {
-      options.version = true;
     } else if (arg == "--serial") {
       options.serial = true;
     } else if (arg == "--model") {
@@ -111,7 +109,7 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
       return std::nullopt;
     }
   }
-  if (options.help || options.version) return options;
+  if (options.help) return options;
   if (options.model.empty()) {
     error = "--model TYPE/MODEL is required";
     return std::nullopt;
@@ -148,7 +146,6 @@ const char* Usage() {
          "                          cools down\n"
          "  --class 1|2             the PJLink class served (default 2)\n"
          "  --close-after-reply     close each connection after its first response\n"
-         "  --version               show the program's name and version\n"
          "  --help                  show this text\n";
 }
 

@@ -13,7 +13,6 @@ namespace sim::pjsim {
 
 struct Options {
   bool help = false;
-  bool version = false;
   std::string model;        // "type/model" of the model database
   bool serial = false;      // a pseudo-terminal in place of a TCP listener
   std::string address;      // 127.x.x.x

@@ -25,10 +25,6 @@ int main(int argc, char** argv) {
     std::fputs(pjsim::Usage(), stdout);
     return 0;
   }
-  if (options->version) {
-    std::puts("pjsim " EXPERT_VERSION);
-    return 0;
-  }
 
   std::shared_ptr<Projector> projector;
   try {
