@@ -26,8 +26,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Connections served at once; more wait in the listen queue until one leaves.
+// Connections served at once by one projector; more wait in its listen queue
+// until one leaves.
 constexpr std::size_t kMaxClients = 8;
+// Events taken from epoll per wait.
+constexpr int kEventBatch = 64;
 // No client holds a place for long without earning it: the handshake must be
 // over this soon after the connect (room for a client on a busy machine to
 // stretch its password), and a frame begun must be complete this soon after
@@ -57,6 +60,8 @@ struct Pending {
 struct Client {
   int fd = -1;
   int id = 0;
+  std::size_t site = 0;                    // the projector it talks to
+  bool silent = false;                     // a dead projector's: read and never answered
   std::unique_ptr<Conversation> server;
   std::deque<Pending> pending;             // replies not yet due
   std::vector<std::uint8_t> out;           // due, not yet taken by the client
@@ -67,21 +72,42 @@ struct Client {
   bool gone = false;
 };
 
+// One projector the loop serves, on a listener of its own (or the serial line).
+struct Site {
+  std::shared_ptr<Projector> projector;
+  ServerOptions options;
+  bool dead = false;  // accepts connections and never answers
+  int listen = -1;
+  std::uint16_t port = 0;
+  bool listenPaused = false;
+  std::size_t clients = 0;
+};
+
 class Loop {
  public:
-  Loop(std::shared_ptr<Projector> projector, const ServerOptions& options, bool serial)
-      : m_projector(std::move(projector)),
-        m_options(options),
-        m_serial(serial),
-        m_epoll(epoll_create1(EPOLL_CLOEXEC)) {
-    if (!m_options.throttle) m_options.throttle = std::make_shared<GuessThrottle>(kRejectionSpacing);
+  // Serves each projector as an independent one: its own port, its own
+  // clients and its own guess throttle. The last `dead` of them accept
+  // connections and never answer.
+  Loop(std::vector<std::shared_ptr<Projector>> projectors, const ServerOptions& options, bool serial,
+       std::size_t dead = 0)
+      : m_serial(serial), m_epoll(epoll_create1(EPOLL_CLOEXEC)) {
+    m_options = options;
+    for (std::size_t i = 0; i < projectors.size(); ++i) {
+      Site site;
+      site.projector = std::move(projectors[i]);
+      site.options = options;
+      if (!site.options.throttle) site.options.throttle = std::make_shared<GuessThrottle>(kRejectionSpacing);
+      site.dead = i + dead >= projectors.size();
+      m_sites.push_back(std::move(site));
+    }
     // Stretching the password takes a while: once here, not in a client's turn.
     if (!m_options.password.empty()) beamlink::ProjectorSecret(m_options.password);
   }
 
   ~Loop() {
     for (Client& client : m_clients) close(client.fd);
-    if (m_listen >= 0) close(m_listen);
+    for (const Site& site : m_sites)
+      if (site.listen >= 0) close(site.listen);
     if (m_slave >= 0) close(m_slave);
     if (m_stop >= 0) close(m_stop);
     if (m_epoll >= 0) close(m_epoll);
@@ -113,25 +139,36 @@ class Loop {
     return m_stop;
   }
 
-  // `announce` may be null; the port bound is Port() either way.
-  bool Listen(const std::string& address, std::uint16_t port, std::FILE* announce) {
-    m_listen = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (m_listen < 0) return Fail(Errno("socket"));
+  // Every projector on its own port: `first`, `first` + 1, ..., or free
+  // ports when `first` is 0. `announce` may be null; the ports bound are
+  // Ports() either way.
+  bool Listen(const std::string& address, std::uint16_t first, std::FILE* announce) {
+    if (first != 0 && first + m_sites.size() - 1 > 65535) return Fail("the ports run past 65535");
+    for (std::size_t i = 0; i < m_sites.size(); ++i)
+      if (!ListenOne(i, address, static_cast<std::uint16_t>(first == 0 ? 0 : first + i), announce)) return false;
+    return true;
+  }
+
+  bool ListenOne(std::size_t index, const std::string& address, std::uint16_t port, std::FILE* announce) {
+    Site& site = m_sites[index];
+    int& listenFd = site.listen;
+    listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (listenFd < 0) return Fail(Errno("socket"));
     const int yes = 1;
-    setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    setsockopt(listenFd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     sockaddr_in where{};
     where.sin_family = AF_INET;
     where.sin_port = htons(port);
     if (inet_pton(AF_INET, address.c_str(), &where.sin_addr) != 1) return Fail("bad address " + address);
-    if (bind(m_listen, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0)
+    if (bind(listenFd, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0)
       return Fail(Errno(("bind " + address + ":" + std::to_string(port)).c_str()));
-    if (listen(m_listen, 16) != 0) return Fail(Errno("listen"));
-    if (!Watch(m_listen, kListenTag)) return false;
+    if (listen(listenFd, 16) != 0) return Fail(Errno("listen"));
+    if (!Watch(listenFd, kListenBase | index)) return false;
     socklen_t size = sizeof where;
-    getsockname(m_listen, reinterpret_cast<sockaddr*>(&where), &size);
-    m_port = ntohs(where.sin_port);
+    getsockname(listenFd, reinterpret_cast<sockaddr*>(&where), &size);
+    site.port = ntohs(where.sin_port);
     if (announce) {
-      std::fprintf(announce, "listening %s:%u\n", address.c_str(), static_cast<unsigned>(m_port));
+      std::fprintf(announce, "listening %s:%u\n", address.c_str(), static_cast<unsigned>(site.port));
       std::fflush(announce);
     }
     return true;
@@ -140,7 +177,7 @@ class Loop {
   bool OpenTerminal(std::FILE* announce) {
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (master < 0) return Fail(Errno("posix_openpt"));
-    if (!AddClient(master)) return false;
+    if (!AddClient(master, 0)) return false;
     if (grantpt(master) != 0 || unlockpt(master) != 0) return Fail(Errno("grantpt/unlockpt"));
     char path[128];
     if (ptsname_r(master, path, sizeof path) != 0) return Fail(Errno("ptsname"));
@@ -160,7 +197,7 @@ class Loop {
   // Waits with epoll: the descriptors are registered once, not handed to
   // the kernel again before every wait as poll would need.
   int Run() {
-    epoll_event events[kMaxClients + 2];
+    epoll_event events[kEventBatch];
     for (;;) {
       const int count = epoll_wait(m_epoll, events, static_cast<int>(std::size(events)), Timeout());
       if (count < 0) {
@@ -177,8 +214,8 @@ class Loop {
             Log(std::string("stopping on ") + strsignal(static_cast<int>(info.ssi_signo)));
           return 0;
         }
-        if (tag == kListenTag) {
-          Accept();
+        if ((tag & kListenBase) != 0) {
+          Accept(static_cast<std::size_t>(tag & ~kListenBase));
           continue;
         }
         for (Client& client : m_clients) {
@@ -193,13 +230,21 @@ class Loop {
         if (!c.gone) return false;
         epoll_ctl(m_epoll, EPOLL_CTL_DEL, c.fd, nullptr);
         close(c.fd);
+        Site& site = m_sites[c.site];
+        --site.clients;
+        if (site.listenPaused && site.clients < kMaxClients) WatchListener(c.site, true);
         return true;
       });
-      if (m_listenPaused && m_clients.size() < kMaxClients) WatchListener(true);
     }
   }
 
- std::uint16_t Port() const { return m_port; }
+  std::uint16_t Port() const { return m_sites.empty() ? 0 : m_sites.front().port; }
+  std::vector<std::uint16_t> Ports() const {
+    std::vector<std::uint16_t> ports;
+    for (const Site& site : m_sites) ports.push_back(site.port);
+    return ports;
+  }
+  Projector& Served(std::size_t index) const { return *m_sites.at(index).projector; }
   // Why setting up failed.
   const std::string& Error() const { return m_error; }
 
@@ -214,9 +259,11 @@ class Loop {
     return false;
   }
 
-  // Client ids are positive; these tags stand for the other descriptors.
+  // Client ids are positive ints; these tags stand for the other
+  // descriptors: the stop descriptor, and each projector's listener (its
+  // index under the high bit).
   static constexpr std::uint64_t kStopTag = 0;
-  static constexpr std::uint64_t kListenTag = ~std::uint64_t{0};
+  static constexpr std::uint64_t kListenBase = std::uint64_t{1} << 62;
 
   bool Watch(int fd, std::uint64_t tag) {
     if (m_epoll < 0) return Fail(Errno("epoll_create1"));
@@ -229,12 +276,13 @@ class Loop {
 
   // While every place is taken the listener is not watched: new clients
   // wait in the listen queue and are taken in as places free up.
-  void WatchListener(bool on) {
+  void WatchListener(std::size_t index, bool on) {
+    Site& site = m_sites[index];
     epoll_event event{};
     event.events = on ? std::uint32_t{EPOLLIN} : 0u;
-    event.data.u64 = kListenTag;
-    epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listen, &event);
-    m_listenPaused = !on;
+    event.data.u64 = kListenBase | index;
+    epoll_ctl(m_epoll, EPOLL_CTL_MOD, site.listen, &event);
+    site.listenPaused = !on;
   }
 
   void WatchOutput(Client& client, bool on) {
@@ -247,7 +295,7 @@ class Loop {
   }
 
   // Takes `fd`; false (and closed) when it cannot be watched.
-  bool AddClient(int fd) {
+  bool AddClient(int fd, std::size_t site) {
     const int id = ++m_lastId;
     if (!Watch(fd, static_cast<std::uint64_t>(id))) {
       close(fd);
@@ -256,9 +304,14 @@ class Loop {
     Client client;
     client.fd = fd;
     client.id = id;
-    client.server = NewServer(client.id);
+    client.site = site;
+    client.silent = m_sites[site].dead;
     client.connected = Clock::now();
-    Queue(client, client.server->Start());
+    if (!client.silent) {
+      client.server = NewServer(client);
+      Queue(client, client.server->Start());
+    }
+    ++m_sites[site].clients;
     m_clients.push_back(std::move(client));
     return true;
   }
@@ -277,7 +330,7 @@ class Loop {
     client.closeAfterOut = false;
     client.frameStarted.reset();
     WatchOutput(client, false);
-    client.server = NewServer(client.id);
+    client.server = NewServer(client);
     Queue(client, client.server->Start());
   }
 
@@ -287,27 +340,32 @@ class Loop {
       client.pending.push_back(Pending{std::move(output.bytes), now + output.delay, output.close});
   }
 
-  std::unique_ptr<Conversation> NewServer(int id) {
-    ServerOptions options = m_options;
-    const auto log = m_options.log;
-    const std::string who = m_serial ? "serial: " : "client " + std::to_string(id) + ": ";
+  std::unique_ptr<Conversation> NewServer(const Client& client) {
+    const Site& site = m_sites[client.site];
+    ServerOptions options = site.options;
+    const auto log = site.options.log;
+    const std::string who = m_serial ? "serial: " : "client " + std::to_string(client.id) + ": ";
     if (log) options.log = [log, who](const std::string& line) { log(who + line); };
-    return OpenConversation(m_projector, options);
+    return OpenConversation(site.projector, options);
   }
 
-  void Accept() {
-    if (m_clients.size() >= kMaxClients) {
-      WatchListener(false);
+  void Accept(std::size_t index) {
+    if (index >= m_sites.size()) return;
+    Site& site = m_sites[index];
+    if (site.clients >= kMaxClients) {
+      WatchListener(index, false);
       return;
     }
-    const int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    const int fd = accept4(site.listen, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd < 0) return;
-    if (m_projector->GetFaults().Unreachable()) {
+    if (site.projector->GetFaults().Unreachable()) {
       Log("refusing a connection: unreachable (fault)");
       close(fd);
       return;
     }
-    if (AddClient(fd)) Log("client " + std::to_string(m_clients.back().id) + " connected");
+    if (AddClient(fd, index))
+      Log("client " + std::to_string(m_clients.back().id) + " connected" +
+          (m_sites.size() > 1 ? " to port " + std::to_string(site.port) : "") + (site.dead ? " (silent)" : ""));
   }
 
   void ReadFrom(Client& client) {
@@ -321,6 +379,7 @@ class Loop {
       }
       return;
     }
+    if (client.silent) return;  // a dead projector hears and says nothing
     const auto now = Clock::now();
     Queue(client, client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))));
     if (!client.server->MidFrame())
@@ -332,7 +391,7 @@ class Loop {
     // the client has seen the last reply and can answer it with a new hello.
     if (m_serial && client.server->Closed()) {
       tcflush(client.fd, TCIFLUSH);
-      client.server = NewServer(client.id);
+      client.server = NewServer(client);
       client.frameStarted.reset();
       Queue(client, client.server->Start());
     }
@@ -381,6 +440,7 @@ class Loop {
   // When a client's handshake or half-sent frame runs out of time.
   std::optional<Clock::time_point> Expiry(const Client& client) const {
     std::optional<Clock::time_point> at;
+    if (client.silent) return at;  // held until the client gives up
     if (client.frameStarted) at = *client.frameStarted + kFrameIdleLimit;
     // A rejected client waits for its verdict, which the throttle spaces out.
     if (!m_serial && !client.server->Serving() && client.pending.empty() && client.out.empty()) {
@@ -415,7 +475,7 @@ class Loop {
     return static_cast<int>(std::clamp<long long>(wait, 0, 60'000));
   }
 
-  std::shared_ptr<Projector> m_projector;
+  std::vector<Site> m_sites;
   ServerOptions m_options;
   bool m_serial;
   int m_epoll = -1;
@@ -423,9 +483,6 @@ class Loop {
   bool m_stopBySignal = false;
   bool m_quiet = false;
   std::string m_error;
-  std::uint16_t m_port = 0;
-  int m_listen = -1;
-  bool m_listenPaused = false;
   int m_slave = -1;
   int m_lastId = 0;
   std::vector<Client> m_clients;
@@ -435,21 +492,25 @@ class Loop {
 
 int ServeTcp(std::shared_ptr<Projector> projector, const ServerOptions& options, const std::string& address,
              std::uint16_t port, std::FILE* announce) {
-  Loop loop(std::move(projector), options, false);
-  if (!loop.CatchSignals() || !loop.Listen(address, port, announce)) return 1;
+  return ServeTcpFleet({std::move(projector)}, options, address, port, 0, announce);
+}
+
+int ServeTcpFleet(std::vector<std::shared_ptr<Projector>> projectors, const ServerOptions& options,
+                  const std::string& address, std::uint16_t firstPort, std::size_t dead, std::FILE* announce) {
+  Loop loop(std::move(projectors), options, false, dead);
+  if (!loop.CatchSignals() || !loop.Listen(address, firstPort, announce)) return 1;
   return loop.Run();
 }
 
 int ServeSerial(std::shared_ptr<Projector> projector, const ServerOptions& options, std::FILE* announce) {
-  Loop loop(std::move(projector), options, true);
+  Loop loop({std::move(projector)}, options, true);
   if (!loop.CatchSignals() || !loop.OpenTerminal(announce)) return 1;
   return loop.Run();
 }
 
 struct LoopbackService::Running {
-  Running(std::shared_ptr<Projector> served, const ServerOptions& options)
-      : projector(served), loop(std::move(served), options, false) {}
-  std::shared_ptr<Projector> projector;
+  Running(std::vector<std::shared_ptr<Projector>> served, const ServerOptions& options, std::size_t dead)
+      : loop(std::move(served), options, false, dead) {}
   Loop loop;
   int stop = -1;
   std::thread thread;
@@ -457,9 +518,15 @@ struct LoopbackService::Running {
 
 std::unique_ptr<LoopbackService> LoopbackService::Start(std::shared_ptr<Projector> projector, ServerOptions options,
                                                         std::string& error, std::uint16_t port) {
-  auto running = std::make_unique<Running>(std::move(projector), options);
+  return Start(std::vector{std::move(projector)}, std::move(options), error, 0, port);
+}
+
+std::unique_ptr<LoopbackService> LoopbackService::Start(std::vector<std::shared_ptr<Projector>> projectors,
+                                                        ServerOptions options, std::string& error, std::size_t dead,
+                                                        std::uint16_t firstPort) {
+  auto running = std::make_unique<Running>(std::move(projectors), options, dead);
   running->stop = running->loop.StopOnEvent();
-  if (running->stop < 0 || !running->loop.Listen("127.0.0.1", port, nullptr)) {
+  if (running->stop < 0 || !running->loop.Listen("127.0.0.1", firstPort, nullptr)) {
     error = running->loop.Error();
     return nullptr;
   }
@@ -479,6 +546,8 @@ LoopbackService::~LoopbackService() {
 
 std::uint16_t LoopbackService::Port() const { return m_running->loop.Port(); }
 
-Projector& LoopbackService::Served() const { return *m_running->projector; }
+std::vector<std::uint16_t> LoopbackService::Ports() const { return m_running->loop.Ports(); }
+
+Projector& LoopbackService::Served(std::size_t index) const { return m_running->loop.Served(index); }
 
 }  // namespace sim::pjsim

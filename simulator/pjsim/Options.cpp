@@ -34,6 +34,21 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
     };
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--verbose") {
+      options.verbose = true;
+    } else if (arg == "--count" || arg == "--dead") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      unsigned number = 0;
+      const unsigned least = arg == "--count" ? 1 : 0;
+      if (!ParseNumber(*v, number, kMaxCount) || number < least) {
+        error = std::string(arg) + " takes a number " + std::to_string(least) + ".." + std::to_string(kMaxCount) +
+                ", got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      (arg == "--count" ? options.count : options.dead) = number;
     } else if (arg == "--serial") {
       options.serial = true;
     } else if (arg == "--model") {
@@ -109,7 +124,7 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
       return std::nullopt;
     }
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (options.model.empty()) {
     error = "--model TYPE/MODEL is required";
     return std::nullopt;
@@ -120,6 +135,19 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
   }
   if (options.pjlink && options.serial) {
     error = "PJLink is served over TCP only: use --listen";
+    return std::nullopt;
+  }
+  if (options.serial && options.count != 1) {
+    error = "--count needs --listen: a pseudo-terminal serves one projector";
+    return std::nullopt;
+  }
+  if (options.dead > options.count) {
+    error = "--dead " + std::to_string(options.dead) + " is more than --count " + std::to_string(options.count);
+    return std::nullopt;
+  }
+  if (options.port != 0 && options.port + options.count - 1 > 65535) {
+    error = "--count " + std::to_string(options.count) + " from port " + std::to_string(options.port) +
+            " runs past port 65535";
     return std::nullopt;
   }
   return options;
@@ -146,6 +174,13 @@ const char* Usage() {
          "                          cools down\n"
          "  --class 1|2             the PJLink class served (default 2)\n"
          "  --close-after-reply     close each connection after its first response\n"
+         "  --count N               serve N independent projectors of the model on\n"
+         "                          ports PORT to PORT+N-1 (N free ports for PORT 0),\n"
+         "                          one \"listening\" line each (TCP only, N up to 4096)\n"
+         "  --dead K                the last K of them accept connections and never\n"
+         "                          answer\n"
+         "  --verbose               the projector library's diagnostics on stderr\n"
+         "  --version               show the version\n"
          "  --help                  show this text\n";
 }
 

@@ -13,6 +13,8 @@ namespace sim::pjsim {
 
 struct Options {
   bool help = false;
+  bool version = false;
+  bool verbose = false;     // the library's diagnostics on stderr
   std::string model;        // "type/model" of the model database
   bool serial = false;      // a pseudo-terminal in place of a TCP listener
   std::string address;      // 127.x.x.x
@@ -26,7 +28,13 @@ struct Options {
   int pjlinkClass = 2;
   std::chrono::milliseconds warmup{0};
   bool closeAfterReply = false;
+  // Independent projectors served (TCP only), on consecutive ports from
+  // `port` (or free ports); the last `dead` of them never answer.
+  unsigned count = 1;
+  unsigned dead = 0;
 };
+
+inline constexpr unsigned kMaxCount = 4096;
 
 // Parses the arguments after the program name; nullopt with `error` when
 // they are wrong.

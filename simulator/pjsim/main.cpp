@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "beamlink/Log.h"
 #include "models/ModelDatabase.h"
 #include "simulator/pjsim/Daemon.h"
 #include "simulator/pjlink/PjLinkServer.h"
@@ -25,8 +26,13 @@ int main(int argc, char** argv) {
     std::fputs(pjsim::Usage(), stdout);
     return 0;
   }
+  if (options->version) {
+    std::puts("pjsim " EXPERT_VERSION);
+    return 0;
+  }
+  beamlink::SetVerbose(options->verbose);
 
-  std::shared_ptr<Projector> projector;
+  std::vector<std::shared_ptr<Projector>> projectors;
   try {
     const auto database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
     const models::ModelDescription* model = database.Find(options->model);
@@ -37,7 +43,7 @@ int main(int argc, char** argv) {
     ProjectorOptions projectorOptions;
     projectorOptions.cooldown = options->cooldown;
     projectorOptions.power = options->power;
-    projector = std::make_shared<Projector>(*model, projectorOptions);
+    for (unsigned i = 0; i < options->count; ++i) projectors.push_back(std::make_shared<Projector>(*model, projectorOptions));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "pjsim: %s\n", e.what());
     return 2;
@@ -48,8 +54,10 @@ int main(int argc, char** argv) {
   serverOptions.log = [](const std::string& line) { std::fprintf(stderr, "pjsim: %s\n", line.c_str()); };
   if (options->pjlink)
     serverOptions.protocol = pjlink::PjLinkProtocol({options->pjlinkClass, options->warmup, options->closeAfterReply});
-  std::fprintf(stderr, "pjsim: model %s (%s)%s\n", projector->Model().Key().c_str(), projector->Model().name.c_str(),
+  const Projector& first = *projectors.front();
+  std::fprintf(stderr, "pjsim: model %s (%s)%s\n", first.Model().Key().c_str(), first.Model().name.c_str(),
                options->password.empty() ? "" : ", password required");
-  if (options->serial) return pjsim::ServeSerial(projector, serverOptions, stdout);
-  return pjsim::ServeTcp(projector, serverOptions, options->address, options->port, stdout);
+  if (options->serial) return pjsim::ServeSerial(projectors.front(), serverOptions, stdout);
+  return pjsim::ServeTcpFleet(std::move(projectors), serverOptions, options->address, options->port, options->dead,
+                              stdout);
 }
