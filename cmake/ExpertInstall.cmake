@@ -11,6 +11,11 @@ include(GNUInstallDirs)
 
 # The menu entry's and the icon's name (resources/desktop/).
 set(EXPERT_APP_ID org.expertcontrol.ExpertControl)
+# Installing (cmake --install, cpack) takes what is built; `make install` and
+# `make package` build first. Without this, cpack would build every target
+# again, tests and benchmarks included.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(EXPERT_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/expert-control)
 set(EXPERT_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/expert-control)
 foreach(_dir CMAKE_INSTALL_BINDIR CMAKE_INSTALL_LIBDIR CMAKE_INSTALL_DATADIR)

@@ -19,7 +19,16 @@ add_custom_target(expert_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/package/chang
 install(FILES ${CMAKE_SOURCE_DIR}/resources/package/copyright ${CMAKE_BINARY_DIR}/package/changelog.gz
         DESTINATION ${_docdir})
 
+# Only in the package, not in `make install`: what lintian is told about
+# the ldconfig calls CPack adds (see the file).
+install(FILES ${CMAKE_SOURCE_DIR}/resources/package/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME expert-control
+        COMPONENT debian EXCLUDE_FROM_ALL)
+
 set(CPACK_GENERATOR DEB)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/"
+    "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
 set(CPACK_PACKAGE_NAME expert-control)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Expert Control maintainers")

@@ -75,10 +75,13 @@ check_tree() {
     readelf -d "$library" | grep -q 'RUNPATH.*\[\$ORIGIN\]' || fail "$library: RUNPATH is not \$ORIGIN"
   done
   # Every library of the package comes from this tree, none from the build.
-  if ldd "$root/bin/expert-host" | grep -E 'not found|libexpert\.so|libbeamlink\.so|libpjframework\.so' | grep -vq "=> $root/lib/expert-control/"; then
-    ldd "$root/bin/expert-host" >&2
-    fail "expert-host does not take its libraries from $root/lib/expert-control"
-  fi
+  local libraries name arrow path rest
+  libraries=$(ldd "$root/bin/expert-host")
+  ! grep -q 'not found' <<<"$libraries" || fail "expert-host misses libraries:"$'\n'"$libraries"
+  while read -r name arrow path rest; do
+    [[ "$(realpath "$path")" == "$(realpath "$root")/lib/expert-control/$name" ]] ||
+      fail "expert-host takes $name from $path, not from $root/lib/expert-control"
+  done < <(grep -E '^\s*lib(expert|expert_qtdisplay|beamlink|pjframework)\.so ' <<<"$libraries")
   [[ -s "$root/share/expert-control/lexbase.cat" && -s "$root/share/expert-control/lexzh.cat" ]] || fail "catalogs missing"
   compgen -G "$root/share/expert-control/models/*.json" > /dev/null || fail "model database missing"
   driver_session "$root"
