@@ -62,7 +62,9 @@ struct Result {
 struct Options {
   int parallel = 32;                      // projectors in flight, at least 1
   int timeoutMs = 0;                      // > 0: in place of each entry's reply timeout
-  beamlink::TransportFactory transports;  // empty: the library's own
+  beamlink::TransportFactory transports;  // empty: the library's own (loopback only under EXPERT_LOOPBACK_ONLY)
+  // The models' inputs; null: the default database, loaded once.
+  const models::ModelDatabase* database = nullptr;
 };
 
 class Engine {
@@ -91,7 +93,7 @@ class Engine {
   // Entries not yet started are skipped (no callback); those in flight end
   // within one reply timeout.
   void Cancel();
-  // Blocks until the current job is done.
+  // Blocks until every job started is done (never call it from a callback).
   void Wait();
 
  private:

@@ -235,6 +235,21 @@ std::vector<ProjectorEntry> EntriesFromJson(std::string_view text) {
 }
 
 LoadOutcome ProjectorStore::Load() const {
+  LoadOutcome outcome = Read();
+  if (!outcome.damaged) return outcome;
+  const fs::path aside = AsideName(m_file);
+  std::error_code moved;
+  fs::rename(m_file, aside, moved);
+  if (moved) {
+    outcome.problem += " (it could not be moved aside: " + moved.message() + ")";
+    return outcome;
+  }
+  outcome.kind = LoadOutcome::Kind::MovedAside;
+  outcome.movedTo = aside;
+  return outcome;
+}
+
+LoadOutcome ProjectorStore::Read() const {
   LoadOutcome outcome;
   std::error_code status;
   if (!fs::exists(fs::symlink_status(m_file, status))) {
@@ -271,16 +286,8 @@ LoadOutcome ProjectorStore::Load() const {
   } catch (const json::exception& error) {  // whatever the reader missed is damage too, never a failed start
     outcome.problem = PlainJsonError(error);
   }
-  const fs::path aside = AsideName(m_file);
-  std::error_code moved;
-  fs::rename(m_file, aside, moved);
-  if (moved) {
-    outcome.kind = LoadOutcome::Kind::Kept;
-    outcome.problem += " (it could not be moved aside: " + moved.message() + ")";
-    return outcome;
-  }
-  outcome.kind = LoadOutcome::Kind::MovedAside;
-  outcome.movedTo = aside;
+  outcome.kind = LoadOutcome::Kind::Kept;
+  outcome.damaged = true;
   return outcome;
 }
 

@@ -45,6 +45,7 @@ struct LoadOutcome {
   std::vector<ProjectorEntry> entries;
   std::string problem;  // why the file was not used
   std::filesystem::path movedTo;
+  bool damaged = false;  // the file cannot be understood (Read: left where it is)
 };
 
 class ProjectorStore {
@@ -53,6 +54,9 @@ class ProjectorStore {
   const std::filesystem::path& File() const { return m_file; }
 
   LoadOutcome Load() const;
+  // Load without moving a damaged file aside: Kept, `damaged` set. For
+  // readers that never touch the user's file (expertctl).
+  LoadOutcome Read() const;
   // Writes a temporary file beside the list, flushes it to disk and renames
   // it over the list, so a crash leaves either the old or the new list.
   // Creates the directory (private to the user) when needed. False with

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/ExpertDlg.h"
+#include "pages/common/StatusTexts.h"
 #include "projector/CommandCodes.h"
 
 using namespace expert::pages;
@@ -40,20 +41,12 @@ std::string PowerState(std::uint16_t value) {
   return CatalogText(Msg(5, 30));
 }
 
-std::string ErrorState(std::uint16_t value) {
-  static const CatMsg kByValue[] = {Msg(5, 332), Msg(5, 310), Msg(5, 311), Msg(5, 312), Msg(5, 313),
-                                    Msg(5, 314), Msg(5, 315), Msg(5, 316), Msg(5, 317)};
-  if (value < std::size(kByValue)) return CatalogText(kByValue[value]);
-  if (value == 12) return CatalogText(Msg(5, 413));
-  return CatalogText(Msg(5, 318));  // 9 to 11 and 13 or more
-}
-
 std::string FreezeState(std::uint16_t value) { return CatalogText(value == 1 ? Msg(5, 333) : Msg(5, 336)); }
 
 std::string Hours(std::uint16_t value) { return CatalogText(Msg(5, 320), value); }
 
 const StateText kPower{pjcode::kPowerStatus, kPowerText, PowerState};
-const StateText kError{pjcode::kErrorStatus, kErrorText, ErrorState};
+const StateText kError{pjcode::kErrorStatus, kErrorText, ErrorStatusText};
 const StateText kBlank{pjcode::kBlank, kBlankText, OnOff};
 const StateText kMute{pjcode::kMute, kMuteText, OnOff};
 const StateText kFreeze{pjcode::kFreeze, kFreezeText, FreezeState};

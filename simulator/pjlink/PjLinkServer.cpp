@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
 #include <mutex>
 
 #include "beamlink/Auth.h"
@@ -323,9 +324,21 @@ class PjLinkConversation : public Conversation {
 }  // namespace
 
 ConversationFactory PjLinkProtocol(PjLinkOptions options) {
-  auto warmUp = std::make_shared<WarmUp>();
-  return [options, warmUp](std::shared_ptr<Projector> projector, const ServerOptions& server) {
-    return std::make_unique<PjLinkConversation>(std::move(projector), server, options, warmUp);
+  // One factory may serve many projectors (pjsim --count): each warms up on its own.
+  struct WarmUps {
+    std::mutex mutex;
+    std::map<const Projector*, std::shared_ptr<WarmUp>> byProjector;
+  };
+  auto warmUps = std::make_shared<WarmUps>();
+  return [options, warmUps](std::shared_ptr<Projector> projector, const ServerOptions& server) {
+    std::shared_ptr<WarmUp> warmUp;
+    {
+      std::lock_guard lock(warmUps->mutex);
+      auto& slot = warmUps->byProjector[projector.get()];
+      if (!slot) slot = std::make_shared<WarmUp>();
+      warmUp = slot;
+    }
+    return std::make_unique<PjLinkConversation>(std::move(projector), server, options, std::move(warmUp));
   };
 }
 

@@ -64,6 +64,16 @@ TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
   EXPECT_TRUE(pjlink->pjlink && pjlink->closeAfterReply && pjlink->pjlinkClass == 1 && pjlink->warmup == 40ms);
   EXPECT_FALSE(Parse({"--model", "4/9", "--protocol", "pjlink", "--serial"}));  // PJLink is TCP only
   EXPECT_FALSE(Parse({"--model", "4/9", "--class", "3", "--listen", "127.0.0.1:0"}));
+
+  // Many projectors: TCP only, the dead ones among them, the ports within range.
+  const auto fleet = Parse({"--model", "5/30", "--count", "500", "--dead", "25", "--listen", "127.0.0.1:0"});
+  ASSERT_TRUE(fleet);
+  EXPECT_TRUE(fleet->count == 500 && fleet->dead == 25);
+  EXPECT_FALSE(Parse({"--model", "5/30", "--count", "0", "--listen", "127.0.0.1:0"}));
+  EXPECT_FALSE(Parse({"--model", "5/30", "--count", "2", "--dead", "3", "--listen", "127.0.0.1:0"}));
+  EXPECT_FALSE(Parse({"--model", "5/30", "--count", "2", "--serial"}));
+  EXPECT_FALSE(Parse({"--model", "5/30", "--count", "10", "--listen", "127.0.0.1:65530"}, &error));
+  EXPECT_NE(error.find("65535"), std::string::npos) << error;
 }
 
 // pjsim as a child process: stdout on a pipe, stderr discarded.
