@@ -40,9 +40,10 @@ audio, screen and the projector's own options. Projectors are reached on
 the network, with the package's own protocol or PJLink, or on a serial
 port.
 
-The package holds the desktop application expert-host, the simulated
-projector pjsim, the JSON-lines automation driver expert-driver and the
-viewer expert-qt-view, with their manual pages. Texts are in English and
+The package holds the desktop application expert-host, its command-line
+companion expertctl for many projectors at once, the simulated projector
+pjsim, the JSON-lines automation driver expert-driver and the viewer
+expert-qt-view, with their manual pages. Texts are in English and
 Simplified Chinese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

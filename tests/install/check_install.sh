@@ -48,6 +48,13 @@ driver_session() {
     '{"cmd":"tab","index":1,"seq":2}' \
     '{"cmd":"events","seq":3}' \
     '{"cmd":"close","seq":4}' | "$root/bin/expert-driver") || fail "$root/bin/expert-driver failed"
+  # expertctl from the same tree reads a list holding that projector.
+  printf '{"version":1,"projectors":[{"name":"Lab","type":5,"model":30,"connection":"network",%s}]}\n' \
+    '"address":"127.0.0.1","port":'"$port"',"password":"","timeout_ms":2000' > "$work/projectors.json"
+  local status
+  status=$("$root/bin/expertctl" --list "$work/projectors.json" status Lab) ||
+    fail "$root/bin/expertctl status failed:"$'\n'"$status"
+  grep -Eq '^Lab +on ' <<<"$status" || fail "expertctl from $root: the projector is not reported on:"$'\n'"$status"
   kill "$pjsim_pid"; wait "$pjsim_pid" || true; pjsim_pid=
   grep -q '"caption":"Expert Control - PV-5300' <<<"$replies" ||
     fail "driver from $root: no translated caption with the model's name:"$'\n'"$replies"
@@ -59,7 +66,7 @@ driver_session() {
 
 check_tree() {
   local root=$1
-  for program in expert-host pjsim expert-driver; do
+  for program in expert-host expertctl pjsim expert-driver; do
     [[ -x "$root/bin/$program" ]] || fail "$root/bin/$program is not installed"
   done
   for program in "$root"/bin/*; do
