@@ -54,7 +54,7 @@ driver_session() {
   local status
   status=$("$root/bin/expertctl" --list "$work/projectors.json" status Lab) ||
     fail "$root/bin/expertctl status failed:"$'\n'"$status"
-  grep -Eq '^Lab +on ' <<<"$status" || fail "expertctl from $root: the projector is not reported on:"$'\n'"$status"
+  grep -Eq '^Lab +- +on ' <<<"$status" || fail "expertctl from $root: the projector is not reported on:"$'\n'"$status"
   kill "$pjsim_pid"; wait "$pjsim_pid" || true; pjsim_pid=
   grep -q '"caption":"Expert Control - PV-5300' <<<"$replies" ||
     fail "driver from $root: no translated caption with the model's name:"$'\n'"$replies"
