@@ -6,14 +6,23 @@ JOBS       ?= $(shell nproc)
 # No "Entering directory" lines from the nested makes of the CMake build.
 MAKEFLAGS  += --no-print-directory
 # Debian packages the build and the tests need.
-PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
+# help2man writes the manual pages, rsvg-convert the icon's PNG sizes; the
+# install check validates the menu entry and the metainfo.
+PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei \
+            help2man librsvg2-bin desktop-file-utils appstream
+# `make package` only: dpkg-shlibdeps (dpkg-dev, file) and lintian.
+PACKAGE_PACKAGES := dpkg-dev file lintian
+# `make install`: the prefix; DESTDIR, when given, is put before it.
+PREFIX ?= /usr/local
 
-.PHONY: all build run test test-normal test-asan deps bench clean
+.PHONY: all build run test test-normal test-asan deps deps-package install package bench clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+# Installs the Debian packages of $(1) that are missing (as root), or names
+# the apt-get line to run.
+define ensure_packages
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  if [ "$$(id -u)" = 0 ]; then \
 	    echo "Installing missing packages:" $$missing; \
@@ -25,6 +34,13 @@ deps:
 	    exit 1; \
 	  fi; \
 	fi
+endef
+
+deps:
+	$(call ensure_packages,$(PACKAGES))
+
+deps-package:
+	$(call ensure_packages,$(PACKAGE_PACKAGES))
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -57,6 +73,19 @@ screenshots: build
 	cp out/readme-screens/host.png docs/images/host.png
 	cp out/readme-screens/pv-4090-demo_tab8-control.png docs/images/page.png
 
+# The programs, their libraries, data, manual pages and desktop files under
+# $(DESTDIR)$(PREFIX) (docs/install.md).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package in $(BUILD)/package/, checked by lintian.
+package: build deps-package
+	rm -f $(BUILD)/package/*.deb
+	cd $(BUILD) && cpack --config CPackConfig.cmake
+	lintian --fail-on error $(BUILD)/package/expert-control_*.deb
+	@echo "Package:" $(BUILD)/package/expert-control_*.deb
+
+# The normal build's suite includes the install check (tests/install/).
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 

@@ -50,8 +50,9 @@ constexpr CatMsg Msg(int category, int number) { return CatMsg{category, number}
 int LoadCatalog();
 // The same, searching only `directories` (in order).
 int LoadCatalogFrom(const std::vector<std::string>& directories);
-// $EXPERT_CATALOG_DIR (when set), the directory of the module's library, the
-// installed data directory.
+// $EXPERT_CATALOG_DIR (when set), the directory of the module's library (the
+// build tree), the data directory seen from that library (an installed tree:
+// lib/expert-control/../../share/expert-control).
 std::vector<std::string> CatalogSearchDirectories();
 void FreeCatalog();
 

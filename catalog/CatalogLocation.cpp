@@ -1,26 +1,25 @@
 // Where LoadCatalog looks for the catalog files.
-#include <dlfcn.h>
-
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "catalog/Catalog.h"
+#include "datadir/DataDirectory.h"
 
 std::vector<std::string> CatalogSearchDirectories() {
   std::vector<std::string> directories;
   if (const char* fromEnvironment = std::getenv("EXPERT_CATALOG_DIR"); fromEnvironment != nullptr && *fromEnvironment) {
     directories.emplace_back(fromEnvironment);
   }
-  // The catalogs are built and installed beside the module's own library.
-  Dl_info info{};
-  if (::dladdr(reinterpret_cast<void*>(&CatalogSearchDirectories), &info) != 0 && info.dli_fname != nullptr) {
-    const std::string library = info.dli_fname;
-    const std::size_t slash = library.rfind('/');
-    if (slash != std::string::npos) directories.push_back(slash == 0 ? "/" : library.substr(0, slash));
+  // The build puts the catalogs beside the module's own library; an install
+  // puts them in share/expert-control, found from the library's directory so
+  // that a tree moved to another prefix still finds them.
+  const std::filesystem::path library =
+      datadir::ObjectDirectory(reinterpret_cast<const void*>(&CatalogSearchDirectories));
+  if (!library.empty()) {
+    directories.push_back(library.string());
+    directories.push_back(datadir::LibraryDataDirectory(library).string());
   }
-#ifdef EXPERT_CATALOG_INSTALL_DIR
-  directories.emplace_back(EXPERT_CATALOG_INSTALL_DIR);
-#endif
   return directories;
 }

@@ -13,9 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
-#ifndef EXPERT_MODEL_DB_DIR
-#define EXPERT_MODEL_DB_DIR "models/db"
-#endif
+#include "datadir/DataDirectory.h"
 
 namespace models {
 namespace fs = std::filesystem;
@@ -98,7 +96,9 @@ ModelDatabase ModelDatabase::Load(const fs::path& dir) {
 fs::path ModelDatabase::DefaultDirectory() {
   const char* fromEnvironment = std::getenv("EXPERT_MODEL_DB");
   if (fromEnvironment != nullptr && *fromEnvironment != '\0') return fromEnvironment;
-  return EXPERT_MODEL_DB_DIR;
+  // Installed: share/expert-control/models beside the program's bin; the
+  // build tree has the same layout (build/share/expert-control/models).
+  return datadir::ProgramDataDirectory() / "models";
 }
 
 const ModelDescription* ModelDatabase::Find(int type, int model) const {

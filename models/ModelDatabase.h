@@ -22,7 +22,8 @@ class ModelDatabase {
   static ModelDatabase Load(const std::filesystem::path& dir);
 
   // The directory named by the environment variable EXPERT_MODEL_DB when it is
-  // set and not empty, otherwise the one built in.
+  // set and not empty, otherwise share/expert-control/models seen from the
+  // running program's directory (bin/), in the build tree and installed alike.
   static std::filesystem::path DefaultDirectory();
 
   // nullptr when the model is unknown. Pointers stay valid as long as the

@@ -2,7 +2,7 @@
 // database against an in-process simulated projector, for looking at pages
 // and trying them by hand.
 //
-//   expert-qt-view [TYPE/MODEL] [--latency MS]
+//   expert-qt-view [TYPE/MODEL] [--latency MS] [--verbose]
 #include <QApplication>
 #include <cerrno>
 #include <cstdlib>
@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "beamlink/Log.h"
 #include "display/qt/BusyCursor.h"
 #include "display/qt/QtDisplay.h"
 #include "frame/ExpertDlg.h"
@@ -23,7 +24,7 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: expert-qt-view [TYPE/MODEL] [--latency MS]\n"
+    "usage: expert-qt-view [TYPE/MODEL] [--latency MS] [--verbose]\n"
     "\n"
     "Opens the Expert Control dialog of one model of the model database against\n"
     "an in-process simulated projector, for trying pages by hand.\n"
@@ -31,12 +32,16 @@ constexpr char kUsage[] =
     "  TYPE/MODEL     the model, such as 4/9 (default 5/30)\n"
     "  --latency MS   the simulated projector answers each call after MS\n"
     "                 milliseconds (0 to 60000; default 0)\n"
+    "  --verbose      print the projector library's diagnostics on stderr\n"
+    "  --version      show the program's name and version\n"
     "  --help         show this text\n";
 
 struct Options {
   std::string model = "5/30";
   int latencyMs = 0;
   bool help = false;
+  bool version = false;
+  bool verbose = false;
 };
 
 // Reads the arguments; on a bad one, says which and why in `error`.
@@ -45,6 +50,10 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--verbose") {
+      options.verbose = true;
     } else if (arg == "--latency") {
       if (i + 1 >= argc) {
         error = "--latency needs a number of milliseconds";
@@ -83,6 +92,11 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
+  if (options.version) {
+    std::cout << "expert-qt-view " EXPERT_VERSION "\n";
+    return 0;
+  }
+  if (options.verbose) beamlink::SetVerbose(true);
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
     std::cerr << "expert-qt-view: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;

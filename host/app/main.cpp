@@ -12,8 +12,10 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "beamlink/Log.h"
 #include "display/qt/QtDisplay.h"
 #include "framework/Wnd.h"
+#include "host/app/AppIcon.h"
 #include "host/app/DisplayProbe.h"
 #include "host/app/HostText.h"
 #include "host/app/MainWindow.h"
@@ -52,6 +54,11 @@ int main(int argc, char** argv) {
     std::fputs(host::kHostUsage, stdout);
     return 0;
   }
+  if (options->version) {
+    std::puts("expert-host " EXPERT_VERSION);
+    return 0;
+  }
+  if (options->verbose) beamlink::SetVerbose(true);
 
   const std::optional<std::filesystem::path> screenshots = options->screenshots;
   // Without a display only screenshots can be made, and only where asked for.
@@ -69,6 +76,11 @@ int main(int argc, char** argv) {
   // Qt takes only its own arguments out of argc and argv; ours were read above.
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
+  QApplication::setApplicationVersion(EXPERT_VERSION);
+  // The menu entry's name (Wayland matches windows to it) and its icon, on
+  // every window of the host and of the dialogs it opens.
+  QGuiApplication::setDesktopFileName(host::kApplicationId);
+  QApplication::setWindowIcon(host::ApplicationIcon());
   // The module's message boxes carry the product's name in the user's language.
   AfxSetAppName(CatalogText(Msg(7, 1)));
 

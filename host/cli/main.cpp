@@ -74,7 +74,14 @@ int main(int argc, char** argv) {
   if (loaded.kind == LoadOutcome::Kind::Kept)
     return Fail((options->listFile ? "--list " : "") + file + ": " +
                 (loaded.damaged ? "damaged list file: " : "cannot be used: ") + loaded.problem);
-  const std::vector<ProjectorEntry>& entries = loaded.entries;
+  // A damaged entry keeps its place and its name as written, so scripts see
+  // it; it is never connected to, and every command reports it as failed.
+  std::vector<ProjectorEntry> entries;
+  std::vector<std::string> damage;
+  for (const ListedEntry& listed : loaded.entries) {
+    entries.push_back(listed.entry);
+    damage.push_back(listed.damage);
+  }
 
   if (options->command == cli::Command::List) {
     std::fputs(cli::ListOutput(entries, options->json).c_str(), stdout);
@@ -84,7 +91,16 @@ int main(int argc, char** argv) {
   const auto indexes = cli::ResolveTargets(entries, options->targets, error);
   if (!indexes) return Fail(error);
   std::vector<ProjectorEntry> chosen;
-  for (std::size_t i : *indexes) chosen.push_back(entries[i]);
+  std::vector<ProjectorEntry> sendable;  // the chosen entries that are not damaged
+  std::vector<std::size_t> sendableAt;   // each one's place in `chosen`
+  for (std::size_t i : *indexes) {
+    if (damage[i].empty()) {
+      sendableAt.push_back(chosen.size());
+      sendable.push_back(entries[i]);
+    }
+    chosen.push_back(entries[i]);
+  }
+  auto damageOf = [&](std::size_t chosenIndex) { return "damaged entry: " + damage[(*indexes)[chosenIndex]]; };
 
   fleet::Options engineOptions;
   engineOptions.parallel = options->parallel;
@@ -93,11 +109,12 @@ int main(int argc, char** argv) {
   bool allDone = true;
   std::string out;
   {
-    Progress progress(chosen.size());
+    Progress progress(sendable.size());
     if (options->command == cli::Command::Status) {
       std::vector<fleet::Status> statuses(chosen.size());
-      engine.ReadStatus(chosen, [&](std::size_t i, const fleet::Status& status) {
-        statuses[i] = status;
+      for (std::size_t i = 0; i < chosen.size(); ++i) statuses[i].error = damageOf(i);
+      engine.ReadStatus(sendable, [&](std::size_t i, const fleet::Status& status) {
+        statuses[sendableAt[i]] = status;
         progress.Step();
       });
       engine.Wait();
@@ -105,8 +122,9 @@ int main(int argc, char** argv) {
       out = cli::StatusOutput(chosen, statuses, options->json);
     } else {
       std::vector<fleet::Result> results(chosen.size());
-      engine.Apply(options->operation, chosen, [&](std::size_t i, const fleet::Result& result) {
-        results[i] = result;
+      for (std::size_t i = 0; i < chosen.size(); ++i) results[i].error = damageOf(i);
+      engine.Apply(options->operation, sendable, [&](std::size_t i, const fleet::Result& result) {
+        results[sendableAt[i]] = result;
         progress.Step();
       });
       engine.Wait();

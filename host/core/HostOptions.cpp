@@ -13,6 +13,8 @@ const char kHostUsage[] =
     "                     $XDG_CONFIG_HOME/expert-control/projectors.json\n"
     "  --screenshots DIR  render the host window and every tab of every demo\n"
     "                     projector into DIR as PNG files, without a display, and exit\n"
+    "  --verbose          print the projector library's diagnostics on stderr\n"
+    "  --version          show the program's name and version\n"
     "  --help             show this text\n"
     "\n"
     "Without a display (no DISPLAY or WAYLAND_DISPLAY, or the platform plugin\n"
@@ -32,6 +34,10 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string_view>&
     };
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--verbose") {
+      options.verbose = true;
     } else if (arg == "--demo") {
       options.demo = true;
     } else if (arg == "--screenshots" || arg.starts_with("--screenshots=")) {

@@ -13,6 +13,8 @@ struct HostOptions {
   std::optional<std::filesystem::path> screenshots;  // render every demo page into this directory, then exit
   std::optional<std::filesystem::path> listFile;     // in place of the one in the configuration directory
   bool help = false;
+  bool version = false;
+  bool verbose = false;  // the projector library's diagnostics on stderr
 };
 
 // Null with `error` for an unknown argument or a missing value.

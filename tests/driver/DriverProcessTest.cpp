@@ -91,7 +91,7 @@ TEST(DriverProcess, CommandLineAndDatabaseProblemsStopItWithCode2) {
   const Outcome help = RunProgram(EXPERT_DRIVER_BIN, "--help", "");
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.out, HasSubstr("--catalog-dir"));
-  EXPECT_EQ(RunProgram(EXPERT_DRIVER_BIN, "--verbose", "").exitCode, 2);
+  EXPECT_EQ(RunProgram(EXPERT_DRIVER_BIN, "--no-such-option", "").exitCode, 2);
   EXPECT_EQ(RunProgram(EXPERT_DRIVER_BIN, "--catalog-dir /no/such/directory", "").exitCode, 2);
 
   TempDir emptyDatabase;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "beamlink/Log.h"
 #include "catalog/Catalog.h"
 #include "models/ModelDatabase.h"
 #include "tools/driver/Session.h"
@@ -21,9 +22,12 @@ constexpr char kUsage[] =
     "\n"
     "  --catalog-dir DIR  load the message catalogs from DIR only (a directory\n"
     "                     without them shows the module as it is without catalogs)\n"
+    "  --verbose          print the projector library's diagnostics on stderr\n"
+    "  --version          show the program's name and version\n"
     "  --help             show this text\n"
     "\n"
-    "The model database is read from $EXPERT_MODEL_DB, or the one built in.\n";
+    "The model database is read from $EXPERT_MODEL_DB, or from\n"
+    "share/expert-control/models beside the program's directory.\n";
 
 int UsageError(const std::string& problem) {
   std::fprintf(stderr, "expert-driver: %s\n%s", problem.c_str(), kUsage);
@@ -51,8 +55,24 @@ int main(int argc, char** argv) {
       std::fputs(kUsage, stdout);
       return 0;
     }
+    if (arg == "--version") {
+      std::puts("expert-driver " EXPERT_VERSION);
+      return 0;
+    }
+    if (arg == "--verbose") {
+      beamlink::SetVerbose(true);
+      continue;
+    }
     if (arg == "--catalog-dir" || arg.starts_with("--catalog-dir=")) {
-      if (arg == "--catalog-dir" && i + 1 >= argc) return UsageError("--catalog-dir needs a directory");
+      if (arg == "--version") {
+      std::puts("expert-driver " EXPERT_VERSION);
+      return 0;
+    }
+    if (arg == "--verbose") {
+      beamlink::SetVerbose(true);
+      continue;
+    }
+    if (arg == "--catalog-dir" && i + 1 >= argc) return UsageError("--catalog-dir needs a directory");
       const std::string directory = arg == "--catalog-dir" ? argv[++i] : arg.substr(14);
       if (!UseCatalogDirectory(directory)) return UsageError("no directory \"" + directory + "\"");
       continue;
