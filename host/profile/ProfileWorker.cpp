@@ -128,8 +128,12 @@ std::string WorkerProgram() {
   if (const char* set = std::getenv("EXPERT_PROFILE_WORKER"); set && *set) return set;
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return (error ? std::filesystem::path("expert-profile-worker") : self.parent_path() / "expert-profile-worker")
-      .string();
+  if (error) return "expert-profile-worker";
+  // Beside the program in the build tree; with the private libraries in an
+  // installed one.
+  const std::filesystem::path beside = self.parent_path() / "expert-profile-worker";
+  if (std::filesystem::exists(beside, error)) return beside.string();
+  return (self.parent_path() / EXPERT_BIN_TO_LIB / "expert-profile-worker").lexically_normal().string();
 }
 
 CaptureResult SaveInWorker(const host::ProjectorEntry& entry, const WorkerOptions& options,

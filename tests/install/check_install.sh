@@ -55,6 +55,11 @@ driver_session() {
   status=$("$root/bin/expertctl" --list "$work/projectors.json" status Lab) ||
     fail "$root/bin/expertctl status failed:"$'\n'"$status"
   grep -Eq '^Lab +- +on ' <<<"$status" || fail "expertctl from $root: the projector is not reported on:"$'\n'"$status"
+  # A settings profile walks the dialog in the tree's worker process.
+  rm -f "$work/lab.json"
+  "$root/bin/expertctl" --list "$work/projectors.json" profile save Lab "$work/lab.json" > /dev/null ||
+    fail "$root/bin/expertctl profile save failed"
+  grep -q '"format": *"expert-control-profile"' "$work/lab.json" || fail "expertctl from $root: no profile written"
   kill "$pjsim_pid"; wait "$pjsim_pid" || true; pjsim_pid=
   grep -q '"caption":"Expert Control - PV-5300' <<<"$replies" ||
     fail "driver from $root: no translated caption with the model's name:"$'\n'"$replies"
