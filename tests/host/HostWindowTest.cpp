@@ -132,6 +132,15 @@ TEST_F(HostWindowTest, FillsTheStatusColumnsByItselfAndMarksWhatNeedsMaintenance
   EXPECT_FALSE(marked.data(Qt::DecorationRole).isNull());
   EXPECT_TRUE(marked.data(Qt::ToolTipRole).toString().contains("3500")) << marked.data(Qt::ToolTipRole).toString().toStdString();
   EXPECT_TRUE(window.Model().index(0, Table::kName).data(Qt::DecorationRole).isNull());
+  window.Model().SetLimits({.lampHours = 4000, .filterHours = 1000});  // as the preferences set them
+  EXPECT_TRUE(window.Model().MaintenanceProblems(1).isEmpty());
+
+  // An edited entry shows what it showed until its next reading.
+  ProjectorEntry renamed = m_session->Rows()[2].entry;
+  renamed.name = "Room 2, renamed";
+  std::string error;
+  ASSERT_TRUE(window.Model().Replace(2, renamed, error)) << error;
+  EXPECT_EQ(Cell(window, 2, Table::kPower), HostText(Msg(7, 28)));
 
   // Input: the inputs the selection shares, by the entries' names for them.
   window.Table().selectAll();
