@@ -75,7 +75,7 @@ class Engine {
   using ResultCallback = std::function<void(std::size_t index, const Result& result)>;
 
   explicit Engine(Options options = {});
-  ~Engine();  // cancels the job that runs and waits for it
+  ~Engine();  // cancels the jobs that run or wait, and waits for them
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
 
@@ -90,8 +90,10 @@ class Engine {
   // rule (settings profiles use it).
   void RunEach(std::vector<ProjectorEntry> entries, Work work, std::function<void()> done = {});
 
-  // Entries not yet started are skipped (no callback); those in flight end
-  // within one reply timeout.
+  // Cancels every job started so far: entries not yet started are skipped
+  // (no callback); those in flight end within one reply timeout (a status
+  // read cut short between two values reports not reached, "cancelled").
+  // Each job's `done` still runs.
   void Cancel();
   // Blocks until every job started is done (never call it from a callback).
   void Wait();
