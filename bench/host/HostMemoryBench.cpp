@@ -10,6 +10,10 @@
 //   bench_host_memory [ENTRIES]     (default 1000; target: under 100 MB)
 #include <unistd.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,11 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QSettings>
-#include <QTimer>
 
 #include "display/qt/QtDisplay.h"
 #include "host/app/MainWindow.h"
@@ -93,8 +92,10 @@ int main(int argc, char** argv) {
     Report(step, resident);
     std::printf("longest pause of the event loop while the answers came: %lld ms (timer every 10 ms)\n",
                 static_cast<long long>(longestPause));
-    std::printf("row 1000 says: %s\n",
-                qUtf8Printable(window.Model().index(window.Model().rowCount() - 1, host::ProjectorTableModel::kPower).data().toString()));
+    std::printf(
+        "row 1000 says: %s\n",
+        qUtf8Printable(
+            window.Model().index(window.Model().rowCount() - 1, host::ProjectorTableModel::kPower).data().toString()));
     const bool met = resident < 100 * 1024 && read == window.Model().rowCount();
     std::printf("target: every row read, under 100 MB resident: %s\n", met ? "met" : "NOT met");
     status = met ? 0 : 1;

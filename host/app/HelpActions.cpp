@@ -22,7 +22,9 @@ QString UserDocumentationFile() {
   return {};
 }
 
-void ShowAbout(QWidget* parent) { QMessageBox::about(parent, HostText(Msg(7, 143), CatalogText(Msg(7, 1))), AboutText()); }
+void ShowAbout(QWidget* parent) {
+  QMessageBox::about(parent, HostText(Msg(7, 143), CatalogText(Msg(7, 1))), AboutText());
+}
 
 void OpenUserDocumentation(QWidget* parent) {
   const QString file = UserDocumentationFile();

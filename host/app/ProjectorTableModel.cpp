@@ -70,8 +70,7 @@ QVariant ProjectorTableModel::Display(int row, int column) const {
   }
   // The status columns. A damaged entry is never asked; a row not reached
   // says why where its power would be.
-  if (!entryRow.damage.empty())
-    return column == kPower ? HostText(Msg(7, 108), entryRow.damage) : QVariant();
+  if (!entryRow.damage.empty()) return column == kPower ? HostText(Msg(7, 108), entryRow.damage) : QVariant();
   if (!state.status) return column == kPower && state.querying ? HostText(Msg(7, 33)) : QVariant();
   const fleet::Status& status = *state.status;
   if (!status.reached) return column == kPower ? HostText(Msg(7, 32), status.error) : QVariant();
@@ -98,7 +97,8 @@ QStringList ProjectorTableModel::MaintenanceProblems(int row) const {
     problems << HostText(Msg(7, 110), static_cast<int>(*status->lampHours), m_limits.lampHours);
   if (status->filterHours && *status->filterHours > m_limits.filterHours)
     problems << HostText(Msg(7, 111), static_cast<int>(*status->filterHours), m_limits.filterHours);
-  if (status->errors && !status->errors->empty()) problems << HostText(Msg(7, 112), ErrorsText(*status->errors).toStdString());
+  if (status->errors && !status->errors->empty())
+    problems << HostText(Msg(7, 112), ErrorsText(*status->errors).toStdString());
   return problems;
 }
 
@@ -132,8 +132,7 @@ QVariant ProjectorTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
       if (index.column() != kName) return {};
       if (Damaged(row)) return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
-      if (!MaintenanceProblems(row).isEmpty())
-        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+      if (!MaintenanceProblems(row).isEmpty()) return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
       return {};
     case Qt::FontRole:
       if (SessionRow(row).entry.demo && index.column() == kName) {

@@ -2,11 +2,10 @@
 // The main window's table: one row per projector of the session with what
 // the fleet engine last read of it, the outcome of the last operation on it,
 // and its maintenance mark.
+#include <QAbstractTableModel>
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-#include <QAbstractTableModel>
 
 #include "host/app/Preferences.h"
 #include "host/core/FleetEngine.h"
@@ -56,7 +55,9 @@ class ProjectorTableModel : public QAbstractTableModel {
   void SetQuerying(RowId id, bool querying);
   void SetStatus(RowId id, const fleet::Status& status);
   void SetResult(RowId id, const QString& result);
-  const std::optional<fleet::Status>& StatusOf(int row) const { return m_states.at(static_cast<std::size_t>(row)).status; }
+  const std::optional<fleet::Status>& StatusOf(int row) const {
+    return m_states.at(static_cast<std::size_t>(row)).status;
+  }
 
   void SetLimits(MaintenanceLimits limits);
   // What needs attention: hours over the limits, an error status that is not

@@ -50,11 +50,18 @@ void StatusRefresher::Start(fleet::Engine& engine, Job job, bool whole) {
   (whole ? m_allRunning : m_rowsRunning) = true;
   for (const ProjectorTableModel::RowId id : job.ids) m_model.SetQuerying(id, true);
   const std::vector<ProjectorTableModel::RowId> ids = job.ids;
+  // Only read and written on this thread.
+  auto cancelled = std::make_shared<bool>(false);
+  (whole ? m_allCancelled : m_rowsCancelled) = cancelled;
   engine.ReadStatus(
       std::move(job.entries),
-      [this, ids](std::size_t index, const fleet::Status& status) {
+      [this, ids, cancelled](std::size_t index, const fleet::Status& status) {
         QMetaObject::invokeMethod(
-            this, [this, id = ids.at(index), status] { m_model.SetStatus(id, status); }, Qt::QueuedConnection);
+            this,
+            [this, id = ids.at(index), status, cancelled] {
+              if (status.reached || !*cancelled) m_model.SetStatus(id, status);
+            },
+            Qt::QueuedConnection);
       },
       [this, whole, ids] {
         QMetaObject::invokeMethod(this, [this, whole, ids] { Finished(whole, ids); }, Qt::QueuedConnection);
@@ -81,7 +88,7 @@ void StatusRefresher::RefreshAll() {
     // The engine would queue the new job behind the old one; the old one is
     // of no use any more, so it stops first.
     m_allAgain = true;
-    m_all->Cancel();
+    CancelJob(true);
     return;
   }
   std::vector<int> rows(static_cast<std::size_t>(m_model.rowCount()));
@@ -109,11 +116,16 @@ void StatusRefresher::RefreshAllNow() {
   QCoreApplication::sendPostedEvents(this);
 }
 
+void StatusRefresher::CancelJob(bool whole) {
+  if (const std::shared_ptr<bool>& cancelled = whole ? m_allCancelled : m_rowsCancelled) *cancelled = true;
+  (whole ? m_all : m_rows)->Cancel();
+}
+
 void StatusRefresher::Cancel() {
   m_allAgain = false;
   m_rowsWaiting.clear();
-  m_all->Cancel();
-  m_rows->Cancel();
+  CancelJob(true);
+  CancelJob(false);
 }
 
 }  // namespace host

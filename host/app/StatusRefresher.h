@@ -47,6 +47,7 @@ class StatusRefresher : public QObject {
   };
   Job MakeJob(const std::vector<int>& rows) const;
   void Start(fleet::Engine& engine, Job job, bool whole);
+  void CancelJob(bool whole);
   void Finished(bool whole, const std::vector<ProjectorTableModel::RowId>& ids);
 
   ProjectorTableModel& m_model;
@@ -55,6 +56,10 @@ class StatusRefresher : public QObject {
   bool m_allAgain = false;
   bool m_rowsRunning = false;
   std::set<ProjectorTableModel::RowId> m_rowsWaiting;
+  // Set when the job that runs is cancelled: a reading it cuts short is no
+  // news about the projector, and the row keeps what it showed.
+  std::shared_ptr<bool> m_allCancelled;
+  std::shared_ptr<bool> m_rowsCancelled;
   // Last, so that they go first: their workers post to this object.
   std::unique_ptr<fleet::Engine> m_all;
   std::unique_ptr<fleet::Engine> m_rows;

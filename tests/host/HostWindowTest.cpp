@@ -9,9 +9,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <memory>
-
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -25,6 +22,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
+#include <memory>
 
 #include "HostTestSupport.h"
 #include "display/qt/QtDisplay.h"
@@ -40,9 +39,7 @@ namespace {
 
 using Table = ProjectorTableModel;
 
-QString Cell(MainWindow& window, int row, int column) {
-  return window.Model().index(row, column).data().toString();
-}
+QString Cell(MainWindow& window, int row, int column) { return window.Model().index(row, column).data().toString(); }
 
 QAction* ActionNamed(QWidget& window, const QString& text) {
   for (QAction* action : window.findChildren<QAction*>())
@@ -130,8 +127,18 @@ TEST_F(HostWindowTest, FillsTheStatusColumnsByItselfAndMarksWhatNeedsMaintenance
   ASSERT_EQ(window.Model().MaintenanceProblems(1).size(), 1);
   const QModelIndex marked = window.Model().index(1, Table::kName);
   EXPECT_FALSE(marked.data(Qt::DecorationRole).isNull());
-  EXPECT_TRUE(marked.data(Qt::ToolTipRole).toString().contains("3500")) << marked.data(Qt::ToolTipRole).toString().toStdString();
+  EXPECT_TRUE(marked.data(Qt::ToolTipRole).toString().contains("3500"))
+      << marked.data(Qt::ToolTipRole).toString().toStdString();
   EXPECT_TRUE(window.Model().index(0, Table::kName).data(Qt::DecorationRole).isNull());
+  window.Model().SetLimits({.lampHours = 4000, .filterHours = 1000});  // as the preferences set them
+  EXPECT_TRUE(window.Model().MaintenanceProblems(1).isEmpty());
+
+  // An edited entry shows what it showed until its next reading.
+  ProjectorEntry renamed = m_session->Rows()[2].entry;
+  renamed.name = "Room 2, renamed";
+  std::string error;
+  ASSERT_TRUE(window.Model().Replace(2, renamed, error)) << error;
+  EXPECT_EQ(Cell(window, 2, Table::kPower), HostText(Msg(7, 28)));
 
   // Input: the inputs the selection shares, by the entries' names for them.
   window.Table().selectAll();
@@ -168,8 +175,7 @@ TEST_F(HostWindowTest, PowerOffOfSeveralAsksOnceAndFillsTheRows) {
   for (int r = 0; r < 4; ++r) EXPECT_EQ(Cell(window, r, Table::kResult), HostText(Msg(7, 113))) << r;
   EXPECT_EQ(window.findChild<QLabel*>("summary")->text(), HostText(Msg(7, 129), 4));
   EXPECT_EQ(window.findChild<QProgressBar*>("progress")->format(), HostText(Msg(7, 128), 4, 4));
-  for (int r = 0; r < 4; ++r)
-    QTRY_COMPARE_WITH_TIMEOUT(Cell(window, r, Table::kPower), HostText(Msg(7, 30)), 5000);
+  for (int r = 0; r < 4; ++r) QTRY_COMPARE_WITH_TIMEOUT(Cell(window, r, Table::kPower), HostText(Msg(7, 30)), 5000);
 
   // Once more: cooling down projectors refuse, and the summary says why.
   ActionNamed(window, HostText(Msg(7, 118)))->trigger();
@@ -177,7 +183,8 @@ TEST_F(HostWindowTest, PowerOffOfSeveralAsksOnceAndFillsTheRows) {
   QTRY_VERIFY_WITH_TIMEOUT(!window.Operation().Running(), 10000);
   const QString summary = window.findChild<QLabel*>("summary")->text();
   EXPECT_TRUE(summary.startsWith(HostText(Msg(7, 130), 4, ""))) << summary.toStdString();
-  EXPECT_TRUE(Cell(window, 0, Table::kResult).startsWith(HostText(Msg(7, 114), ""))) << Cell(window, 0, Table::kResult).toStdString();
+  EXPECT_TRUE(Cell(window, 0, Table::kResult).startsWith(HostText(Msg(7, 114), "")))
+      << Cell(window, 0, Table::kResult).toStdString();
 }
 
 // Projectors that accept a connection and never answer, all at one address:
@@ -195,7 +202,8 @@ TEST_F(HostWindowTest, CancelSkipsWhatHasNotStartedAndTheFilterNarrowsTheRows) {
   std::string list = R"({"version": 1, "projectors": [)";
   for (int i = 0; i < 6; ++i)
     list += std::string(i ? "," : "") + R"({"name": "Dead )" + std::to_string(i) + R"(", "group": ")" +
-            (i < 2 ? "Annex" : "Main") + R"(", "type": 4, "model": 9, "connection": "network", "address": "127.0.0.1", "port": )" +
+            (i < 2 ? "Annex" : "Main") +
+            R"(", "type": 4, "model": 9, "connection": "network", "address": "127.0.0.1", "port": )" +
             std::to_string(ntohs(address.sin_port)) + R"(, "password": "", "timeout_ms": 1000})";
   WriteFile(m_dir.file, list + "]}");
   Open();
