@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 # No "Entering directory" lines from the nested makes of the CMake build.
 MAKEFLAGS  += --no-print-directory
 # Debian packages the build and the tests need.
-PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
+PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n
 
 .PHONY: all build run test test-normal test-asan deps bench clean
 

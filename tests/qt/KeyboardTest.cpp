@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
 
 #include "display/qt/TrackbarSlider.h"
@@ -86,15 +88,24 @@ TEST(QtKeyboardTabs, CtrlKeysSwitchTabsFocusThePageAndEnterCloses) {
   QtDisplay& display = qt.display();
   SimulatedDialog open("4/9");
   std::vector<int> tabs;
-  std::vector<bool> focusOnPage;
+  std::vector<bool> focusOnPage, focusShown;
+  // The style draws its focus indicator for a widget painted with both states.
+  const auto indicatorShown = [] {
+    QStyleOption option;
+    if (QApplication::focusWidget()) option.initFrom(QApplication::focusWidget());
+    return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+  };
   const INT_PTR result = RunModal(display, open.dialog, [&] {
     QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
     QApplication::setActiveWindow(window);
+    focusShown.push_back(indicatorShown());  // on opening
     const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+      window->setAttribute(Qt::WA_KeyboardFocusChange, false);  // as after a mouse click
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key, modifiers);
       tabs.push_back(open.dialog.m_tab.GetCurSel());
       const HWND focused = display.WindowFor(QApplication::focusWidget());
       focusOnPage.push_back(focused && focused->parent && focused->parent != open.dialog.GetSafeHwnd());
+      focusShown.push_back(indicatorShown());
     };
     press(Qt::Key_PageUp, Qt::ControlModifier);  // round the start to the control page
     press(Qt::Key_Tab, Qt::ControlModifier);
@@ -104,6 +115,7 @@ TEST(QtKeyboardTabs, CtrlKeysSwitchTabsFocusThePageAndEnterCloses) {
   });
   EXPECT_THAT(tabs, ElementsAre(8, 0, 8, 0));
   EXPECT_THAT(focusOnPage, ElementsAre(true, true, true, true));
+  EXPECT_THAT(focusShown, ElementsAre(true, true, true, true, true));
   EXPECT_EQ(result, IDOK);
 }
 

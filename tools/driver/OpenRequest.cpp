@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "models/JsonFields.h"
 #include "models/ModelParser.h"
 
 namespace driver {
@@ -49,7 +50,18 @@ models::ModelDescription ReadDescription(const CommandArgs& args, const models::
     if (!known) return models::ParseHandOffModel(*host, kHostSource);
     description = *known;
   }
-  if (host) models::ApplyOverrides(description, *host, kHostSource);
+  if (!host) return description;
+  // A host may hand over a model type of any number, as a full description
+  // may (the dialog then shows its status tab only): the type is taken
+  // apart from the other overrides, which keep the database's checks.
+  nlohmann::json overrides = *host;
+  std::optional<int> type;
+  if (const auto it = host->find("type"); it != host->end()) {
+    type = models::FieldReader(kHostSource, description.Key()).Int(*it, "type");
+    overrides.erase("type");
+  }
+  models::ApplyOverrides(description, overrides, kHostSource);
+  if (type) description.type = *type;
   return description;
 }
 
