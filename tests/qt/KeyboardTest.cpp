@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
+#include <set>
 
 #include "display/qt/TrackbarSlider.h"
 #include "projector/CommandCodes.h"
@@ -43,6 +46,35 @@ TEST_F(QtKeyboard, TabFollowsTemplateOrderAndEscapeCancelsFromAnyControl) {
   // arrow button and the tab control take no tab stop.
   EXPECT_THAT(visited, ElementsAre(kMinus, kSlider, kPlus, kValue, kList, kCheck, kCustom, kNotice, IDOK, kMinus));
   EXPECT_EQ(result, IDCANCEL);
+}
+
+// The tick marks take the focus colour while the slider has the focus and
+// only then, also when the style has just drawn its groove afresh.
+TEST_F(QtKeyboard, SliderTicksShowTheFocusColourOnlyWithTheFocus) {
+  const auto tickColours = [](QWidget* slider) {
+    const QImage image = slider->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = image.height() * 3 / 4; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    return colours;
+  };
+  RunDialog([&] {
+    for (const auto& child : open.dialog.GetSafeHwnd()->children)
+      if (child->windowClass == WindowClass::Dialog && child.get() != page.GetSafeHwnd())
+        CWnd::FromHandle(child.get())->ShowWindow(SW_HIDE);
+    QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
+    QApplication::setActiveWindow(window);
+    QWidget* slider = Control(kSlider);
+    Control(kMinus)->setFocus(Qt::TabFocusReason);
+    tickColours(slider);
+    const auto unfocused = tickColours(slider);  // the style's caches warm
+    QPixmapCache::clear();
+    EXPECT_EQ(tickColours(slider), unfocused);
+    slider->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(slider->hasFocus());
+    EXPECT_NE(tickColours(slider), unfocused);
+    QTest::keyClick(slider, Qt::Key_Escape);
+  });
 }
 
 TEST_F(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {

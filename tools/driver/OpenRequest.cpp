@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "models/JsonFields.h"
 #include "models/ModelParser.h"
 
 namespace driver {
@@ -57,7 +56,8 @@ models::ModelDescription ReadDescription(const CommandArgs& args, const models::
   nlohmann::json overrides = *host;
   std::optional<int> type;
   if (const auto it = host->find("type"); it != host->end()) {
-    type = models::FieldReader(kHostSource, description.Key()).Int(*it, "type");
+    type = SmallInt(*host, "type");
+    if (!type) throw CommandError("host: type: expected a 32-bit integer, got " + it->dump());
     overrides.erase("type");
   }
   models::ApplyOverrides(description, overrides, kHostSource);
