@@ -290,8 +290,8 @@ void QtDisplay::ShowTopLevel(QWidget* widget) {
     CentreWindow(widget, owner != widget ? owner : nullptr);
     dialog->SetPlaced();
   }
+  widget->show();  // which forgets any keyboard use of the window
   ShowFocusIndicator(widget);
-  widget->show();
   widget->activateWindow();
   // The first control in tab order has the focus, as in a dialog.
   if (!widget->focusWidget() || !widget->focusWidget()->isVisibleTo(widget)) {
