@@ -93,8 +93,8 @@ TEST(DriverProcess, MessageBoxCaptionIsTheProductNameInTheUsersLanguage) {
   const Outcome outcome = RunProgram(EXPERT_DRIVER_BIN, "",
                                      "{\"cmd\":\"text\",\"category\":7,\"number\":1,\"seq\":1}\n"
                                      "{\"cmd\":\"open\",\"model\":\"1/3\"}\n"
-                                     "{\"cmd\":\"sim\",\"fail\":[\"0x3110\"]}\n"
                                      "{\"cmd\":\"tab\",\"index\":5}\n"
+                                     "{\"cmd\":\"sim\",\"fail\":[\"0x3110\"]}\n"
                                      "{\"cmd\":\"slide\",\"id\":20289,\"pos\":30}\n"
                                      "{\"cmd\":\"events\",\"seq\":2}\n",
                                      "LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8");
