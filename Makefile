@@ -7,9 +7,10 @@ JOBS       ?= $(shell nproc)
 MAKEFLAGS  += --no-print-directory
 # Debian packages the build and the tests need.
 # help2man writes the manual pages, rsvg-convert the icon's PNG sizes; the
-# install check validates the menu entry and the metainfo.
+# install check validates the menu entry and the metainfo; Qt's own texts in
+# Chinese come from qt6-translations-l10n.
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libssl-dev clang qt6-base-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei \
-            help2man librsvg2-bin desktop-file-utils appstream
+            help2man librsvg2-bin desktop-file-utils appstream qt6-translations-l10n
 # `make package` only: dpkg-shlibdeps (dpkg-dev, file) and lintian.
 PACKAGE_PACKAGES := dpkg-dev file lintian
 # `make install`: the prefix; DESTDIR, when given, is put before it.

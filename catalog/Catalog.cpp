@@ -9,6 +9,7 @@
 #include "catalog/CatalogFile.h"
 #include "catalog/MessageFormat.h"
 #include "catalog/Utf8.h"
+#include "framework/Wnd.h"
 
 using expert::catalog::CatalogData;
 
@@ -35,6 +36,10 @@ void CopyToBuffer(std::string_view text, char* buffer) {
   buffer[length] = '\0';
 }
 
+// The product name in the current language: the default caption of the
+// framework's message boxes while a catalog is loaded.
+std::string ProductName() { return CatalogText(Msg(7, 1)); }
+
 }  // namespace
 
 int LoadCatalogFrom(const std::vector<std::string>& directories) {
@@ -53,6 +58,7 @@ int LoadCatalogFrom(const std::vector<std::string>& directories) {
       return -1;
     }
     MessageCatalog = result.catalog.release();
+    AfxSetDefaultAppNameSource(&ProductName);
     return 0;
   }
   return -1;
@@ -61,18 +67,28 @@ int LoadCatalogFrom(const std::vector<std::string>& directories) {
 int LoadCatalog() { return LoadCatalogFrom(CatalogSearchDirectories()); }
 
 void FreeCatalog() {
+  AfxSetDefaultAppNameSource(nullptr);
   delete MessageCatalog;
   MessageCatalog = nullptr;
 }
 
+std::uint16_t CatalogLanguage() {
+  if (MarkerFileExists("GETSCH")) return kLangChinesePRC;
+  if (MarkerFileExists("GETENG")) return kLangEnglishUS;
+  return GetSystemDefaultLangID();
+}
+
 void GetCatalogTextInserts(int category, int number, char* buffer, std::span<const CatalogInsert> inserts) {
+  GetCatalogTextInsertsIn(CatalogLanguage(), category, number, buffer, inserts);
+}
+
+void GetCatalogTextInsertsIn(std::uint16_t language, int category, int number, char* buffer,
+                             std::span<const CatalogInsert> inserts) {
   if (buffer == nullptr) return;
   std::optional<std::string> text;
   if (MessageCatalog != nullptr && expert::catalog::IsValidMessageRef(category, number)) {
     const std::uint32_t id = expert::catalog::MessageId(category, number);
-    const std::uint16_t language = MarkerFileExists("GETENG") ? kLangEnglishUS : GetSystemDefaultLangID();
     text = Lookup(id, language, inserts);
-    if (MarkerFileExists("GETSCH")) text = Lookup(id, kLangChinesePRC, inserts);
     if (!text) text = Lookup(id, kLangEnglishUS, inserts);
   }
   if (!text) {

@@ -61,6 +61,11 @@ void FreeCatalog();
 // for "C", "POSIX" and anything unknown.
 std::uint16_t GetSystemDefaultLangID();
 
+// The language of the texts: 2052 when a file "GETSCH" is in the current
+// directory, else 1033 when a file "GETENG" is there, else the system
+// language. Asked afresh at every call, as the lookups do.
+std::uint16_t CatalogLanguage();
+
 // Writes message category/number, its inserts filled from `inserts`, into
 // `buffer` (kCatalogTextSize bytes), always terminated, never splitting a
 // character. Language: 1033 when a file "GETENG" is in the current
@@ -83,6 +88,18 @@ template <class... Inserts>
 std::string CatalogText(CatMsg message, const Inserts&... inserts) {
   char buffer[kCatalogTextSize];
   GetCatalogText(message, buffer, inserts...);
+  return buffer;
+}
+
+// The same in a given language (then English) whatever the user's, for
+// names that must not change with it, such as file names.
+void GetCatalogTextInsertsIn(std::uint16_t language, int category, int number, char* buffer,
+                             std::span<const CatalogInsert> inserts);
+template <class... Inserts>
+std::string CatalogTextIn(std::uint16_t language, CatMsg message, const Inserts&... inserts) {
+  const std::array<CatalogInsert, sizeof...(Inserts)> list{MakeCatalogInsert(inserts)...};
+  char buffer[kCatalogTextSize];
+  GetCatalogTextInsertsIn(language, message.category, message.number, buffer, list);
   return buffer;
 }
 

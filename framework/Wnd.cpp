@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "framework/WindowTree.h"
@@ -33,7 +34,8 @@ void DetachAll(HWND window) {
   if (window->temporary) window->temporary->m_hWnd = nullptr;
 }
 
-std::string g_appName = "Projector Manager";
+std::optional<std::string> g_appName;  // set by AfxSetAppName
+std::string (*g_defaultAppName)() = nullptr;
 }  // namespace
 
 HWND CreateWindowState(HWND parent) {
@@ -233,8 +235,14 @@ void CWnd::OnHScroll(UINT, UINT, CWnd*) {}
 BOOL CWnd::OnCmdMsg(int, int, NMHDR*, LRESULT*) { return FALSE; }
 
 void AfxSetAppName(const std::string& name) { g_appName = name; }
-const std::string& AfxGetAppName() { return g_appName; }
+void AfxSetDefaultAppNameSource(std::string (*source)()) { g_defaultAppName = source; }
+
+std::string AfxGetAppName() {
+  if (g_appName) return *g_appName;
+  if (g_defaultAppName) return g_defaultAppName();
+  return "Projector Manager";
+}
 
 int AfxMessageBox(const std::string& text, UINT type) {
-  return CurrentDisplay().ShowMessageBox(MessageBoxRequest{nullptr, text, g_appName, type});
+  return CurrentDisplay().ShowMessageBox(MessageBoxRequest{nullptr, text, AfxGetAppName(), type});
 }

@@ -71,7 +71,12 @@ constexpr UINT SWP_NOSIZE = 0x0001u;
 constexpr UINT SWP_NOMOVE = 0x0002u;
 constexpr UINT SWP_NOZORDER = 0x0004u;
 
-// The application name: the caption of AfxMessageBox.
+// The application name: the caption of AfxMessageBox and of the module's
+// message boxes. Until AfxSetAppName names one, the default source gives it,
+// asked afresh each time so that it follows the current language (the
+// message catalog installs one while it is loaded); without a source it is
+// "Projector Manager".
 void AfxSetAppName(const std::string& name);
-const std::string& AfxGetAppName();
+void AfxSetDefaultAppNameSource(std::string (*source)());
+std::string AfxGetAppName();
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);

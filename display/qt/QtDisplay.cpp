@@ -6,11 +6,13 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTranslator>
 #include <algorithm>
 
 #include "display/qt/ArrowButton.h"
 #include "display/qt/BaseUnits.h"
 #include "display/qt/DialogWindow.h"
+#include "display/qt/QtTranslations.h"
 #include "display/qt/SimpleControls.h"
 #include "display/qt/StaticText.h"
 #include "display/qt/TabStrip.h"
@@ -68,9 +70,40 @@ bool Usable(HWND window) {
   return true;
 }
 
+QWidget* OnScreen(QWidget* window) { return window && window->isVisible() ? window : nullptr; }
+
+// The window the application shows the user now: the active one, else the
+// first plain window on screen (the host's, which the module never sees).
+QWidget* ApplicationWindow() {
+  if (QWidget* active = OnScreen(QApplication::activeWindow())) return active;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = widget->windowType();
+    if ((type == Qt::Window || type == Qt::Dialog) && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+// Centred over `over`'s frame, or on the primary screen without it.
+void CentreWindow(QWidget* window, const QWidget* over) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = over ? over->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
+  const QRect frame = window->frameGeometry();
+  window->move(area.center() - QPoint(frame.width() / 2, frame.height() / 2) + (window->pos() - frame.topLeft()));
+}
+
+// The style shows its focus indicator only in a window that has seen
+// keyboard navigation; a dialog is used from the keyboard from its first
+// moment, so its focused control shows it always.
+void ShowFocusIndicator(QWidget* window) {
+  if (window && !window->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* focused = window->focusWidget()) focused->update();
+  }
+}
+
 }  // namespace
 
-QtDisplay::QtDisplay() = default;
+QtDisplay::QtDisplay() : m_qtTexts(InstallQtTranslations()) {}
 
 QtDisplay::~QtDisplay() {
   std::vector<QPointer<QWidget>> windows;
@@ -251,14 +284,14 @@ void QtDisplay::UpdateTabOrder(HWND root) {
 void QtDisplay::ShowTopLevel(QWidget* widget) {
   auto* dialog = dynamic_cast<DialogWindow*>(widget);
   if (dialog && !dialog->Placed()) {
-    // Centred over its owner, or on the screen.
-    const QWidget* owner = widget->parentWidget() ? widget->parentWidget()->window() : nullptr;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
-    widget->move(area.center() - QPoint(widget->width() / 2, widget->height() / 2));
+    // Centred over its owner; without one, over the application's window
+    // (the host's), or on the screen.
+    const QWidget* owner = widget->parentWidget() ? widget->parentWidget()->window() : ApplicationWindow();
+    CentreWindow(widget, owner != widget ? owner : nullptr);
     dialog->SetPlaced();
   }
-  widget->show();
+  widget->show();  // which forgets any keyboard use of the window
+  ShowFocusIndicator(widget);
   widget->activateWindow();
   // The first control in tab order has the focus, as in a dialog.
   if (!widget->focusWidget() || !widget->focusWidget()->isVisibleTo(widget)) {
@@ -301,7 +334,10 @@ void QtDisplay::FocusFirstPageControl(HWND root) {
            TakesFocus(w->windowClass) && (w->style & WS_TABSTOP) && Usable(w);
   };
   if (const HWND first = FindBelow(root, pageControl))
-    if (QWidget* widget = WidgetFor(first)) widget->setFocus(Qt::TabFocusReason);
+    if (QWidget* widget = WidgetFor(first)) {
+      ShowFocusIndicator(widget->window());
+      widget->setFocus(Qt::TabFocusReason);
+    }
 }
 
 // Enter on a focused push button presses it; anywhere else the dialog's
@@ -346,17 +382,27 @@ void QtDisplay::RunModalLoop(CDialog& dialog) {
   if (QWidget* widget = WidgetFor(dialog.GetSafeHwnd())) widget->hide();
 }
 
+// The window a box belongs to: its owner's window when that is on screen,
+// else the innermost modal dialog on screen, else the application's window
+// (a dialog that is not shown yet reports over the host's window).
 QWidget* QtDisplay::MessageBoxParent(HWND owner) const {
-  if (QWidget* widget = WidgetFor(owner)) return widget->window();
-  if (!m_loops.empty()) return WidgetFor(m_loops.back().dialog->GetSafeHwnd());
-  return QApplication::activeWindow();
+  if (QWidget* widget = WidgetFor(owner))
+    if (QWidget* window = OnScreen(widget->window())) return window;
+  for (auto run = m_loops.rbegin(); run != m_loops.rend(); ++run)
+    if (QWidget* window = OnScreen(WidgetFor(run->dialog->GetSafeHwnd()))) return window;
+  return ApplicationWindow();
 }
 
 int QtDisplay::ShowMessageBox(const MessageBoxRequest& request) {
   const bool stop = (request.type & MB_ICONMASK) == MB_ICONSTOP;
+  QWidget* parent = MessageBoxParent(request.owner);
   QMessageBox box(stop ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(request.caption),
-                  QString::fromStdString(request.text), QMessageBox::Ok, MessageBoxParent(request.owner));
+                  QString::fromStdString(request.text), QMessageBox::Ok, parent);
   box.setWindowModality(Qt::ApplicationModal);
+  // Shown first, so that it has its final size, then centred on its window
+  // (the window manager may not place a transient box).
+  box.show();
+  CentreWindow(&box, parent);
   box.exec();
   return IDOK;
 }

@@ -16,6 +16,7 @@
 #include "framework/Display.h"
 
 class QEventLoop;
+class QTranslator;
 
 namespace qtdisplay {
 
@@ -75,6 +76,7 @@ class QtDisplay : public DisplayBackend, private ViewHost {
   };
   std::vector<ModalLoop> m_loops;  // outermost first
   std::function<void(HWND)> m_paintObserver;
+  std::unique_ptr<QTranslator> m_qtTexts;  // Qt's standard texts in the catalog's language
   // Receives the widgets' destroyed signals; goes first, so that none comes
   // to a display being taken apart.
   QObject m_context;

@@ -1,6 +1,7 @@
 #include "display/qt/TrackbarSlider.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <algorithm>
@@ -142,6 +143,22 @@ void TrackbarSlider::wheelEvent(QWheelEvent* event) {
     Scroll(TB_LINEUP, value() - 1);
   EndScroll();
   event->accept();
+}
+
+// The style's slider, with the tick marks drawn on their own: Fusion draws
+// them in the colour it last used for a highlighted groove whenever it has
+// just painted that groove afresh, so that a slider without the focus could
+// show the focus colour. Drawn apart, they take the highlight colour only
+// while this slider has the focus.
+void TrackbarSlider::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+  style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+  if (tickPosition() == NoTicks) return;
+  option.subControls = QStyle::SC_SliderTickmarks;
+  style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
 }
 
 void TrackbarSlider::Scroll(unsigned code, int position) {

@@ -30,6 +30,7 @@ class TrackbarSlider : public QSlider, public WindowView {
   void keyReleaseEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Scroll(unsigned code, int position);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <span>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "frame/PageTable.h"
 #include "framework/UserInput.h"
 #include "host/app/DetailedSettings.h"
 #include "host/app/MainWindow.h"
@@ -45,6 +47,23 @@ bool Save(const QPixmap& shot, const fs::path& file, int& written) {
   return true;
 }
 
+// File names are the same in every language: the tab's title in English.
+std::string EnglishTabTitle(const CExpertDlg& dialog, int tab) {
+  if (tab == 0) return CatalogTextIn(kLangEnglishUS, Msg(4, 156));
+  const std::span<const expert::TabEntry> tabs = expert::TabsAfterStatus(dialog.m_nModelType, dialog.m_nModelNo);
+  const auto index = static_cast<std::size_t>(tab - 1);
+  return index < tabs.size() ? CatalogTextIn(kLangEnglishUS, tabs[index].title) : "";
+}
+
+// A demo projector's name in English ("PV-1030 (demo)"); any other name as it is.
+std::string EnglishName(const ProjectorEntry& entry, const models::ModelDatabase& database) {
+  const models::ModelDescription* model = database.Find(entry.modelType, entry.modelNo);
+  if (!model) return entry.name;
+  const std::string shortName = model->name.substr(0, model->name.find(" ("));
+  if (entry.name != CatalogText(Msg(7, 34), shortName)) return entry.name;
+  return CatalogTextIn(kLangEnglishUS, Msg(7, 34), shortName);
+}
+
 // Every tab of the open dialog, chosen as a user chooses it.
 bool ShootTabs(CExpertDlg& dialog, qtdisplay::QtDisplay& display, const fs::path& directory,
                const std::string& projector, int& written) {
@@ -58,7 +77,7 @@ bool ShootTabs(CExpertDlg& dialog, qtdisplay::QtDisplay& display, const fs::path
     UserSelectTab(dialog.m_tab.GetSafeHwnd(), tab);
     QApplication::processEvents();
     std::string name = projector + "_tab" + std::to_string(tab);
-    const std::string title = FileNamePart(dialog.m_tab.GetItemText(tab));
+    const std::string title = FileNamePart(EnglishTabTitle(dialog, tab));
     if (!title.empty()) name += "-" + title;
     ok = Save(widget->grab(), directory / (name + ".png"), written) && ok;
   }
@@ -108,7 +127,7 @@ int RunScreenshots(const models::ModelDatabase& database, qtdisplay::QtDisplay& 
   }
   const std::vector<HostSession::Row>& rows = session.Rows();
   for (const HostSession::Row& row : rows) {
-    const std::string projector = FileNamePart(row.entry.name);
+    const std::string projector = FileNamePart(EnglishName(row.entry, database));
     std::string error;
     bool shot = false;
     const bool ran = RunDetailedSettings(session, row.entry, error, [&](CExpertDlg& dialog) {

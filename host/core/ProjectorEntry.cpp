@@ -85,10 +85,12 @@ void SetSerialDevice(ProjectorEntry& entry, std::string path) {
   entry.serialDevice = std::move(path);
 }
 
+// The database's names carry their type and number in English
+// ("PV-1030 (type 1, model 3)"): the column gives them in the user's words.
 std::string ModelText(const ProjectorEntry& entry, const models::ModelDatabase& database) {
   const models::ModelDescription* model = database.Find(entry.modelType, entry.modelNo);
   if (!model) return CatalogText(Msg(7, 41), entry.modelType, entry.modelNo);
-  return CatalogText(Msg(7, 25), entry.modelType, entry.modelNo, model->name);
+  return CatalogText(Msg(7, 26), model->name.substr(0, model->name.find(" (")), entry.modelType, entry.modelNo);
 }
 
 }  // namespace host

@@ -34,7 +34,7 @@ void CSettingPage::SetArrowImages(const ArrowPair& row, ArrowBitmaps& bitmaps) {
 
 void CSettingPage::EnableArrows(const ArrowPair& row, bool enable) { Enable({row.raise, row.lower}, enable); }
 
-void CSettingPage::ReadArrows(const ArrowPair& row, std::int16_t& cached) { ReadSlider(AsGroup(row), cached); }
+bool CSettingPage::ReadArrows(const ArrowPair& row, std::int16_t& cached) { return ReadSlider(AsGroup(row), cached); }
 
 void CSettingPage::ArrowClicked(const ArrowPair& row, std::int16_t& cached, bool raise) {
   Step(AsGroup(row), cached, raise);

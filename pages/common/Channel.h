@@ -36,6 +36,14 @@ bool WriteRaw(CPjtInterface* pjt, const Channel& channel, int raw);
 // could not be had.
 std::optional<std::uint16_t> StepRaw(CPjtInterface* pjt, const Channel& channel, bool up, bool& stepped);
 
+// Raw projector value to the value a slider shows and caches: the
+// projector's 16 bits less the offset, taken as a signed 16-bit number (a
+// raw 65535 without offset is -1). Unsigned readings, such as lamp hours,
+// are not read through it.
+inline std::int16_t ShownValue(std::uint16_t raw, int offset) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<int>(raw) - offset));
+}
+
 // A named getter that writes a signed 16-bit value, as a channel's `get`.
 template <auto Get>
 bool Getter(CPjtInterface& pjt, std::uint16_t& raw) {

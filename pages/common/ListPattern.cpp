@@ -48,12 +48,20 @@ int CSettingPage::SelectedPosition(int listId) const {
   return ControlView<CComboBox>(ChildWindow(*this, listId)).GetCurSel();
 }
 
-void CSettingPage::SelectValue(const ListRow& row, int value) {
+int CSettingPage::PositionOf(const ListRow& row, int value) const {
   ControlView<CComboBox> list(ChildWindow(*this, row.list));
   const int position = row.codes           ? CodePosition(*row.codes, value)
                        : row.map.position ? row.map.position(Host(), list, value)
                                           : value;
-  if (position < 0 || position >= list.GetCount()) {
+  return position >= 0 && position < list.GetCount() ? position : -1;
+}
+
+bool CSettingPage::HasPosition(const ListRow& row, int value) const { return PositionOf(row, value) >= 0; }
+
+void CSettingPage::SelectValue(const ListRow& row, int value) {
+  ControlView<CComboBox> list(ChildWindow(*this, row.list));
+  const int position = PositionOf(row, value);
+  if (position < 0) {
     if (!row.unknownKeepsSelection) list.SetCurSel(-1);
   } else {
     list.SetCurSel(position);
@@ -101,15 +109,14 @@ void CSettingPage::ListChanged(const ListRow& row) {
     m_listShown[row.list] = position;
     return;
   }
+  ShowKnownValue(row);
   if (row.rereadWhenRefused) {
+    // The projector's value, when it has an item; otherwise the list keeps
+    // the position last shown (never the refused choice).
     std::uint16_t raw = 0;
-    if (ReadRaw(Pjt(), row.io, raw))
-      SelectValue(row, raw);
-    else
-      ShowKnownValue(row);
+    if (ReadRaw(Pjt(), row.io, raw) && HasPosition(row, raw)) SelectValue(row, raw);
     return;
   }
-  ShowKnownValue(row);
   Report(row.onRefused);
 }
 

@@ -59,6 +59,9 @@ struct SliderGroup {
   // A step that changes nothing, or a refused slide, empties the value box:
   // the box then vouches for no value until the next good read or change.
   bool emptyBoxWhenUnchanged = false;
+  // A failed read also moves the slider to the preset, so that it never
+  // stands on an old value next to an empty box.
+  bool presetSliderWhenUnread = false;
 };
 
 // The auto power off group of every model type: Get and Set 0x3110 with no

@@ -91,8 +91,8 @@ class CSettingPage : public CDialog {
   void SetArrowImages(const ArrowPair& row, ArrowBitmaps& bitmaps);
   void EnableArrows(const ArrowPair& row, bool enable = true);
   // Reads the value into the box; a failed read disables both buttons and
-  // empties the box.
-  void ReadArrows(const ArrowPair& row, std::int16_t& cached);
+  // empties the box. True when the value was read.
+  bool ReadArrows(const ArrowPair& row, std::int16_t& cached);
   // A click: Inc (raise) or Dec, then the value read back into the box.
   void ArrowClicked(const ArrowPair& row, std::int16_t& cached, bool raise);
 
@@ -131,6 +131,11 @@ class CSettingPage : public CDialog {
   std::optional<int> CodeAt(const ListRow& row, int position) const;
   std::optional<int> SelectedCode(const ListRow& row) const;
 
+  // Puts the list back on the position last read or taken (none when the
+  // last read failed): a choice that was not sent, or that the projector
+  // refused, never stays on show.
+  void ShowKnownValue(const ListRow& row);
+
   // The power list: the projector's power state decides. While it cools
   // down nothing is sent and the one plain notice says why; choosing the
   // state it is in sends nothing.
@@ -164,9 +169,10 @@ class CSettingPage : public CDialog {
   void Step(const SliderGroup& row, std::int16_t& cached, bool up);
   bool WithinBound(const SliderGroup& row, std::int16_t cached, bool up) const;
   void SelectValue(const ListRow& row, int value);
+  int PositionOf(const ListRow& row, int value) const;  // -1: no item shows it
+  bool HasPosition(const ListRow& row, int value) const;
   void FillCodes(const ListRow& row);
   int CodePosition(const CodeTable& table, int value) const;
-  void ShowKnownValue(const ListRow& row);
 
   CPjtInterface* const& m_pjt;
   const CExpertDlg* m_host = nullptr;

@@ -1,6 +1,5 @@
 // The slider group: "-", slider, "+" and value box of one numeric setting.
 #include <algorithm>
-#include <limits>
 
 #include "frame/ExpertDlg.h"
 #include "pages/common/ControlView.h"
@@ -8,14 +7,6 @@
 
 namespace expert::pages {
 namespace {
-
-// Raw projector value to shown value, kept within the cached value's type
-// whatever the projector replies.
-std::int16_t Decode(std::uint16_t raw, int offset) {
-  return static_cast<std::int16_t>(std::clamp(static_cast<int>(raw) - offset,
-                                              static_cast<int>(std::numeric_limits<std::int16_t>::min()),
-                                              static_cast<int>(std::numeric_limits<std::int16_t>::max())));
-}
 
 std::string BoxText(const SliderGroup& row, int shown) {
   return row.format ? row.format(shown) : std::to_string(shown);
@@ -68,9 +59,10 @@ bool CSettingPage::ReadSlider(const SliderGroup& row, std::int16_t& cached) {
   if (!read) {
     EnableGroup(row, false);
     SetText(row.box, "");
+    if (row.presetSliderWhenUnread) ControlView<CSliderCtrl>(ChildWindow(*this, row.slider)).SetPos(cached);
     return false;
   }
-  cached = Decode(raw, row.offset);
+  cached = ShownValue(raw, row.offset);
   ShowSliderValue(row, cached);
   return true;
 }
@@ -117,7 +109,7 @@ void CSettingPage::Step(const SliderGroup& row, std::int16_t& cached, bool up) {
     return;
   }
   if (!raw) return;  // stepped, but the new value could not be read: the display stays
-  cached = Decode(*raw, row.offset);
+  cached = ShownValue(*raw, row.offset);
   ShowSliderValue(row, cached);
 }
 

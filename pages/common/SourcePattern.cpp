@@ -1,19 +1,10 @@
 // Slider groups bound to the current input source.
 #include <algorithm>
-#include <limits>
 
 #include "pages/common/ControlView.h"
 #include "pages/common/SettingPage.h"
 
 namespace expert::pages {
-namespace {
-std::int16_t Shown(std::uint16_t raw, int offset) {
-  return static_cast<std::int16_t>(std::clamp(static_cast<int>(raw) - offset,
-                                              static_cast<int>(std::numeric_limits<std::int16_t>::min()),
-                                              static_cast<int>(std::numeric_limits<std::int16_t>::max())));
-}
-}  // namespace
-
 std::optional<int> CSettingPage::CurrentSource() {
   std::int16_t source = 0;
   if (!Pjt() || !Pjt()->GetInputSource(&source)) return std::nullopt;
@@ -32,7 +23,7 @@ void CSettingPage::ReadSourceSlider(const SourceGroup& row, std::optional<int> s
     return;
   }
   EnableGroup(group);
-  cached = Shown(raw, group.offset);
+  cached = ShownValue(raw, group.offset);
   ShowSliderValue(group, cached);
 }
 
@@ -48,7 +39,7 @@ void CSettingPage::StepSource(const SourceGroup& row, std::int16_t& cached, bool
     if (row.emptyBoxWhenRefused) SetText(row.controls.box, "");
     return;
   }
-  cached = Shown(raw, row.controls.offset);
+  cached = ShownValue(raw, row.controls.offset);
   ShowSliderValue(row.controls, cached);
 }
 

@@ -49,7 +49,8 @@ CheckRow IRTop(int box) {
 
 SliderGroup AutoPowerOff(int minus, int slider, int plus, int box) {
   return AutoPowerOffGroup(
-      {.minus = minus, .slider = slider, .plus = plus, .box = box, .tick = 8, .emptyBoxWhenUnchanged = true});
+      {.minus = minus, .slider = slider, .plus = plus, .box = box, .tick = 8, .emptyBoxWhenUnchanged = true,
+       .presetSliderWhenUnread = true});
 }
 
 void AutoAdjust(CPjtInterface* pjt) {

@@ -187,10 +187,12 @@ void COption5TabDlg::InitDisp() {
 }
 
 // Model 44's items 13 and 14 name functions its My Buttons cannot take: the
-// list goes back to the projector's function.
+// list goes back to the projector's function (to the one last shown when
+// it cannot be read: the unsent choice never stays).
 void COption5TabDlg::MyButtonChanged(const ListRow& row) {
   const int position = SelectedPosition(row.list);
   if (Model() == 44 && (position == 13 || position == 14)) {
+    ShowKnownValue(row);
     ReadList(row);
     return;
   }

@@ -307,17 +307,23 @@ void CSetupType5TabDlg::InitDisp() {
 
 // A reset that is done shows the new value of its setting only; the cached
 // value follows it, so bounds and snap-backs act on the projector's state.
+// When the new value cannot be read the group is disabled until the next
+// refresh, and the cache keeps the last value known rather than the preset 0.
 void CSetupType5TabDlg::OnBnClickedStu5Btreset() {
   const ResetList& resets = Resets();
   const int position = SelectedPosition(resets.list);
   if (position < 0 || position >= static_cast<int>(resets.items.size()) || !Pjt()) return;
   const auto run = resets.items[static_cast<std::size_t>(position)].run;
   if ((Pjt()->*run)() != 0) return;
-  if (run == &CPjtInterface::ExecKeyStoneVReset) ReadSlider(kKeystoneV, m_nKeystoneV);
-  if (run == &CPjtInterface::ExecKeyStoneHReset) ReadSlider(kKeystoneH, m_nKeystoneH);
-  if (run == &CPjtInterface::ExecDZoomReset) ReadSlider(kDZoom, m_nDZoom);
-  if (run == &CPjtInterface::ExecDShiftVReset) ReadArrows(kDShiftV, m_nDShiftV);
-  if (run == &CPjtInterface::ExecDShiftHReset) ReadArrows(kDShiftH, m_nDShiftH);
+  const auto readBack = [this](auto read, const auto& row, std::int16_t& cached) {
+    const std::int16_t known = cached;
+    if (!(this->*read)(row, cached)) cached = known;
+  };
+  if (run == &CPjtInterface::ExecKeyStoneVReset) readBack(&CSetupType5TabDlg::ReadSlider, kKeystoneV, m_nKeystoneV);
+  if (run == &CPjtInterface::ExecKeyStoneHReset) readBack(&CSetupType5TabDlg::ReadSlider, kKeystoneH, m_nKeystoneH);
+  if (run == &CPjtInterface::ExecDZoomReset) readBack(&CSetupType5TabDlg::ReadSlider, kDZoom, m_nDZoom);
+  if (run == &CPjtInterface::ExecDShiftVReset) readBack(&CSetupType5TabDlg::ReadArrows, kDShiftV, m_nDShiftV);
+  if (run == &CPjtInterface::ExecDShiftHReset) readBack(&CSetupType5TabDlg::ReadArrows, kDShiftH, m_nDShiftH);
 }
 
 void CSetupType5TabDlg::OnBnClickedStu5Btnatks() {

@@ -19,10 +19,11 @@ void AddArrowCross(DialogTemplate& t, const Arrows& a) {
   t.controls.push_back({K::BitmapButton, a.left, "", {91, 23, 12, 12}, kButton, {}});
   t.controls.push_back({K::BitmapButton, a.right, "", {117, 23, 12, 12}, kButton, {}});
   t.controls.push_back({K::BitmapButton, a.down, "", {104, 36, 12, 12}, kButton, {}});
-  t.controls.push_back({K::Static, 20618, "52;V", {138, 15, 10, 8}, kLabel, {}});
-  t.controls.push_back({K::Edit, a.vBox, "", {150, 13, 30, 12}, kValueBox, {}});
-  t.controls.push_back({K::Static, 20619, "53;H", {138, 33, 10, 8}, kLabel, {}});
-  t.controls.push_back({K::Edit, a.hBox, "", {150, 31, 30, 12}, kValueBox, {}});
+  // The labels hold "V" and "H" in English and two characters in Chinese.
+  t.controls.push_back({K::Static, 20618, "52;V", {136, 15, 18, 8}, kLabel, {}});
+  t.controls.push_back({K::Edit, a.vBox, "", {156, 13, 30, 12}, kValueBox, {}});
+  t.controls.push_back({K::Static, 20619, "53;H", {136, 33, 18, 8}, kLabel, {}});
+  t.controls.push_back({K::Edit, a.hBox, "", {156, 31, 30, 12}, kValueBox, {}});
 }
 
 const Label kHPhase{20484, 20491, "49;H Phase"};

@@ -87,6 +87,24 @@ TEST(DriverProcess, CatalogDirIsTheOnlyPlaceCatalogsComeFrom) {
   }
 }
 
+// Without a caption of the front end's own, a box carries the product name
+// of the catalog in the user's language.
+TEST(DriverProcess, MessageBoxCaptionIsTheProductNameInTheUsersLanguage) {
+  const Outcome outcome = RunProgram(EXPERT_DRIVER_BIN, "",
+                                     "{\"cmd\":\"text\",\"category\":7,\"number\":1,\"seq\":1}\n"
+                                     "{\"cmd\":\"open\",\"model\":\"1/3\"}\n"
+                                     "{\"cmd\":\"tab\",\"index\":5}\n"
+                                     "{\"cmd\":\"sim\",\"fail\":[\"0x3110\"]}\n"
+                                     "{\"cmd\":\"slide\",\"id\":20289,\"pos\":30}\n"
+                                     "{\"cmd\":\"events\",\"seq\":2}\n",
+                                     "LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8");
+  ASSERT_EQ(outcome.lines.size(), 8u) << outcome.out << outcome.err;
+  const std::string product = outcome.lines[0]["text"];
+  EXPECT_EQ(product, "高级控制主程序");
+  ASSERT_EQ(outcome.lines[5]["messages"].size(), 1u) << outcome.out;
+  EXPECT_EQ(outcome.lines[5]["messages"][0]["caption"], product);
+}
+
 TEST(DriverProcess, CommandLineAndDatabaseProblemsStopItWithCode2) {
   const Outcome help = RunProgram(EXPERT_DRIVER_BIN, "--help", "");
   EXPECT_EQ(help.exitCode, 0);

@@ -114,6 +114,10 @@ TEST(DriverHost, OverridesReachTheDialog) {
       R"({"cmd":"open","host":{"type":9,"model":1,"name":"New","inputs":[],"connection":{"address":"127.0.0.9"}}})");
   EXPECT_EQ(unknownType.tabs, 1);
   EXPECT_EQ(own.tabs, 8);
+  // The same as an override of a model of the database.
+  const Held overridden = OpenAndLook(R"({"cmd":"open","model":"1/16","host":{"type":7}})");
+  EXPECT_EQ(overridden.tabs, 1);
+  EXPECT_EQ(overridden.modelNo, 16);
 }
 
 TEST(DriverHost, BadDescriptionsAndOptionsAreRefusedBeforeAnyDialogOpens) {
@@ -124,6 +128,7 @@ TEST(DriverHost, BadDescriptionsAndOptionsAreRefusedBeforeAnyDialogOpens) {
       {open + R"("host":{"inputs":[{"name":"A","code":"x","code2":0}]}})", "inputs[0].code"},
       {open + R"("host":{"colour":1}})", "colour"},
       {open + R"("host":[1]})", "\"host\" must be an object"},
+      {open + R"("host":{"type":"7"}})", "type"},
       {R"({"cmd":"open","host":{"name":"No type"}})", "must carry \"type\" and \"model\""},
       {R"({"cmd":"open","host":{"type":4,"model":77,"name":"Lab"}})", "inputs"},  // an unknown model must be complete
       {open + R"("handoff":"fax"})", "unknown handoff \"fax\""},
@@ -132,7 +137,7 @@ TEST(DriverHost, BadDescriptionsAndOptionsAreRefusedBeforeAnyDialogOpens) {
       {open + R"("ranges32":[7)" + Ranges32Json("").substr(4) + "}", "ranges32[0] must be a string"},
       {open + R"("connect":"tcp://10.0.0.1:4352"})", "only a loopback address"},
   });
-  EXPECT_EQ(output.size(), 12u);  // replies only: no dialog was opened
+  EXPECT_EQ(output.size(), 13u);  // replies only: no dialog was opened
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The setup page of type 5.
+#include "pages/type5/SetupType5TabDlg.h"
 #include "tests/pages/PageTestSupport.h"
 
 namespace pages::testing {
@@ -56,6 +57,10 @@ TEST(SetupType5Page, Cases) {
       {.what = "an HDMI audio value outside the list keeps the selection", .model = "5/42", .tab = kTab,
        .before = {R"(reload "set":{"GetHDMIAudio":2})", R"(reload "set":{"GetHDMIAudio":3})"},
        .controls = {R"("20330":{"sel":1})"}},
+      {.what = "a refused HDMI audio choice whose re-read has no item goes back", .model = "5/42", .tab = kTab,
+       .before = {R"(reload "set":{"GetHDMIAudio":2})"},
+       .actions = {R"(sim "set":{"GetHDMIAudio":3},"fail":["SetHDMIAudio"])", "select 20330 0"},
+       .calls = {"SetHDMIAudio(1)", "GetHDMIAudio()"}, .controls = {R"("20330":{"sel":1})"}},
       {.what = "the volume is that of the current input source", .model = "5/36", .tab = kTab, .before = {source4},
        .controls = {R"("20142":{"text":"20"})"}},
       {.model = "5/36", .tab = kTab, .before = {source4}, .actions = {"click 20319", "slide 20317 7"},
@@ -80,6 +85,24 @@ TEST(SetupType5Page, Cases) {
       {.model = "5/36", .tab = kTab, .before = {R"(reload "fail":["GetKeystoneV"])", R"(reload "clear":true)"},
        .controls = {R"("20314":{"enabled":true})"}},
   });
+}
+
+// A reset that is done but whose value cannot be read back disables its row
+// and keeps the value last known as the cache: the next step starts there.
+TEST(SetupType5Page, FailedReadBackAfterAResetKeepsTheKnownValue) {
+  using driver::testing::Line;
+  const std::string tab = R"({"cmd":"tab","index":)" + std::to_string(kTab) + "}";
+  std::int16_t cached = 0;
+  const auto output = driver::testing::RunSession(
+      {Line(R"({"cmd":"open","model":"5/36"})"), Line(R"({"cmd":"sim","set":{"GetKeystoneV":138}})"), Line(tab),
+       Line(R"({"cmd":"sim","fail":["GetKeystoneV"]})"), Line(R"({"cmd":"select","id":20327,"index":0})"),
+       Line(R"({"cmd":"click","id":20328,"seq":"r"})"), driver::testing::Do([&](driver::Session& session) {
+         auto* page = dynamic_cast<CSetupType5TabDlg*>(session.OpenDialog()->PageForTemplate(20048));
+         ASSERT_NE(page, nullptr);
+         cached = page->m_nKeystoneV;
+       })});
+  EXPECT_TRUE(Reply(output, "\"r\"")["ok"].get<bool>());
+  EXPECT_EQ(cached, 10);
 }
 
 }  // namespace

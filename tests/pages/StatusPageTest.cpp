@@ -25,6 +25,8 @@ TEST(StatusPage, Cases) {
        .before = {R"(reload "set":{"0x6020":12,"0x2000":9,"0x3020":1,"0x3002":1})"},
        .controls = {Is(20010, "text", State(Msg(5, 413))), Is(20009, "text", ": "), Is(20011, "text", State(Msg(5, 31))),
                     Is(20013, "text", State(Msg(5, 333)))}},
+      {.what = "lamp hours are unsigned", .model = "5/30", .before = {R"(reload "set":{"0x1090":65535})"},
+       .controls = {Is(20014, "text", Hours(65535))}},
       {.what = "errors 10 and 13 show as one", .model = "5/30", .before = {R"(reload "set":{"0x6020":10})"},
        .controls = {Is(20010, "text", State(Msg(5, 318)))}},
       {.what = "cooling down", .model = "5/30", .before = {R"(reload "set":{"0x6020":13,"0x6000":2})"},

@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
+#include <set>
 
 #include "display/qt/TrackbarSlider.h"
 #include "projector/CommandCodes.h"
@@ -41,6 +46,35 @@ TEST_F(QtKeyboard, TabFollowsTemplateOrderAndEscapeCancelsFromAnyControl) {
   // arrow button and the tab control take no tab stop.
   EXPECT_THAT(visited, ElementsAre(kMinus, kSlider, kPlus, kValue, kList, kCheck, kCustom, kNotice, IDOK, kMinus));
   EXPECT_EQ(result, IDCANCEL);
+}
+
+// The tick marks take the focus colour while the slider has the focus and
+// only then, also when the style has just drawn its groove afresh.
+TEST_F(QtKeyboard, SliderTicksShowTheFocusColourOnlyWithTheFocus) {
+  const auto tickColours = [](QWidget* slider) {
+    const QImage image = slider->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = image.height() * 3 / 4; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    return colours;
+  };
+  RunDialog([&] {
+    for (const auto& child : open.dialog.GetSafeHwnd()->children)
+      if (child->windowClass == WindowClass::Dialog && child.get() != page.GetSafeHwnd())
+        CWnd::FromHandle(child.get())->ShowWindow(SW_HIDE);
+    QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
+    QApplication::setActiveWindow(window);
+    QWidget* slider = Control(kSlider);
+    Control(kMinus)->setFocus(Qt::TabFocusReason);
+    tickColours(slider);
+    const auto unfocused = tickColours(slider);  // the style's caches warm
+    QPixmapCache::clear();
+    EXPECT_EQ(tickColours(slider), unfocused);
+    slider->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(slider->hasFocus());
+    EXPECT_NE(tickColours(slider), unfocused);
+    QTest::keyClick(slider, Qt::Key_Escape);
+  });
 }
 
 TEST_F(QtKeyboard, SliderKeysMoveWhileHeldAndSendOnRelease) {
@@ -86,15 +120,24 @@ TEST(QtKeyboardTabs, CtrlKeysSwitchTabsFocusThePageAndEnterCloses) {
   QtDisplay& display = qt.display();
   SimulatedDialog open("4/9");
   std::vector<int> tabs;
-  std::vector<bool> focusOnPage;
+  std::vector<bool> focusOnPage, focusShown;
+  // The style draws its focus indicator for a widget painted with both states.
+  const auto indicatorShown = [] {
+    QStyleOption option;
+    if (QApplication::focusWidget()) option.initFrom(QApplication::focusWidget());
+    return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+  };
   const INT_PTR result = RunModal(display, open.dialog, [&] {
     QWidget* window = display.WidgetFor(open.dialog.GetSafeHwnd());
     QApplication::setActiveWindow(window);
+    focusShown.push_back(indicatorShown());  // on opening
     const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+      window->setAttribute(Qt::WA_KeyboardFocusChange, false);  // as after a mouse click
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key, modifiers);
       tabs.push_back(open.dialog.m_tab.GetCurSel());
       const HWND focused = display.WindowFor(QApplication::focusWidget());
       focusOnPage.push_back(focused && focused->parent && focused->parent != open.dialog.GetSafeHwnd());
+      focusShown.push_back(indicatorShown());
     };
     press(Qt::Key_PageUp, Qt::ControlModifier);  // round the start to the control page
     press(Qt::Key_Tab, Qt::ControlModifier);
@@ -104,6 +147,7 @@ TEST(QtKeyboardTabs, CtrlKeysSwitchTabsFocusThePageAndEnterCloses) {
   });
   EXPECT_THAT(tabs, ElementsAre(8, 0, 8, 0));
   EXPECT_THAT(focusOnPage, ElementsAre(true, true, true, true));
+  EXPECT_THAT(focusShown, ElementsAre(true, true, true, true, true));
   EXPECT_EQ(result, IDOK);
 }
 

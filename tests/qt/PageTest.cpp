@@ -2,7 +2,9 @@
 // keystone, its slider dragged to a value the projector refuses.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <cstdlib>
 #include <QSlider>
 
 #include "catalog/Catalog.h"
@@ -27,6 +29,7 @@ TEST(QtPage, NewTabSelectionsRefreshAndARefusedSlideSnapsBackUnderAStopBox) {
   open.projector->SetValue(pjcode::kKeystoneV, 0, 128 + 5);
   open.projector->GetFaults().FailRequest(beamlink::Action::Set, pjcode::kKeystoneV);
   BoxAnswerer boxes;
+  QPoint dialogCentre;
   RunModal(display, open.dialog, [&] {
     QWidget* tabs = display.WidgetFor(open.dialog.m_tab.GetSafeHwnd());
     open.TakeCalls();
@@ -49,6 +52,7 @@ TEST(QtPage, NewTabSelectionsRefreshAndARefusedSlideSnapsBackUnderAStopBox) {
     EXPECT_EQ(slider->value(), 5);
     EXPECT_EQ(box->text(), "5");
 
+    dialogCentre = display.WidgetFor(open.dialog.GetSafeHwnd())->frameGeometry().center();
     DragSlider(slider, -30);
     EXPECT_EQ(slider->value(), 5);
     EXPECT_EQ(box->text(), "5");
@@ -58,7 +62,37 @@ TEST(QtPage, NewTabSelectionsRefreshAndARefusedSlideSnapsBackUnderAStopBox) {
   ASSERT_EQ(boxes.Boxes().size(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].text.toStdString(), CatalogText(Msg(2201, 25)));
   EXPECT_EQ(boxes.Boxes()[0].icon, QMessageBox::Critical);
+  EXPECT_LE((boxes.Boxes()[0].centre - dialogCentre).manhattanLength(), 2) << "centred on the dialog";
   EXPECT_TRUE(boxes.Boxes()[0].modal);
+}
+
+// A box that comes while the dialog opens (the projector cannot be reached)
+// is centred on the application's window, where the dialog will appear; in
+// Chinese, Qt's own button texts are Chinese too.
+TEST(QtPage, BoxBeforeTheDialogShowsIsCentredOnTheHostWindowAndSpeaksTheLanguage) {
+  setenv("LC_ALL", "zh_CN.UTF-8", 1);
+  std::vector<SeenBox> seen;
+  QPoint hostCentre;
+  {
+    ScopedQtDisplay qt;  // takes Qt's translations for the language now set
+    QWidget host;
+    host.setGeometry(300, 200, 640, 480);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    hostCentre = host.frameGeometry().center();
+    SimulatedDialog open("4/9");
+    open.dialog.m_pjt.SetTransportFactory([](const beamlink::Endpoint&, beamlink::Deadline, std::string& error) {
+      error = "connection refused";
+      return std::unique_ptr<beamlink::Transport>();
+    });
+    BoxAnswerer boxes;
+    RunModal(qt.display(), open.dialog, [&] { open.dialog.EndDialog(IDCANCEL); });
+    seen = boxes.Boxes();
+  }
+  setenv("LC_ALL", "C", 1);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_LE((seen[0].centre - hostCentre).manhattanLength(), 2);
+  EXPECT_EQ(seen[0].okText.toStdString(), "确定");
 }
 
 }  // namespace

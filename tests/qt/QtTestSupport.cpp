@@ -69,8 +69,10 @@ BoxAnswerer::BoxAnswerer() {
 void BoxAnswerer::Poll() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (!box || !box->isVisible()) return;
-  m_boxes.push_back(SeenBox{box->text(), box->windowTitle(), box->icon(), box->isModal()});
   QAbstractButton* ok = box->button(QMessageBox::Ok);
+  const QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+  m_boxes.push_back(SeenBox{box->text(), box->windowTitle(), box->icon(), box->isModal(), ok ? ok->text() : QString(),
+                            box->frameGeometry().center(), owner ? owner->frameGeometry().center() : QPoint()});
   if (ok)
     QTest::mouseClick(ok, Qt::LeftButton);
   else

@@ -45,6 +45,9 @@ struct SeenBox {
   QString caption;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   bool modal = false;
+  QString okText;         // the OK button's text
+  QPoint centre;          // of the box's frame
+  QPoint ownerCentre;     // of its parent window's frame; (0, 0) without one
 };
 
 // While it lives, answers every message box with its OK button and keeps

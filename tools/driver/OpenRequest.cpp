@@ -49,7 +49,19 @@ models::ModelDescription ReadDescription(const CommandArgs& args, const models::
     if (!known) return models::ParseHandOffModel(*host, kHostSource);
     description = *known;
   }
-  if (host) models::ApplyOverrides(description, *host, kHostSource);
+  if (!host) return description;
+  // A host may hand over a model type of any number, as a full description
+  // may (the dialog then shows its status tab only): the type is taken
+  // apart from the other overrides, which keep the database's checks.
+  nlohmann::json overrides = *host;
+  std::optional<int> type;
+  if (const auto it = host->find("type"); it != host->end()) {
+    type = SmallInt(*host, "type");
+    if (!type) throw CommandError("host: type: expected a 32-bit integer, got " + it->dump());
+    overrides.erase("type");
+  }
+  models::ApplyOverrides(description, overrides, kHostSource);
+  if (type) description.type = *type;
   return description;
 }
 
