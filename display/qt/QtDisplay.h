@@ -19,6 +19,8 @@ class QEventLoop;
 
 namespace qtdisplay {
 
+class WaitProgress;
+
 class QtDisplay : public DisplayBackend, private ViewHost {
  public:
   QtDisplay();
@@ -75,6 +77,8 @@ class QtDisplay : public DisplayBackend, private ViewHost {
   };
   std::vector<ModalLoop> m_loops;  // outermost first
   std::function<void(HWND)> m_paintObserver;
+  // The progress box of slow projector calls on this thread (WaitProgress.h).
+  std::unique_ptr<WaitProgress> m_waitProgress;
   // Receives the widgets' destroyed signals; goes first, so that none comes
   // to a display being taken apart.
   QObject m_context;

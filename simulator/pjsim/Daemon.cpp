@@ -64,6 +64,7 @@ struct Client {
   bool watchingOut = false;                // EPOLLOUT is asked for
   Clock::time_point connected;
   std::optional<Clock::time_point> frameStarted;
+  Clock::time_point lastHeard;             // the last bytes from the client, or the connect
   bool gone = false;
 };
 
@@ -258,6 +259,7 @@ class Loop {
     client.id = id;
     client.server = NewServer(client.id);
     client.connected = Clock::now();
+    client.lastHeard = client.connected;
     Queue(client, client.server->Start());
     m_clients.push_back(std::move(client));
     return true;
@@ -322,6 +324,7 @@ class Loop {
       return;
     }
     const auto now = Clock::now();
+    client.lastHeard = now;
     Queue(client, client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))));
     if (!client.server->MidFrame())
       client.frameStarted.reset();
@@ -387,7 +390,16 @@ class Loop {
       const auto deadline = client.connected + kHandshakeDeadline;
       at = at ? std::min(*at, deadline) : deadline;
     }
+    if (const auto idle = IdleExpiry(client)) at = at ? std::min(*at, *idle) : *idle;
     return at;
+  }
+
+  // When a connection that carries nothing is closed, if its protocol does
+  // that (PJLink projectors do); never while a reply is on its way.
+  static std::optional<Clock::time_point> IdleExpiry(const Client& client) {
+    const auto limit = client.server->IdleLimit();
+    if (!limit || !client.pending.empty() || !client.out.empty()) return std::nullopt;
+    return client.lastHeard + *limit;
   }
 
   void ExpireSlowClients() {
@@ -395,9 +407,10 @@ class Loop {
     for (Client& client : m_clients) {
       const auto at = client.gone ? std::nullopt : Expiry(client);
       if (!at || *at > now) continue;
-      Drop(client, client.frameStarted && *client.frameStarted + kFrameIdleLimit <= now
-                       ? "a frame left half-sent"
-                       : "no handshake in time");
+      const auto idle = IdleExpiry(client);
+      Drop(client, client.frameStarted && *client.frameStarted + kFrameIdleLimit <= now ? "a frame left half-sent"
+                   : idle && *idle <= now                                              ? "idle, closed"
+                                                                                        : "no handshake in time");
     }
   }
 

@@ -69,6 +69,15 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
         return std::nullopt;
       }
       listen = true;
+    } else if (arg == "--idle-close-ms") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      unsigned ms = 0;
+      if (!ParseNumber(*v, ms, 3'600'000u)) {
+        error = "--idle-close-ms takes milliseconds 0..3600000 (0: never), got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      options.idleClose = std::chrono::milliseconds(ms);
     } else if (arg == "--cooldown-ms" || arg == "--warmup-ms") {
       const auto v = value();
       if (!v) return std::nullopt;
@@ -146,6 +155,8 @@ const char* Usage() {
          "                          cools down\n"
          "  --class 1|2             the PJLink class served (default 2)\n"
          "  --close-after-reply     close each connection after its first response\n"
+         "  --idle-close-ms N       PJLink: close a connection that carried no command\n"
+         "                          for N ms, 0 never (default 30000)\n"
          "  --help                  show this text\n";
 }
 

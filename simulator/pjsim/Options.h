@@ -26,6 +26,7 @@ struct Options {
   int pjlinkClass = 2;
   std::chrono::milliseconds warmup{0};
   bool closeAfterReply = false;
+  std::chrono::milliseconds idleClose{30'000};  // PJLink: close a connection idle this long; 0: never
 };
 
 // Parses the arguments after the program name; nullopt with `error` when

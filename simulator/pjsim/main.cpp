@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
   serverOptions.password = options->password;
   serverOptions.log = [](const std::string& line) { std::fprintf(stderr, "pjsim: %s\n", line.c_str()); };
   if (options->pjlink)
-    serverOptions.protocol = pjlink::PjLinkProtocol({options->pjlinkClass, options->warmup, options->closeAfterReply});
+    serverOptions.protocol = pjlink::PjLinkProtocol(
+        {options->pjlinkClass, options->warmup, options->closeAfterReply, options->idleClose});
   std::fprintf(stderr, "pjsim: model %s (%s)%s\n", projector->Model().Key().c_str(), projector->Model().name.c_str(),
                options->password.empty() ? "" : ", password required");
   if (options->serial) return pjsim::ServeSerial(projector, serverOptions, stdout);
