@@ -51,7 +51,7 @@ TEST(WaitHook, StopsASilentProjectorsCallAtOnceOnItsOwnThreadOnly) {
   ASSERT_TRUE(pjt.LinkProblem());
   EXPECT_EQ(pjt.LinkProblem()->failure, CallFailure::Cancelled);
   EXPECT_EQ(hook.peer, "127.0.0.1:" + std::to_string(silent.Port()));
-  EXPECT_GE(hook.asked, 4);  // asked every slice, not once
+  EXPECT_GE(hook.asked, 2);  // asked every slice, not once
   EXPECT_EQ(hook.ended, 1);
   const int asked = hook.asked;
   EXPECT_EQ(pjt.Get(0x2003, 0, &pjt, &value), 0);  // held off: no new wait
