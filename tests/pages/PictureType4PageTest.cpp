@@ -46,8 +46,9 @@ namespace {
 // the link problem each time, where a refused one shows nothing; a refresh,
 // which the dialog does on its own, does not tell it again.
 TEST(PictureType4Page, ActionsOnADeadLinkTellTheLinkProblemEachTime) {
-  const std::string dead = "stop: " + LinkProblemText({beamlink::CallFailure::Unreachable, "none"});
-  RunCase({.model = "4/21", .tab = 1, .openFields = R"("connect":"none")",
+  const std::string dead = "stop: " + LinkProblemText({beamlink::CallFailure::Unreachable, "10.0.0.2:4352"});
+  RunCase({.model = "4/21", .tab = 1,
+           .openFields = R"("connect":"none","host":{"connection":{"address":"10.0.0.2","third":4352}})",
            .actions = {"select 20157 3", "click 21070", "select 21064 6", "click 21065", "reload"},
            .calls = {"*", "ExecTintReset()", "SetMyMemory(6)", "Get 0x2003"}, .boxes = {dead, dead}});
 }
