@@ -8,6 +8,8 @@
 
 #include "beamlink/Auth.h"
 #include "beamlink/Log.h"
+#include "beamlink/TcpTransport.h"
+#include "beamlink/WaitHook.h"
 
 namespace beamlink {
 namespace {
@@ -42,6 +44,14 @@ struct Connection::State {
   std::string Where() const { return "the projector at " + DescribeEndpoint(endpoint); }
   std::chrono::milliseconds Timeout() const { return std::chrono::milliseconds(TimeoutMsOf(endpoint)); }
 
+  // A wait the person watching it stopped: the call fails as cancelled,
+  // whatever the transport made of it.
+  bool Abandoned(Failed& failed) const {
+    if (!CallAbandoned()) return false;
+    failed = {CallFailure::Cancelled, "stopped waiting for " + Where()};
+    return true;
+  }
+
   std::uint8_t NextTag() {
     lastTag = lastTag == 255 ? 1 : lastTag + 1;  // 0 is never used
     return lastTag;
@@ -50,6 +60,7 @@ struct Connection::State {
   bool Send(const Frame& frame, Deadline deadline, Failed& failed) {
     std::string error;
     if (transport->Write(frame, deadline, error)) return true;
+    if (Abandoned(failed)) return false;
     const bool late = Clock::now() >= deadline;
     failed = {late ? CallFailure::Timeout : CallFailure::Closed, "cannot send to " + Where() + ": " + error};
     return false;
@@ -73,6 +84,7 @@ struct Connection::State {
       std::string error;
       const std::size_t got = transport->Read(chunk, deadline, error);
       if (got == 0) {
+        if (Abandoned(failed)) return false;
         if (Clock::now() >= deadline)
           failed = {CallFailure::Timeout,
                     "no answer from " + Where() + " within " + std::to_string(Timeout().count()) + " ms"};
@@ -107,7 +119,8 @@ struct Connection::State {
       error = e.what();
     }
     if (!transport) {
-      failed = {CallFailure::Unreachable, "cannot reach " + Where() + ": " + (error.empty() ? "no transport" : error)};
+      if (Abandoned(failed)) return false;
+      failed = {IsUnknownNameError(error) ? CallFailure::UnknownName : CallFailure::Unreachable, "cannot reach " + Where() + ": " + (error.empty() ? "no transport" : error)};
       return false;
     }
     const std::optional<Nonce> ours = RandomNonce();

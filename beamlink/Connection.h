@@ -21,6 +21,8 @@ enum class CallFailure {
   Timeout,           // no complete answer before the deadline
   Closed,            // the stream ended or failed
   Protocol,          // a malformed, unexpected or mismatched frame
+  Cancelled,         // the person waiting stopped the wait (WaitHook.h)
+  UnknownName,       // the address is a host name that does not resolve
 };
 
 // The outcome of one exchange. `ok` says the exchange worked: a reply that
@@ -41,7 +43,8 @@ struct CallResult {
 inline bool MeansLinkDown(CallFailure failure) {
   return failure == CallFailure::Unreachable || failure == CallFailure::Timeout ||
          failure == CallFailure::PasswordRequired || failure == CallFailure::PasswordRejected ||
-         failure == CallFailure::PasswordMismatch || failure == CallFailure::PasswordNotAsked;
+         failure == CallFailure::PasswordMismatch || failure == CallFailure::PasswordNotAsked ||
+         failure == CallFailure::Cancelled || failure == CallFailure::UnknownName;
 }
 
 // Why the link to a projector failed, and where it led, for the one message

@@ -13,6 +13,7 @@
 #include <span>
 
 #include "beamlink/Connection.h"
+#include "beamlink/WaitHook.h"
 #include "beamlink/pjlink/Link.h"
 
 namespace beamlink {
@@ -46,7 +47,11 @@ class ConnectionHolder {
       }
     }
     if (m_heldUntil && Clock::now() < *m_heldUntil) return m_held;
-    CallResult result = pjlink ? m_pjlink->Call(request) : m_connection->Call(request);
+    CallResult result;
+    {
+      const WaitScope waiting(DescribeEndpoint(endpoint));  // the thread's wait hook, if any, watches it
+      result = pjlink ? m_pjlink->Call(request) : m_connection->Call(request);
+    }
     m_heldUntil.reset();
     if (!result.ok && MeansLinkDown(result.failure)) {
       m_held = result;

@@ -10,13 +10,17 @@
 #include <climits>
 #include <cstring>
 
+#include "beamlink/WaitHook.h"
+
 namespace beamlink {
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
 int WaitReady(int fd, short events, Deadline deadline) {
   for (;;) {
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    // A watched thread waits in slices and asks between them whether to go on.
+    const Deadline until = SliceEnd(deadline);
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()).count();
     const int timeout = static_cast<int>(std::clamp<decltype(left)>(left, 0, INT_MAX));
     pollfd entry{fd, events, 0};
     const int result = poll(&entry, 1, timeout);
@@ -24,6 +28,7 @@ int WaitReady(int fd, short events, Deadline deadline) {
     if (result == 0) {
       // poll may wake a little early; only a deadline really passed counts.
       if (Clock::now() >= deadline) return 0;
+      if (Clock::now() >= until && !KeepWaiting()) return 0;  // abandoned: CallAbandoned() tells
       continue;
     }
     if (errno != EINTR) return -1;
@@ -66,7 +71,13 @@ std::size_t FdTransport::Read(std::span<std::uint8_t> buffer, Deadline deadline,
   }
   for (;;) {
     ssize_t got = 0;
-    if (m_isSocket && ArmReceiveTimeout(deadline)) {
+    if (CallAbandoned()) {
+      error = "abandoned";
+      return 0;
+    }
+    // A watched thread reads in slices (see WaitHook.h); WaitReady asks on its own.
+    const Deadline until = SliceEnd(deadline);
+    if (m_isSocket && ArmReceiveTimeout(until)) {
       // One blocking receive instead of a poll and a read: the reply is
       // rarely there the moment the request has left, and the kernel bounds
       // the wait by the timeout just armed.
@@ -92,6 +103,10 @@ std::size_t FdTransport::Read(std::span<std::uint8_t> buffer, Deadline deadline,
     if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) {
       if (Clock::now() >= deadline) {
         error = "timed out";
+        return 0;
+      }
+      if (Clock::now() >= until && !KeepWaiting()) {
+        error = "abandoned";
         return 0;
       }
       continue;

@@ -117,8 +117,12 @@ std::optional<std::uint16_t> CPjtInterface::Exchange(const OperationInfo& op, co
       m_connection.Call(endpoint, m_factory ? m_factory : beamlink::DefaultTransportFactory(), request, m_pjlinkInputs);
   const std::string name = op.name;
   if (!call.ok) {
+    ++m_linkFailures;
     m_lastError = name + ": " + call.error;
-    m_linkProblem = beamlink::LinkProblem{call.failure, beamlink::DescribeEndpoint(endpoint)};
+    // A name that leads nowhere is told by that name, without the port.
+    m_linkProblem = beamlink::LinkProblem{
+        call.failure,
+        call.failure == beamlink::CallFailure::UnknownName ? endpoint.address : beamlink::DescribeEndpoint(endpoint)};
     return std::nullopt;
   }
   m_linkProblem.reset();

@@ -64,6 +64,9 @@ class CPjtInterface {
   // (no answer, refused, closed, garbled); cleared by the next exchange that
   // gets a reply, refusals included. Calls that send nothing leave it alone.
   const std::optional<beamlink::LinkProblem>& LinkProblem() const { return m_linkProblem; }
+  // How many calls have failed in the link so far (held-off ones included),
+  // so that a caller can tell whether its own calls met the link problem.
+  unsigned long long LinkFailureCount() const { return m_linkFailures; }
 
   // Generic operations on a command code: 1 on success. `pjt` is the
   // interface the call acts on (the callers pass the object itself); null
@@ -327,6 +330,7 @@ class CPjtInterface {
   bool m_acceptNoPassword = false;
   std::string m_lastError;
   std::optional<beamlink::LinkProblem> m_linkProblem;
+  unsigned long long m_linkFailures = 0;
   std::vector<beamlink::pjlink::InputLink> m_pjlinkInputs;
   beamlink::ConnectionHolder m_connection;  // a copy starts without one
 };

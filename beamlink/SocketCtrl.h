@@ -14,7 +14,7 @@ class CSocketCtrl {
  public:
   CSocketCtrl();
 
-  // Address: a dotted IPv4 text; port 0: the default port; timeout 0: the
+  // Address: a dotted IPv4 text or a host name; port 0: the default port; timeout 0: the
   // default. Texts are cut to their 64-byte slots; null counts as empty.
   void SetTarget(const char* address, int port, int timeoutMs, const char* password);
   beamlink::Endpoint GetEndpoint() const;

@@ -30,7 +30,7 @@ struct Endpoint {
   int kind = 1;                // 1: network; anything else: serial port `portIndex`
   int portIndex = 0;
   int third = 0;               // TCP port, or baud rate; 0: the default
-  std::string address;         // dotted network address
+  std::string address;         // dotted IPv4 address or host name
   int timeoutMs = 0;           // connect and reply timeout each; 0 or less: the default
   std::string password;        // empty: none
   bool acceptNoPassword = false;  // with a password, still talk to a projector that asks for none

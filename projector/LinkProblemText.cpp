@@ -12,6 +12,8 @@ std::string LinkProblemText(const beamlink::LinkProblem& problem) {
     case CallFailure::PasswordMismatch: return CatalogText(Msg(2201, 906), problem.peer);
     case CallFailure::PasswordNotAsked: return CatalogText(Msg(2201, 907), problem.peer);
     case CallFailure::Closed: return CatalogText(Msg(2201, 904), problem.peer);
+    case CallFailure::UnknownName: return CatalogText(Msg(2201, 908), problem.peer);
+    case CallFailure::Cancelled: return CatalogText(Msg(2201, 909), problem.peer);
     case CallFailure::Protocol:
     case CallFailure::None: break;
   }

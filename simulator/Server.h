@@ -67,6 +67,9 @@ class Conversation {
   virtual bool Serving() const = 0;
   // Part of a request has come and the rest is awaited.
   virtual bool MidFrame() const = 0;
+  // How long the projector keeps a connection that carries nothing; none:
+  // for ever.
+  virtual std::optional<std::chrono::milliseconds> IdleLimit() const { return std::nullopt; }
 };
 
 struct ServerOptions;

@@ -6,6 +6,8 @@
 #include <exception>
 
 #include "beamlink/Log.h"
+#include "beamlink/TcpTransport.h"
+#include "beamlink/WaitHook.h"
 #include "beamlink/pjlink/Codec.h"
 
 namespace beamlink::pjlink {
@@ -46,10 +48,20 @@ struct Link::State {
   // the same password would only count as one more failed attempt on the
   // projector.
   std::optional<Failed> refused;
+  // Queries a class-2 projector refused in class 2 (ERR1) and answered in
+  // class 1: asked in class 1 from then on.
+  std::vector<std::string> classOneOnly;
 
   std::string Where() const { return "the PJLink projector at " + DescribeEndpoint(endpoint); }
   std::chrono::milliseconds Timeout() const {
     return endpoint.timeoutMs > 0 ? std::chrono::milliseconds(endpoint.timeoutMs) : kDefaultReplyTimeout;
+  }
+
+  // A wait the person watching it stopped: the call fails as cancelled.
+  bool Abandoned(Failed& failed) const {
+    if (!CallAbandoned()) return false;
+    failed = {CallFailure::Cancelled, "stopped waiting for " + Where()};
+    return true;
   }
 
   void Drop() {
@@ -81,6 +93,7 @@ struct Link::State {
       std::string error;
       const std::size_t size = transport->Read(chunk, deadline, error);
       if (size == 0) {
+        if (Abandoned(failed)) return Outcome::Failed;
         if (Clock::now() >= deadline) {
           failed = {CallFailure::Timeout,
                     "no complete answer from " + Where() + " within " + std::to_string(Timeout().count()) + " ms"};
@@ -112,7 +125,8 @@ struct Link::State {
       error = e.what();
     }
     if (!transport) {
-      failed = {CallFailure::Unreachable, "cannot reach " + Where() + ": " + (error.empty() ? "no transport" : error)};
+      if (Abandoned(failed)) return false;
+      failed = {IsUnknownNameError(error) ? CallFailure::UnknownName : CallFailure::Unreachable, "cannot reach " + Where() + ": " + (error.empty() ? "no transport" : error)};
       return false;
     }
     std::string line;
@@ -152,6 +166,7 @@ struct Link::State {
     std::string error;
     if (!transport->Write(std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()), deadline,
                           error)) {
+      if (Abandoned(failed)) return Outcome::Failed;
       failed = {Clock::now() >= deadline ? CallFailure::Timeout : CallFailure::Closed,
                 "cannot send to " + Where() + ": " + error};
       return failed.kind == CallFailure::Closed ? Outcome::ClosedBeforeAnswer : Outcome::Failed;
@@ -211,6 +226,22 @@ struct Link::State {
     }
     return false;
   }
+
+  // One command. A class-2 query answered ERR1 is asked once more in its
+  // class-1 form where PJLink has one (some class-2 projectors answer only
+  // that form), and the link keeps to class 1 for it.
+  bool Ask(int commandClass, const std::string& body, const std::string& parameter, Response& response,
+           Failed& failed) {
+    const bool known = std::find(classOneOnly.begin(), classOneOnly.end(), body) != classOneOnly.end();
+    if (commandClass == 2 && known) commandClass = 1;
+    if (!Transact(commandClass, body, parameter, response, failed)) return false;
+    const bool hasClassOneForm = body == "INPT" || body == "INST";
+    if (commandClass != 2 || parameter != "?" || response.error != ErrorReply::Undefined || !hasClassOneForm)
+      return true;
+    classOneOnly.push_back(body);
+    LogDebug(Where() + " refuses %2" + body + " ?: asking in class 1 from now on");
+    return Transact(1, body, parameter, response, failed);
+  }
 };
 
 Link::Link(Endpoint endpoint, TransportFactory factory, std::span<const InputLink> inputs)
@@ -258,7 +289,7 @@ CallResult Link::Call(const Request& request) {
     if (s.cls < 2) return refuse(Refusal::Unsupported, "the projector speaks PJLink class 1, without " + command.body);
   }
   Response response;
-  if (!s.Transact(command.cls, command.body, command.parameter, response, failed)) return fail();
+  if (!s.Ask(command.cls, command.body, command.parameter, response, failed)) return fail();
   if (response.error == ErrorReply::ProjectorFailure) {
     result.ok = true;
     result.reply.status = Status::Error;
@@ -289,7 +320,7 @@ std::optional<std::string> Link::Query(int cls, const std::string& body, std::st
     if (s.cls < 2) return error = "the projector speaks PJLink class 1, without " + body, std::nullopt;
   }
   Response response;
-  if (!s.Transact(cls, body, "?", response, failed)) return error = failed.text, std::nullopt;
+  if (!s.Ask(cls, body, "?", response, failed)) return error = failed.text, std::nullopt;
   if (response.error != ErrorReply::None) return error = std::string("PJLink ") + ErrorText(response.error), std::nullopt;
   return response.data;
 }

@@ -4,7 +4,12 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QThread>
-#include <future>
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "beamlink/WaitHook.h"
 
 namespace qtdisplay {
 namespace {
@@ -76,14 +81,57 @@ beamlink::TransportFactory WithBusyCursor(beamlink::TransportFactory inner, std:
       return nullptr;
     }
     // Opening (a TCP connect) blocks without a loop to wake: it runs on a
-    // helper thread while this one waits, and the caller still gets the
-    // transport synchronously.
-    std::string openError;
-    auto opening = std::async(std::launch::async, [&] { return inner(endpoint, deadline, openError); });
-    if (opening.wait_for(threshold) != std::future_status::ready) ShowBusyCursor();
-    std::unique_ptr<beamlink::Transport> transport = opening.get();
+    // helper thread while this one waits, in slices when a wait hook watches
+    // this thread (the progress box); the caller still gets the transport
+    // synchronously. An abandoned opening is left to end on its own, by its
+    // deadline, and its transport is closed there.
+    struct Opening {
+      std::mutex mutex;
+      std::condition_variable done;
+      bool finished = false;
+      std::unique_ptr<beamlink::Transport> transport;
+      std::string error;
+    };
+    auto opening = std::make_shared<Opening>();
+    std::thread([opening, inner, endpoint, deadline] {
+      std::string openError;
+      std::unique_ptr<beamlink::Transport> made;
+      try {
+        made = inner(endpoint, deadline, openError);
+      } catch (const std::exception& e) {
+        openError = e.what();
+      }
+      std::lock_guard lock(opening->mutex);
+      opening->transport = std::move(made);
+      opening->error = std::move(openError);
+      opening->finished = true;
+      opening->done.notify_all();
+    }).detach();
+    const Deadline busyAt = Clock::now() + threshold;
+    std::unique_lock lock(opening->mutex);
+    bool busy = false;
+    while (!opening->finished) {
+      const Deadline until = beamlink::SliceEnd(busy ? deadline : std::min(deadline, busyAt));
+      if (opening->done.wait_until(lock, until, [&] { return opening->finished; })) break;
+      if (!busy && Clock::now() >= busyAt) {
+        busy = true;
+        ShowBusyCursor();
+      }
+      if (Clock::now() >= deadline) {  // the opening ends by its own deadline
+        opening->done.wait(lock, [&] { return opening->finished; });
+        break;
+      }
+      lock.unlock();
+      const bool goOn = beamlink::KeepWaiting();
+      lock.lock();
+      if (!goOn) {
+        error = "abandoned";
+        return nullptr;
+      }
+    }
+    std::unique_ptr<beamlink::Transport> transport = std::move(opening->transport);
     if (!transport) {
-      error = openError;
+      error = opening->error;
       return nullptr;
     }
     return std::make_unique<BusyTransport>(std::move(transport), threshold);

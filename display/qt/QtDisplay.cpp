@@ -11,12 +11,14 @@
 
 #include "display/qt/ArrowButton.h"
 #include "display/qt/BaseUnits.h"
+#include "display/qt/BusyCursor.h"
 #include "display/qt/DialogWindow.h"
 #include "display/qt/QtTranslations.h"
 #include "display/qt/SimpleControls.h"
 #include "display/qt/StaticText.h"
 #include "display/qt/TabStrip.h"
 #include "display/qt/TrackbarSlider.h"
+#include "display/qt/WaitProgress.h"
 #include "framework/Dialog.h"
 #include "framework/UserInput.h"
 
@@ -103,7 +105,16 @@ void ShowFocusIndicator(QWidget* window) {
 
 }  // namespace
 
-QtDisplay::QtDisplay() : m_qtTexts(InstallQtTranslations()) {}
+// Slow projector calls show their progress box over the dialog whose modal
+// run is innermost, or, while a dialog opens, over the active window.
+QtDisplay::QtDisplay()
+    : m_qtTexts(InstallQtTranslations()),
+      m_waitProgress(std::make_unique<WaitProgress>(
+          [this]() -> QWidget* {
+            if (!m_loops.empty()) return WidgetFor(m_loops.back().dialog->GetSafeHwnd());
+            return QApplication::activeWindow();
+          },
+          kBusyThreshold)) {}
 
 QtDisplay::~QtDisplay() {
   std::vector<QPointer<QWidget>> windows;

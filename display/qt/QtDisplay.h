@@ -20,6 +20,8 @@ class QTranslator;
 
 namespace qtdisplay {
 
+class WaitProgress;
+
 class QtDisplay : public DisplayBackend, private ViewHost {
  public:
   QtDisplay();
@@ -77,6 +79,8 @@ class QtDisplay : public DisplayBackend, private ViewHost {
   std::vector<ModalLoop> m_loops;  // outermost first
   std::function<void(HWND)> m_paintObserver;
   std::unique_ptr<QTranslator> m_qtTexts;  // Qt's standard texts in the catalog's language
+  // The progress box of slow projector calls on this thread (WaitProgress.h).
+  std::unique_ptr<WaitProgress> m_waitProgress;
   // Receives the widgets' destroyed signals; goes first, so that none comes
   // to a display being taken apart.
   QObject m_context;

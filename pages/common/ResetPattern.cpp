@@ -14,7 +14,8 @@ void CSettingPage::SelectFirstReset(const ResetList& row) {
   ControlView<CComboBox>(ChildWindow(*this, row.list)).SetCurSel(0);
 }
 
-// No confirmation is asked. A failed reset shows nothing; the page keeps
+// No confirmation is asked. A reset the projector refuses shows nothing (one
+// that fails in the link is told by OnCommand); the page keeps
 // what it showed.
 void CSettingPage::ExecuteReset(const ResetList& row) {
   const int position = SelectedPosition(row.list);

@@ -2,6 +2,7 @@
 
 #include "frame/ExpertDlg.h"
 #include "pages/common/ControlView.h"
+#include "projector/LinkProblemText.h"
 
 namespace expert::pages {
 namespace {
@@ -11,6 +12,10 @@ const CExpertDlg& EmptyHost() {
   static const CExpertDlg* none = new CExpertDlg;
   return *none;
 }
+
+// Message boxes the pages have shown, over every page and sub-dialog: an
+// action that opens a sub-dialog counts the boxes shown inside it too.
+unsigned long long g_boxesShown = 0;
 }  // namespace
 
 CSettingPage::CSettingPage(UINT templateId, CWnd* parent, CPjtInterface* const& pjt)
@@ -21,6 +26,19 @@ BOOL CSettingPage::OnInitDialog() {
   m_host = dynamic_cast<const CExpertDlg*>(GetParent());
   TranslateDlgTexts(4, this);
   return TRUE;
+}
+
+BOOL CSettingPage::OnCommand(int notification, int id) {
+  CPjtInterface* pjt = Pjt();
+  if (!pjt) return CDialog::OnCommand(notification, id);
+  const unsigned long long failures = pjt->LinkFailureCount();
+  const unsigned long long boxes = g_boxesShown;
+  const BOOL handled = CDialog::OnCommand(notification, id);
+  if (pjt->LinkFailureCount() != failures && g_boxesShown == boxes && pjt->LinkProblem() && GetSafeHwnd()) {
+    ++g_boxesShown;
+    MessageBox(LinkProblemText(*pjt->LinkProblem()), AfxGetAppName().c_str(), MB_OK | MB_ICONSTOP);
+  }
+  return handled;
 }
 
 const CExpertDlg& CSettingPage::Host() const { return m_host ? *m_host : EmptyHost(); }
@@ -42,12 +60,14 @@ void CSettingPage::SetText(int id, const std::string& text) {
 void CSettingPage::ShowError(CatMsg message) {
   char text[kCatalogTextSize];
   GetCatalogText(message, text);
+  ++g_boxesShown;
   MessageBox(text, AfxGetAppName().c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void CSettingPage::ShowNotice(CatMsg message) {
   char text[kCatalogTextSize];
   GetCatalogText(message, text);
+  ++g_boxesShown;
   MessageBox(text, AfxGetAppName().c_str(), MB_OK);
 }
 

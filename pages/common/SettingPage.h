@@ -60,6 +60,12 @@ class CSettingPage : public CDialog {
 
   // Framework initialisation, the parent dialog, the coded texts (category 4).
   BOOL OnInitDialog() override;
+  // Every click and list choice of the user: when its projector calls failed
+  // in the link and it showed no box of its own (a reset, My Memory, an auto
+  // adjust, a list whose setter reports nothing), the link problem is told
+  // again, so that no failure the user caused passes in silence. What the
+  // dialog does on its own (opening, refreshing) tells it once.
+  BOOL OnCommand(int notification, int id) override;
 
   const CExpertDlg& Host() const;
   CPjtInterface* Pjt() const { return m_pjt; }

@@ -102,6 +102,10 @@ class PjLinkConversation : public Conversation {
   // client has not proved itself.
   bool Serving() const override { return !m_awaitDigest && !m_closed; }
   bool MidFrame() const override { return m_reader.MidLine(); }
+  std::optional<std::chrono::milliseconds> IdleLimit() const override {
+    if (m_options.idleClose.count() <= 0) return std::nullopt;
+    return m_options.idleClose;
+  }
 
  private:
   static Output Line(const std::string& text) {

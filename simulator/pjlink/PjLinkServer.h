@@ -17,6 +17,9 @@ struct PjLinkOptions {
   int cls = 2;                        // 1: the class-1 commands only
   std::chrono::milliseconds warmup{0};  // after power on, before the projector takes commands
   bool closeAfterReply = false;       // as projectors that take one command per connection
+  // A connection that carried no command for this long is closed, as
+  // projectors do; 0: never.
+  std::chrono::milliseconds idleClose{30'000};
 };
 
 // Connections of one simulated projector share its warm-up: the factory

@@ -69,6 +69,7 @@ struct Client {
   bool watchingOut = false;                // EPOLLOUT is asked for
   Clock::time_point connected;
   std::optional<Clock::time_point> frameStarted;
+  Clock::time_point lastHeard;             // the last bytes from the client, or the connect
   bool gone = false;
 };
 
@@ -307,6 +308,7 @@ class Loop {
     client.site = site;
     client.silent = m_sites[site].dead;
     client.connected = Clock::now();
+    client.lastHeard = client.connected;
     if (!client.silent) {
       client.server = NewServer(client);
       Queue(client, client.server->Start());
@@ -381,6 +383,7 @@ class Loop {
     }
     if (client.silent) return;  // a dead projector hears and says nothing
     const auto now = Clock::now();
+    client.lastHeard = now;
     Queue(client, client.server->Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n))));
     if (!client.server->MidFrame())
       client.frameStarted.reset();
@@ -447,7 +450,16 @@ class Loop {
       const auto deadline = client.connected + kHandshakeDeadline;
       at = at ? std::min(*at, deadline) : deadline;
     }
+    if (const auto idle = IdleExpiry(client)) at = at ? std::min(*at, *idle) : *idle;
     return at;
+  }
+
+  // When a connection that carries nothing is closed, if its protocol does
+  // that (PJLink projectors do); never while a reply is on its way.
+  static std::optional<Clock::time_point> IdleExpiry(const Client& client) {
+    const auto limit = client.server->IdleLimit();
+    if (!limit || !client.pending.empty() || !client.out.empty()) return std::nullopt;
+    return client.lastHeard + *limit;
   }
 
   void ExpireSlowClients() {
@@ -455,9 +467,10 @@ class Loop {
     for (Client& client : m_clients) {
       const auto at = client.gone ? std::nullopt : Expiry(client);
       if (!at || *at > now) continue;
-      Drop(client, client.frameStarted && *client.frameStarted + kFrameIdleLimit <= now
-                       ? "a frame left half-sent"
-                       : "no handshake in time");
+      const auto idle = IdleExpiry(client);
+      Drop(client, client.frameStarted && *client.frameStarted + kFrameIdleLimit <= now ? "a frame left half-sent"
+                   : idle && *idle <= now                                              ? "idle, closed"
+                                                                                        : "no handshake in time");
     }
   }
 

@@ -84,6 +84,15 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
         return std::nullopt;
       }
       listen = true;
+    } else if (arg == "--idle-close-ms") {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      unsigned ms = 0;
+      if (!ParseNumber(*v, ms, 3'600'000u)) {
+        error = "--idle-close-ms takes milliseconds 0..3600000 (0: never), got \"" + std::string(*v) + "\"";
+        return std::nullopt;
+      }
+      options.idleClose = std::chrono::milliseconds(ms);
     } else if (arg == "--cooldown-ms" || arg == "--warmup-ms") {
       const auto v = value();
       if (!v) return std::nullopt;
@@ -179,6 +188,8 @@ const char* Usage() {
          "                          one \"listening\" line each (TCP only, N up to 4096)\n"
          "  --dead K                the last K of them accept connections and never\n"
          "                          answer\n"
+         "  --idle-close-ms N       PJLink: close a connection that carried no command\n"
+         "                          for N ms, 0 never (default 30000)\n"
          "  --verbose               the projector library's diagnostics on stderr\n"
          "  --version               show the version\n"
          "  --help                  show this text\n";

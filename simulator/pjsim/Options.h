@@ -32,6 +32,7 @@ struct Options {
   // `port` (or free ports); the last `dead` of them never answer.
   unsigned count = 1;
   unsigned dead = 0;
+  std::chrono::milliseconds idleClose{30'000};  // PJLink: close a connection idle this long; 0: never
 };
 
 inline constexpr unsigned kMaxCount = 4096;

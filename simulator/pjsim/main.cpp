@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
   serverOptions.password = options->password;
   serverOptions.log = [](const std::string& line) { std::fprintf(stderr, "pjsim: %s\n", line.c_str()); };
   if (options->pjlink)
-    serverOptions.protocol = pjlink::PjLinkProtocol({options->pjlinkClass, options->warmup, options->closeAfterReply});
+    serverOptions.protocol = pjlink::PjLinkProtocol(
+        {options->pjlinkClass, options->warmup, options->closeAfterReply, options->idleClose});
   const Projector& first = *projectors.front();
   std::fprintf(stderr, "pjsim: model %s (%s)%s\n", first.Model().Key().c_str(), first.Model().name.c_str(),
                options->password.empty() ? "" : ", password required");

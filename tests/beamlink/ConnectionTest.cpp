@@ -179,14 +179,14 @@ TEST(ConnectionTest, AnUnreachableProjectorFailsAtOnceWithAClearError) {
   EXPECT_LT(failed.elapsed, Millis(1500));
 }
 
-TEST(ConnectionTest, AddressesMustBeDottedIPv4LiteralsAndPortsInRange) {
-  for (const char* address : {"localhost", "", "1.2.3", "1.2.3.4.5", "256.1.1.1", " 127.0.0.1", "127.0.0.1x"}) {
+TEST(ConnectionTest, AddressesMustBeDottedIPv4LiteralsOrHostNamesAndPortsInRange) {
+  for (const char* address : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", " 127.0.0.1", "pj_3.lab"}) {
     Endpoint endpoint;
     endpoint.address = address;
     Connection connection(endpoint, DefaultTransportFactory());
     const CallResult result = connection.Call(kGetBrightness);
     EXPECT_EQ(result.failure, CallFailure::Unreachable) << address;
-    EXPECT_NE(result.error.find("not a dotted IPv4 address"), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find("neither a dotted IPv4 address nor a host name"), std::string::npos) << result.error;
   }
   for (int port : {-1, 65536}) {
     Endpoint endpoint;

@@ -6,6 +6,7 @@
 
 #include "FakeProjector.h"
 #include "beamlink/Connection.h"
+#include "beamlink/Log.h"
 
 namespace beamlink::test {
 namespace {
@@ -32,8 +33,13 @@ TEST(PasswordTest, TheRightPasswordConnectsAndNeverCrossesTheWire) {
   EXPECT_EQ(std::search(sent.begin(), sent.end(), password.begin(), password.end()), sent.end());
 }
 
-// Every call makes a new attempt; each attempt reports once on stderr.
+// Every call makes a new attempt; each attempt reports once on stderr when
+// diagnostics are asked for.
 TEST(PasswordTest, AWrongPasswordFailsEveryCallWithItsOwnError) {
+  struct Verbosely {
+    Verbosely() { SetVerbose(true); }
+    ~Verbosely() { SetVerbose(false); }
+  } verbosely;
   FakeProjector projector({Serve("right")});
   Connection connection(projector.At(2000, "wrong"), DefaultTransportFactory());
   for (int attempt = 1; attempt <= 2; ++attempt) {

@@ -188,6 +188,26 @@ TEST(PjLinkLink, InputsGoThroughTheModelsTableWithTheDefaultsFillingItsGaps) {
   }
 }
 
+// Some class-2 projectors implement only the class-1 input query: ERR1 to
+// "%2INPT ?" is asked once more as "%1INPT ?", and from then on in class 1.
+TEST(PjLinkLink, AClassTwoProjectorRefusingTheClassTwoInputQueryIsAskedInClassOne) {
+  ScriptedProjector projector{"PJLINK 0\r", [](const std::string& line) -> std::string {
+                                if (line.starts_with("%1CLSS")) return "%1CLSS=2\r";
+                                if (line.starts_with("%2INPT ?") || line.starts_with("%2INST ?")) return line.substr(0, 6) + "=ERR1\r";
+                                if (line.starts_with("%2FREZ")) return "%2FREZ=1\r";
+                                return line.substr(0, 6) + "=32\r";
+                              }};
+  const InputLink model[] = {{3, "32"}};
+  Link link(At(), projector.Factory(), model);
+  const Request getInput{0, Action::Get, 0x2000, 0, 0};
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(link.Call(getInput).reply.value, 3);
+  std::string error;
+  EXPECT_EQ(link.Query(2, "INST", error), "32");
+  EXPECT_EQ(projector.received, (std::vector<std::string>{"%1CLSS ?", "%2INPT ?", "%1INPT ?", "%1INPT ?", "%2INST ?",
+                                                          "%1INST ?"}));
+  EXPECT_EQ(link.Call(kGetFreeze).reply.value, 1);  // other class-2 commands stay class 2
+}
+
 TEST(PjLinkLink, AProjectorClosingAfterEachCommandIsReconnected) {
   ScriptedProjector projector{"PJLINK 0\r", Answering("1"), true};
   Link link(At(), projector.Factory());

@@ -36,3 +36,22 @@ TEST(PictureType4Page, Cases) {
 
 }  // namespace
 }  // namespace pages::testing
+
+#include "projector/LinkProblemText.h"
+
+namespace pages::testing {
+namespace {
+
+// With the link down, a reset and My Memory that cannot be carried out tell
+// the link problem each time, where a refused one shows nothing; a refresh,
+// which the dialog does on its own, does not tell it again.
+TEST(PictureType4Page, ActionsOnADeadLinkTellTheLinkProblemEachTime) {
+  const std::string dead = "stop: " + LinkProblemText({beamlink::CallFailure::Unreachable, "10.0.0.2:4352"});
+  RunCase({.model = "4/21", .tab = 1,
+           .openFields = R"("connect":"none","host":{"connection":{"address":"10.0.0.2","third":4352}})",
+           .actions = {"select 20157 3", "click 21070", "select 21064 6", "click 21065", "reload"},
+           .calls = {"*", "ExecTintReset()", "SetMyMemory(6)", "Get 0x2003"}, .boxes = {dead, dead}});
+}
+
+}  // namespace
+}  // namespace pages::testing

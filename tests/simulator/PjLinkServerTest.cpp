@@ -1,8 +1,14 @@
 // pjsim's PJLink end as any PJLink client sees it: one command line in, one
 // response line out, over one conversation.
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "beamlink/Connection.h"
+#include "beamlink/pjlink/Link.h"
 #include "simulator/pjlink/PjLinkServer.h"
+#include "simulator/pjsim/Daemon.h"
 #include "tests/simulator/SimTestSupport.h"
 
 namespace sim::test {
@@ -38,6 +44,43 @@ TEST(PjLinkServer, AClassOneProjectorRefusesClassTwoCommands) {
   EXPECT_EQ(Converse("4/9", 1, {"%1CLSS ?", "%2FREZ ?", "%2INNM ?11", "%1POWR ?", "%1LAMP ?"}),
             (std::vector<std::string>{"PJLINK 0", "%1CLSS=1", "%2FREZ=ERR1", "%2INNM=ERR1", "%1POWR=1",
                                       "%1LAMP=1200 1"}));
+}
+
+}  // namespace
+}  // namespace sim::test
+
+namespace sim::test {
+namespace {
+
+// pjsim closes a connection that carried no command for its idle time, as
+// projectors do; the client, which finds its connection closed before an
+// answer, sends the command again over a new one without the caller noticing.
+TEST(PjLinkServer, ClosesAnIdleConnectionAndTheClientReopens) {
+  ServerOptions options;
+  std::mutex mutex;
+  std::vector<std::string> log;
+  options.log = [&](const std::string& line) {
+    std::lock_guard lock(mutex);
+    log.push_back(line);
+  };
+  options.protocol = pjlink::PjLinkProtocol({2, std::chrono::milliseconds(0), false, std::chrono::milliseconds(150)});
+  std::string error;
+  const auto service = pjsim::LoopbackService::Start(MakeProjector("4/9"), options, error);
+  ASSERT_TRUE(service) << error;
+  beamlink::Endpoint endpoint;
+  endpoint.address = "127.0.0.1";
+  endpoint.third = service->Port();
+  endpoint.timeoutMs = 1000;
+  endpoint.protocol = beamlink::Protocol::PjLink;
+  beamlink::pjlink::Link link(endpoint, beamlink::DefaultTransportFactory());
+  const beamlink::Request getPower{0, beamlink::Action::Get, 0x6000, 0, 0};
+  ASSERT_TRUE(link.Call(getPower).ok);
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  const beamlink::CallResult again = link.Call(getPower);
+  EXPECT_TRUE(again.ok) << again.error;
+  std::lock_guard lock(mutex);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back().rfind("client 2: ", 0), 0u) << log.back();  // the second call came over a new connection
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "display/qt/WaitProgress.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QThread>
+
+namespace qtdisplay {
+
+WaitProgress::WaitProgress(std::function<QWidget*()> parentNow, std::chrono::milliseconds threshold)
+    : m_parentNow(std::move(parentNow)), m_threshold(threshold) {
+  m_previous = beamlink::SetThreadWaitHook(this);
+}
+
+WaitProgress::~WaitProgress() {
+  beamlink::SetThreadWaitHook(m_previous);
+  delete m_box.data();
+}
+
+QProgressDialog* WaitProgress::Box() const { return m_box.data(); }
+
+bool WaitProgress::Waiting(const beamlink::WaitInfo& info) {
+  // Installed on the GUI thread only; a call made while this very hook runs
+  // the event loop waits without it.
+  if (!qApp || QThread::currentThread() != qApp->thread() || m_inEvents) return false;
+  if (!m_busySince) m_busySince = info.since;
+  if (beamlink::Clock::now() - *m_busySince < m_threshold) return false;
+  QWidget* parent = m_parentNow ? m_parentNow() : nullptr;
+  if (!m_box && !parent) return false;
+  const QString label = QCoreApplication::translate("qtdisplay", "Waiting for the projector at %1...")
+                            .arg(QString::fromStdString(info.peer));
+  if (!m_box) {
+    auto* box = new QProgressDialog(label, QCoreApplication::translate("qtdisplay", "Cancel"), 0, 0, parent->window());
+    box->setWindowTitle(parent->window()->windowTitle());  // the dialog's caption names the projector
+    box->setWindowModality(Qt::WindowModal);
+    box->setAutoClose(false);
+    box->setAutoReset(false);
+    box->setMinimumDuration(0);
+    QObject::connect(box, &QProgressDialog::canceled, &m_context, [this] { m_cancelled = true; });
+    m_box = box;
+    box->show();
+  } else if (m_box->labelText() != label) {
+    m_box->setLabelText(label);
+  }
+  m_inEvents = true;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  m_inEvents = false;
+  if (!m_cancelled) return false;
+  m_cancelled = false;
+  Close();
+  return true;
+}
+
+void WaitProgress::CallEnded() {
+  if ((!m_busySince && !m_box) || m_closeQueued) return;
+  // The next call of the same handler may follow at once: the box stays
+  // until the event loop runs again, not from call to call.
+  m_closeQueued = true;
+  QMetaObject::invokeMethod(
+      &m_context,
+      [this] {
+        m_closeQueued = false;
+        if (m_inEvents) return;  // run from the next call's wait: still busy; its end queues again
+        Close();
+      },
+      Qt::QueuedConnection);
+}
+
+void WaitProgress::Close() {
+  m_busySince.reset();
+  if (m_box) {
+    m_box->hide();
+    delete m_box.data();
+  }
+}
+
+}  // namespace qtdisplay
