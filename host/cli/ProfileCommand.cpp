@@ -123,6 +123,21 @@ std::optional<ProfileOptions> Parse(const std::vector<std::string_view>& args, s
   return options;
 }
 
+// Why each entry of the list file cannot be used (empty: it can), in list
+// order; ReadEntries fills it. A damaged entry keeps its name so that it can
+// be named, and is refused as a target before anything is sent.
+std::vector<std::string> g_damage;
+
+bool RefuseDamaged(const std::vector<ProjectorEntry>& entries, const std::vector<std::size_t>& indexes,
+                   std::string& error) {
+  for (std::size_t i : indexes)
+    if (i < g_damage.size() && !g_damage[i].empty()) {
+      error = entries[i].name + ": damaged entry: " + g_damage[i];
+      return true;
+    }
+  return false;
+}
+
 // The list file's entries; null with `error`.
 std::optional<std::vector<ProjectorEntry>> ReadEntries(const ProfileOptions& options, std::string& error) {
   const ProjectorStore store(options.listFile.value_or(DefaultListFile()));
@@ -137,13 +152,19 @@ std::optional<std::vector<ProjectorEntry>> ReadEntries(const ProfileOptions& opt
             (loaded.damaged ? "damaged list file: " : "cannot be used: ") + loaded.problem;
     return std::nullopt;
   }
-  return loaded.entries;
+  std::vector<ProjectorEntry> entries;
+  g_damage.clear();
+  for (const ListedEntry& listed : loaded.entries) {
+    entries.push_back(listed.entry);
+    g_damage.push_back(listed.damage);
+  }
+  return entries;
 }
 
 std::optional<ProjectorEntry> OneEntry(const std::vector<ProjectorEntry>& entries, const std::string& target,
                                        const char* command, std::string& error) {
   const auto indexes = ResolveTargets(entries, {target}, error);
-  if (!indexes) return std::nullopt;
+  if (!indexes || RefuseDamaged(entries, *indexes, error)) return std::nullopt;
   if (indexes->size() != 1) {
     error = std::string(command) + ": \"" + target + "\" names " + std::to_string(indexes->size()) +
             " projectors, not one";
@@ -271,7 +292,7 @@ int Apply(const ProfileOptions& options) {
   }
   const std::vector<std::string> targets(options.words.begin() + 2, options.words.end());
   const auto indexes = ResolveTargets(*entries, targets, error);
-  if (!indexes) return Fail(error);
+  if (!indexes || RefuseDamaged(*entries, *indexes, error)) return Fail(error);
   std::vector<ProjectorEntry> chosen;
   for (std::size_t i : *indexes) chosen.push_back((*entries)[i]);
 

@@ -209,9 +209,10 @@ int RunWorker(std::FILE* in, std::FILE* out) {
       std::fwrite(line.data(), 1, line.size(), out);
       return 0;
     }
-    const std::vector<host::ProjectorEntry> entries = host::EntriesFromJson(request.at("entry").get<std::string>());
+    const std::vector<host::ListedEntry> entries = host::EntriesFromJson(request.at("entry").get<std::string>());
     if (entries.size() != 1) throw std::runtime_error("the request names " + std::to_string(entries.size()) + " entries");
-    const host::ProjectorEntry& entry = entries.front();
+    if (!entries.front().damage.empty()) throw std::runtime_error("damaged entry: " + entries.front().damage);
+    const host::ProjectorEntry& entry = entries.front().entry;
     WalkOptions walk;
     walk.timeoutMs = request.at("timeoutMs").get<int>();
     if (request.at("loopbackOnly").get<bool>() || host::LoopbackOnlyRequested())
