@@ -19,6 +19,7 @@
 #include "host/profile/ProfileCheck.h"
 #include "host/profile/ProfileFile.h"
 #include "host/profile/ProfileReport.h"
+#include "models/ModelDatabase.h"
 
 extern char** environ;
 
@@ -27,15 +28,20 @@ namespace {
 
 using Json = nlohmann::json;
 
-// The child's environment: ours, with English texts.
+// The child's environment: ours, with English texts and our model database
+// (the worker lives elsewhere than the programs in an installed tree, so it
+// would not find the database from its own location).
 std::vector<std::string> ChildEnvironment() {
   std::vector<std::string> variables;
   for (char** variable = environ; *variable; ++variable) {
     const std::string_view text(*variable);
-    if (text.starts_with("LC_ALL=") || text.starts_with("LC_MESSAGES=") || text.starts_with("LANG=")) continue;
+    if (text.starts_with("LC_ALL=") || text.starts_with("LC_MESSAGES=") || text.starts_with("LANG=") ||
+        text.starts_with("EXPERT_MODEL_DB="))
+      continue;
     variables.emplace_back(text);
   }
   variables.emplace_back("LC_ALL=C");
+  variables.emplace_back("EXPERT_MODEL_DB=" + models::ModelDatabase::DefaultDirectory().string());
   return variables;
 }
 
