@@ -69,14 +69,17 @@ std::size_t FdTransport::Read(std::span<std::uint8_t> buffer, Deadline deadline,
     error = "no room to read into";
     return 0;
   }
+  // A watched thread reads in slices (see WaitHook.h). The slice's end is
+  // fixed once: the armed receive timeout stops short of it, and a slice
+  // renewed at every turn would never be seen to pass, so the hook would not
+  // be asked. Once it has passed, WaitReady waits the rest and asks on its own.
+  const Deadline until = SliceEnd(deadline);
   for (;;) {
     ssize_t got = 0;
     if (CallAbandoned()) {
       error = "abandoned";
       return 0;
     }
-    // A watched thread reads in slices (see WaitHook.h); WaitReady asks on its own.
-    const Deadline until = SliceEnd(deadline);
     if (m_isSocket && ArmReceiveTimeout(until)) {
       // One blocking receive instead of a poll and a read: the reply is
       // rarely there the moment the request has left, and the kernel bounds

@@ -182,8 +182,10 @@ void ProfileActions::Begin(int total, const QString& what) {
 void ProfileActions::Step() {
   ++m_done;
   if (!m_progress) return;
-  m_progress->setValue(m_done);
   m_progress->setLabelText(QString("Projector %1 of %2").arg(m_done).arg(m_total));
+  // A window-modal progress dialog runs the event loop inside setValue: the
+  // end of the run may come in meanwhile and close it, so it is touched last.
+  m_progress->setValue(m_done);
 }
 
 void ProfileActions::End(const QString& summary) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include "host/core/ProjectorEntry.h"
@@ -66,7 +67,7 @@ class ProfileActions : public QObject {
   profile::WorkerOptions m_worker;
   QMenu* m_menu;
   std::unique_ptr<profile::ProfileFleet> m_fleet;
-  QProgressDialog* m_progress = nullptr;
+  QPointer<QProgressDialog> m_progress;  // cleared when the dialog is gone
   int m_done = 0;
   int m_total = 0;
   int m_took = 0;
