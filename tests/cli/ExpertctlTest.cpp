@@ -206,7 +206,8 @@ TEST_F(ExpertctlTest, OperatesTargetsAndSaysWhatEachDid) {
                                            {{"name", "Lab 1"}, {"ok", true}, {"error", nullptr}},
                                            {{"name", "Lab 2"}, {"ok", true}, {"error", nullptr}}}}}));
   const Ran read = Ctl({"--json", "status", "Lab 2", "Hall"});
-  for (const json& p : json::parse(read.out)["projectors"]) EXPECT_EQ(p["mute"], true) << p;
+  const json projectors = json::parse(read.out)["projectors"];  // kept: a loop over a temporary's member dangles
+  for (const json& p : projectors) EXPECT_EQ(p["mute"], true) << p;
 
   const Ran video = Ctl({"input", "Video", "Aula", "Lab 1"});
   EXPECT_EQ(video.status, 0) << video.out;
