@@ -179,4 +179,15 @@ std::optional<std::string> WalkDialog(const host::ProjectorEntry& entry, const m
   return std::nullopt;
 }
 
+Kind KindOf(expert::pages::SettingKind kind) {
+  using expert::pages::SettingKind;
+  switch (kind) {
+    case SettingKind::List: return Kind::List;
+    case SettingKind::Slider: return Kind::Slider;
+    case SettingKind::Check: return Kind::Check;
+    case SettingKind::Arrows: return Kind::Arrows;
+  }
+  return Kind::List;
+}
+
 }  // namespace profile

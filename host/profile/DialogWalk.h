@@ -16,13 +16,18 @@
 #include "beamlink/PjtInterface.h"
 #include "beamlink/Transport.h"
 #include "host/core/ProjectorEntry.h"
+#include "host/profile/Profile.h"
 #include "models/ModelDatabase.h"
+#include "pages/common/SettingRecord.h"
 
 namespace expert::pages {
 class CSettingPage;
 }
 
 namespace profile {
+
+// The profile's kind of a setting the pages noted.
+Kind KindOf(expert::pages::SettingKind kind);
 
 struct PageContext {
   int templateId = 0;  // the page's, or the settings dialog's

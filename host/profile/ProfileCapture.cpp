@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "host/profile/DialogWalk.h"
 #include "host/profile/ProfileFile.h"
 #include "pages/common/SettingPage.h"
 #include "projector/CommandCodes.h"
@@ -23,16 +24,6 @@ std::optional<long long> NumberShown(const std::string& text) {
   const auto [at, error] = std::from_chars(text.data(), end, value);
   if (error != std::errc() || at != end || text.empty()) return std::nullopt;
   return value;
-}
-
-Kind KindOf(SettingKind kind) {
-  switch (kind) {
-    case SettingKind::List: return Kind::List;
-    case SettingKind::Slider: return Kind::Slider;
-    case SettingKind::Check: return Kind::Check;
-    case SettingKind::Arrows: return Kind::Arrows;
-  }
-  return Kind::List;
 }
 
 bool Usable(const WindowState* page, int id) {

@@ -23,16 +23,6 @@ struct ControlShape {
 };
 using PageShapes = std::map<int, std::map<int, ControlShape>>;
 
-Kind KindOf(SettingKind kind) {
-  switch (kind) {
-    case SettingKind::List: return Kind::List;
-    case SettingKind::Slider: return Kind::Slider;
-    case SettingKind::Check: return Kind::Check;
-    case SettingKind::Arrows: return Kind::Arrows;
-  }
-  return Kind::List;
-}
-
 // The pages of the model, made by the dialog itself with no projector
 // behind it: every read fails, so every row is noted and nothing is sent.
 PageShapes ShapesOf(int modelType, int modelNo, const models::ModelDatabase& database) {
