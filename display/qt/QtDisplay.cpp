@@ -4,10 +4,12 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTranslator>
 #include <algorithm>
+
 
 #include "display/qt/ArrowButton.h"
 #include "display/qt/BaseUnits.h"
@@ -76,11 +78,16 @@ QWidget* OnScreen(QWidget* window) { return window && window->isVisible() ? wind
 
 // The window the application shows the user now: the active one, else the
 // first plain window on screen (the host's, which the module never sees).
+// The progress box of a slow call is never an owner: it goes when the call
+// ends, and would take the boxes it owned with it.
 QWidget* ApplicationWindow() {
-  if (QWidget* active = OnScreen(QApplication::activeWindow())) return active;
+  QWidget* active = OnScreen(QApplication::activeWindow());
+  if (active && qobject_cast<QProgressDialog*>(active)) active = OnScreen(active->parentWidget());
+  if (active) return active->window();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     const Qt::WindowType type = widget->windowType();
-    if ((type == Qt::Window || type == Qt::Dialog) && widget->isVisible()) return widget;
+    if ((type == Qt::Window || type == Qt::Dialog) && widget->isVisible() && !qobject_cast<QProgressDialog*>(widget))
+      return widget;
   }
   return nullptr;
 }
