@@ -113,13 +113,19 @@ void ShowFocusIndicator(QWidget* window) {
 }  // namespace
 
 // Slow projector calls show their progress box over the dialog whose modal
-// run is innermost, or, while a dialog opens, over the active window.
+// run is innermost, or, while a dialog opens, over the active window. Its
+// caption is the outermost dialog's, which names the projector, even while
+// that dialog is still being opened and not yet on screen.
 QtDisplay::QtDisplay()
     : m_qtTexts(InstallQtTranslations()),
       m_waitProgress(std::make_unique<WaitProgress>(
           [this]() -> QWidget* {
             if (!m_loops.empty()) return WidgetFor(m_loops.back().dialog->GetSafeHwnd());
             return QApplication::activeWindow();
+          },
+          []() -> QString {
+            const auto& dialogs = ModalDialogs();
+            return dialogs.empty() ? QString() : QString::fromStdString(dialogs.front()->GetWindowText());
           },
           kBusyThreshold)) {}
 

@@ -4,10 +4,13 @@
 #include <QProgressDialog>
 #include <QThread>
 
+#include "catalog/Catalog.h"
+
 namespace qtdisplay {
 
-WaitProgress::WaitProgress(std::function<QWidget*()> parentNow, std::chrono::milliseconds threshold)
-    : m_parentNow(std::move(parentNow)), m_threshold(threshold) {
+WaitProgress::WaitProgress(std::function<QWidget*()> parentNow, std::function<QString()> captionNow,
+                           std::chrono::milliseconds threshold)
+    : m_parentNow(std::move(parentNow)), m_captionNow(std::move(captionNow)), m_threshold(threshold) {
   m_previous = beamlink::SetThreadWaitHook(this);
 }
 
@@ -26,11 +29,14 @@ bool WaitProgress::Waiting(const beamlink::WaitInfo& info) {
   if (beamlink::Clock::now() - *m_busySince < m_threshold) return false;
   QWidget* parent = m_parentNow ? m_parentNow() : nullptr;
   if (!m_box && !parent) return false;
-  const QString label = QCoreApplication::translate("qtdisplay", "Waiting for the projector at %1...")
-                            .arg(QString::fromStdString(info.peer));
+  const QString label = QString::fromStdString(CatalogText(Msg(2201, 910), info.peer));
   if (!m_box) {
-    auto* box = new QProgressDialog(label, QCoreApplication::translate("qtdisplay", "Cancel"), 0, 0, parent->window());
-    box->setWindowTitle(parent->window()->windowTitle());  // the dialog's caption names the projector
+    // Qt's own Cancel text, in the language of the catalog (QtTranslations.h).
+    auto* box = new QProgressDialog(parent->window());
+    box->setLabelText(label);
+    box->setRange(0, 0);
+    const QString caption = m_captionNow ? m_captionNow() : QString();
+    box->setWindowTitle(caption.isEmpty() ? parent->window()->windowTitle() : caption);
     box->setWindowModality(Qt::WindowModal);
     box->setAutoClose(false);
     box->setAutoReset(false);

@@ -10,6 +10,7 @@
 // The box goes when the event loop runs again after the last call.
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -25,8 +26,11 @@ class WaitProgress : public beamlink::WaitHook {
  public:
   // Installs itself on the calling thread (the GUI thread) until destroyed.
   // `parentNow` gives the window the box belongs to: the dialog whose modal
-  // run is innermost, or null to show nothing.
-  WaitProgress(std::function<QWidget*()> parentNow, std::chrono::milliseconds threshold);
+  // run is innermost, or null to show nothing. `captionNow` gives the box's
+  // caption, the one that names the projector (the dialog being opened has
+  // its caption before it is on screen).
+  WaitProgress(std::function<QWidget*()> parentNow, std::function<QString()> captionNow,
+               std::chrono::milliseconds threshold);
   ~WaitProgress() override;
   WaitProgress(const WaitProgress&) = delete;
   WaitProgress& operator=(const WaitProgress&) = delete;
@@ -41,6 +45,7 @@ class WaitProgress : public beamlink::WaitHook {
   void Close();
 
   std::function<QWidget*()> m_parentNow;
+  std::function<QString()> m_captionNow;
   const std::chrono::milliseconds m_threshold;
   beamlink::WaitHook* m_previous = nullptr;
   std::optional<beamlink::Clock::time_point> m_busySince;  // since the event loop last ran
