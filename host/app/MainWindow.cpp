@@ -87,6 +87,7 @@ MainWindow::MainWindow(HostSession& session, QWidget* parent) : QMainWindow(pare
   connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::UpdateActions);
   connect(m_model, &QAbstractItemModel::rowsInserted, this, &MainWindow::UpdateActions);
   connect(m_model, &QAbstractItemModel::rowsRemoved, this, &MainWindow::UpdateActions);
+  connect(m_model, &QAbstractItemModel::modelReset, this, &MainWindow::UpdateActions);
 
   QMenu* menu = menuBar()->addMenu(HostText(Msg(7, 12)));
   menu->addActions({m_add, m_edit, m_remove});
@@ -287,15 +288,21 @@ void MainWindow::EditProjector() {
   UpdateActions();
 }
 
+// Every selected row, damaged ones included, after one question.
 void MainWindow::RemoveProjector() {
-  const int row = CurrentRow();
-  if (row < 0) return;
-  const std::string& name = m_model->SessionRow(row).entry.name;
-  const auto answer = WithoutBackgroundRefresh(
-      [&] { return QMessageBox::question(this, HostText(Msg(7, 1)), HostText(Msg(7, 13), name)); });
+  const std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  const QString question = rows.size() == 1 ? HostText(Msg(7, 13), m_model->SessionRow(rows.front()).entry.name)
+                                            : HostText(Msg(7, 333), rows.size());
+  const auto answer =
+      WithoutBackgroundRefresh([&] { return QMessageBox::question(this, HostText(Msg(7, 1)), question); });
   if (answer != QMessageBox::Yes) return;
+  // The row that comes where the first removed one was is selected after.
+  int first = m_filter->rowCount();
+  for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) first = std::min(first, index.row());
   std::string error;
-  ReportSaveFailure(m_model->Remove(row, error), error);
+  ReportSaveFailure(m_model->Remove(rows, error), error);
+  if (const int left = m_filter->rowCount(); left > 0) m_table->selectRow(std::min(first, left - 1));
   UpdateActions();
 }
 
