@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -238,16 +240,22 @@ void MainWindow::UpdateActions() {
   // A refresh under way never takes F5 away: F5 starts it again.
   m_refresh->setEnabled(m_model->rowCount() > 0);
 
-  // The inputs every selected projector has, in the order of the first one's model.
+  // The inputs every selected projector has, in the order of the first one's
+  // model, by the names the Input column and the dialog give them.
   std::vector<int> targets = SelectedRows();
   std::erase_if(targets, [this](int r) { return m_model->Damaged(r); });
+  std::map<std::pair<int, int>, QStringList> inputsOfModel;
   QStringList shared;
   for (std::size_t i = 0; i < targets.size(); ++i) {
     const ProjectorEntry& entry = m_model->SessionRow(targets[i]).entry;
-    const models::ModelDescription* model = m_session.Database().Find(entry.modelType, entry.modelNo);
-    QStringList inputs;
-    if (model)
-      for (const models::Input& input : model->inputs) inputs << QString::fromStdString(input.name);
+    const auto [known, added] = inputsOfModel.try_emplace({entry.modelType, entry.modelNo});
+    if (added) {
+      std::string unknownModel;
+      if (const std::optional<CProjectorItem> item = MakeProjectorItem(entry, m_session.Database(), unknownModel))
+        for (int input = 0; input < item->m_nInputCount && input < kHostInputSize; ++input)
+          known->second << QString::fromStdString(item->m_szInputName[input]);
+    }
+    const QStringList& inputs = known->second;
     if (i == 0)
       shared = inputs;
     else
