@@ -90,7 +90,8 @@ bool HostSession::Remove(std::vector<std::size_t> rows, std::string& error) {
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (!rows.empty()) m_rows.at(rows.back());  // range check, before anything goes
   // From the last, so that the indices still to go stay valid.
-  for (auto row = rows.rbegin(); row != rows.rend(); ++row) m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*row));
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*row));
   return Save(error);
 }
 
