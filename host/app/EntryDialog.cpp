@@ -64,8 +64,11 @@ EntryDialog::EntryDialog(const models::ModelDatabase& database, ValidationRules 
   m_group->lineEdit()->setPlaceholderText(HostText(Msg(7, 228)));
   m_group->setCurrentText(QString::fromStdString(start.group));
   m_model = new QComboBox;
-  for (const models::ModelDescription& model : database.All())
-    m_model->addItem(HostText(Msg(7, 25), model.type, model.model, model.name), ModelKey(model.type, model.model));
+  // Each model in the words of the window's Model column.
+  for (const models::ModelDescription& model : database.All()) {
+    const ProjectorEntry of{.modelType = model.type, .modelNo = model.model};
+    m_model->addItem(QString::fromStdString(ModelText(of, database)), ModelKey(model.type, model.model));
+  }
   if (initial) {
     const int at = m_model->findData(ModelKey(start.modelType, start.modelNo));
     // A model the database no longer has stays visible, so that OK names it.

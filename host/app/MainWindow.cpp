@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -87,6 +89,7 @@ MainWindow::MainWindow(HostSession& session, QWidget* parent) : QMainWindow(pare
   connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::UpdateActions);
   connect(m_model, &QAbstractItemModel::rowsInserted, this, &MainWindow::UpdateActions);
   connect(m_model, &QAbstractItemModel::rowsRemoved, this, &MainWindow::UpdateActions);
+  connect(m_model, &QAbstractItemModel::modelReset, this, &MainWindow::UpdateActions);
 
   QMenu* menu = menuBar()->addMenu(HostText(Msg(7, 12)));
   menu->addActions({m_add, m_edit, m_remove});
@@ -237,16 +240,22 @@ void MainWindow::UpdateActions() {
   // A refresh under way never takes F5 away: F5 starts it again.
   m_refresh->setEnabled(m_model->rowCount() > 0);
 
-  // The inputs every selected projector has, in the order of the first one's model.
+  // The inputs every selected projector has, in the order of the first one's
+  // model, by the names the Input column and the dialog give them.
   std::vector<int> targets = SelectedRows();
   std::erase_if(targets, [this](int r) { return m_model->Damaged(r); });
+  std::map<std::pair<int, int>, QStringList> inputsOfModel;
   QStringList shared;
   for (std::size_t i = 0; i < targets.size(); ++i) {
     const ProjectorEntry& entry = m_model->SessionRow(targets[i]).entry;
-    const models::ModelDescription* model = m_session.Database().Find(entry.modelType, entry.modelNo);
-    QStringList inputs;
-    if (model)
-      for (const models::Input& input : model->inputs) inputs << QString::fromStdString(input.name);
+    const auto [known, added] = inputsOfModel.try_emplace({entry.modelType, entry.modelNo});
+    if (added) {
+      std::string unknownModel;
+      if (const std::optional<CProjectorItem> item = MakeProjectorItem(entry, m_session.Database(), unknownModel))
+        for (int input = 0; input < item->m_nInputCount && input < kHostInputSize; ++input)
+          known->second << QString::fromStdString(item->m_szInputName[input]);
+    }
+    const QStringList& inputs = known->second;
     if (i == 0)
       shared = inputs;
     else
@@ -287,15 +296,21 @@ void MainWindow::EditProjector() {
   UpdateActions();
 }
 
+// Every selected row, damaged ones included, after one question.
 void MainWindow::RemoveProjector() {
-  const int row = CurrentRow();
-  if (row < 0) return;
-  const std::string& name = m_model->SessionRow(row).entry.name;
-  const auto answer = WithoutBackgroundRefresh(
-      [&] { return QMessageBox::question(this, HostText(Msg(7, 1)), HostText(Msg(7, 13), name)); });
+  const std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  const QString question = rows.size() == 1 ? HostText(Msg(7, 13), m_model->SessionRow(rows.front()).entry.name)
+                                            : HostText(Msg(7, 333), rows.size());
+  const auto answer =
+      WithoutBackgroundRefresh([&] { return QMessageBox::question(this, HostText(Msg(7, 1)), question); });
   if (answer != QMessageBox::Yes) return;
+  // The row that comes where the first removed one was is selected after.
+  int first = m_filter->rowCount();
+  for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) first = std::min(first, index.row());
   std::string error;
-  ReportSaveFailure(m_model->Remove(row, error), error);
+  ReportSaveFailure(m_model->Remove(rows, error), error);
+  if (const int left = m_filter->rowCount(); left > 0) m_table->selectRow(std::min(first, left - 1));
   UpdateActions();
 }
 

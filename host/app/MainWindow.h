@@ -1,9 +1,9 @@
 #pragma once
 // The host's main window: the projector table (several rows may be
 // selected, sorted by any column, filtered by name or group), the actions on
-// one entry (add, edit, remove, detailed settings), the status of every
-// projector kept current in the background, and operations on the selection
-// with their progress, results and summary.
+// one entry (add, edit, detailed settings), Remove of the selected entries,
+// the status of every projector kept current in the background, and
+// operations on the selection with their progress, results and summary.
 #include <vector>
 
 #include <QMainWindow>

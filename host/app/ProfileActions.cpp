@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "host/app/HostText.h"
 #include "host/profile/ProfileDiff.h"
 #include "host/profile/ProfileFile.h"
 
@@ -23,26 +24,23 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-const QString kFilter = QStringLiteral("Settings profiles (*.json);;All files (*)");
+// The window's own words are the user's language; what comes from a profile
+// file or from a worker (settings' tabs and labels, reasons) stays as it is.
+QString FileFilter() { return HostText(Msg(7, 304)) + ";;" + HostText(Msg(7, 305)); }
 
 QString Outcome(const profile::ApplyReport& report) {
-  if (!report.error.empty()) return report.set ? "Stopped: " + Q(report.error) : "Not applied: " + Q(report.error);
-  return QString("Set %1, unchanged %2, refused %3, unavailable %4")
-      .arg(report.set)
-      .arg(report.unchanged)
-      .arg(report.refused.size())
-      .arg(report.unavailable.size());
+  if (!report.error.empty()) return HostText(report.set ? Msg(7, 328) : Msg(7, 329), report.error);
+  return HostText(Msg(7, 330), report.set, report.unchanged, report.refused.size(), report.unavailable.size());
 }
 
 }  // namespace
 
 ProfileActions::ProfileActions(QWidget& window, Selection selected, profile::WorkerOptions worker)
     : QObject(&window), m_window(window), m_selected(std::move(selected)), m_worker(std::move(worker)) {
-  m_menu = new QMenu(QStringLiteral("Settings &profiles"), &window);
-  connect(m_menu->addAction(QStringLiteral("&Save settings...")), &QAction::triggered, this, &ProfileActions::Save);
-  connect(m_menu->addAction(QStringLiteral("&Compare with...")), &QAction::triggered, this, &ProfileActions::Compare);
-  connect(m_menu->addAction(QStringLiteral("&Apply settings to selected...")), &QAction::triggered, this,
-          &ProfileActions::Apply);
+  m_menu = new QMenu(HostText(Msg(7, 300)), &window);
+  connect(m_menu->addAction(HostText(Msg(7, 301))), &QAction::triggered, this, &ProfileActions::Save);
+  connect(m_menu->addAction(HostText(Msg(7, 302))), &QAction::triggered, this, &ProfileActions::Compare);
+  connect(m_menu->addAction(HostText(Msg(7, 303))), &QAction::triggered, this, &ProfileActions::Apply);
 }
 
 ProfileActions::~ProfileActions() {
@@ -53,7 +51,7 @@ ProfileActions::~ProfileActions() {
 std::optional<ProjectorEntry> ProfileActions::OneSelected() {
   const std::vector<ProjectorEntry> entries = m_selected();
   if (entries.size() == 1) return entries.front();
-  Fail(QStringLiteral("Select one projector."));
+  Fail(HostText(Msg(7, 307)));
   return std::nullopt;
 }
 
@@ -61,8 +59,8 @@ void ProfileActions::Save() {
   if (Running()) return;
   const auto entry = OneSelected();
   if (!entry) return;
-  const QString file = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Save settings"),
-                                                    Q(entry->name) + ".json", kFilter);
+  const QString file =
+      QFileDialog::getSaveFileName(&m_window, HostText(Msg(7, 309)), Q(entry->name) + ".json", FileFilter());
   if (!file.isEmpty()) StartSave(*entry, file);
 }
 
@@ -70,35 +68,34 @@ void ProfileActions::Compare() {
   if (Running()) return;
   const auto entry = OneSelected();
   if (!entry) return;
-  const QString file = QFileDialog::getOpenFileName(&m_window, QStringLiteral("Compare with"), {}, kFilter);
+  const QString file = QFileDialog::getOpenFileName(&m_window, HostText(Msg(7, 310)), {}, FileFilter());
   if (!file.isEmpty()) StartCompare(*entry, file);
 }
 
 void ProfileActions::Apply() {
   if (Running()) return;
   std::vector<ProjectorEntry> entries = m_selected();
-  if (entries.empty()) return Fail(QStringLiteral("Select the projectors to apply the settings to."));
-  const QString file = QFileDialog::getOpenFileName(&m_window, QStringLiteral("Apply settings"), {}, kFilter);
+  if (entries.empty()) return Fail(HostText(Msg(7, 308)));
+  const QString file = QFileDialog::getOpenFileName(&m_window, HostText(Msg(7, 311)), {}, FileFilter());
   if (file.isEmpty()) return;
-  if (QMessageBox::question(&m_window, QStringLiteral("Apply settings"),
-                            QString("Apply the settings of %1 to %2 projectors?").arg(file).arg(entries.size())) !=
-      QMessageBox::Yes)
+  if (QMessageBox::question(&m_window, HostText(Msg(7, 311)),
+                            HostText(Msg(7, 312), file.toStdString(), entries.size())) != QMessageBox::Yes)
     return;
   StartApply(file, std::move(entries));
 }
 
 void ProfileActions::StartSave(const ProjectorEntry& entry, const QString& file) {
-  Begin(1, QStringLiteral("Saving the settings of ") + Q(entry.name));
+  Begin(1, HostText(Msg(7, 313), entry.name));
   m_fleet->Save({entry}, [this, file, name = entry.name](std::size_t, const profile::CaptureResult& result) {
     QMetaObject::invokeMethod(this, [this, file, name, result] {
       Step();
-      if (!result.profile) return End("Not saved: " + Q(result.error));
+      if (!result.profile) return End(HostText(Msg(7, 317), result.error));
       try {
         profile::SaveProfile(file.toStdString(), *result.profile);
       } catch (const profile::ProfileError& error) {
-        return End("Not saved: " + Q(error.what()));
+        return End(HostText(Msg(7, 317), error.what()));
       }
-      End(QString("Saved %1 settings of %2 to %3").arg(result.profile->settings.size()).arg(Q(name), file));
+      End(HostText(Msg(7, 318), result.profile->settings.size(), name, file.toStdString()));
     }, Qt::QueuedConnection);
   });
 }
@@ -110,18 +107,20 @@ void ProfileActions::StartCompare(const ProjectorEntry& entry, const QString& fi
   } catch (const profile::ProfileError& error) {
     return Fail(Q(error.what()));
   }
-  Begin(1, QStringLiteral("Reading the settings of ") + Q(entry.name));
+  Begin(1, HostText(Msg(7, 314), entry.name));
   m_fleet->Save({entry}, [this, other, file, name = entry.name](std::size_t, const profile::CaptureResult& result) {
     QMetaObject::invokeMethod(this, [this, other, file, name, result] {
       Step();
-      if (!result.profile) return End("Not compared: " + Q(result.error));
+      if (!result.profile) return End(HostText(Msg(7, 319), result.error));
       m_results.clear();
+      const QString none = HostText(Msg(7, 320));
+      const auto value = [&none](const std::optional<std::string>& text) { return text ? Q(*text) : none; };
       for (const profile::Difference& d : profile::DiffProfiles(*result.profile, other))
-        m_results.push_back({Q(d.tab), Q(d.label), Q(d.from.value_or("(none)")), Q(d.to.value_or("(none)"))});
-      End(m_results.empty() ? Q(name) + " has the settings of " + file
-                            : QString("%1 settings differ").arg(m_results.size()));
-      ShowResults("Compare " + Q(name) + " with " + file,
-                  {QStringLiteral("Tab"), QStringLiteral("Setting"), Q(name), QFileInfo(file).fileName()});
+        m_results.push_back({Q(d.tab), Q(d.label), value(d.from), value(d.to)});
+      End(m_results.empty() ? HostText(Msg(7, 321), name, file.toStdString())
+                            : HostText(Msg(7, 322), m_results.size()));
+      ShowResults(HostText(Msg(7, 323), name, file.toStdString()),
+                  {HostText(Msg(7, 324)), HostText(Msg(7, 325)), Q(name), QFileInfo(file).fileName()});
     }, Qt::QueuedConnection);
   });
 }
@@ -138,8 +137,8 @@ void ProfileActions::StartApply(const QString& file, std::vector<ProjectorEntry>
   if (const auto unfit = profile::CheckInWorker(wanted, file.toStdString(), m_worker)) return Fail(Q(*unfit));
   m_results.assign(entries.size(), QStringList{});
   for (std::size_t i = 0; i < entries.size(); ++i)
-    m_results[i] = {Q(entries[i].name), QStringLiteral("Not started"), {}};
-  Begin(static_cast<int>(entries.size()), QStringLiteral("Applying ") + file);
+    m_results[i] = {Q(entries[i].name), HostText(Msg(7, 116)), {}};
+  Begin(static_cast<int>(entries.size()), HostText(Msg(7, 315), file.toStdString()));
   m_fleet->Apply(
       wanted, entries,
       [this](std::size_t index, const profile::ApplyReport& report) {
@@ -154,9 +153,8 @@ void ProfileActions::StartApply(const QString& file, std::vector<ProjectorEntry>
       },
       [this] {
         QMetaObject::invokeMethod(this, [this] {
-          End(QString("%1 of %2 projectors took every setting they have").arg(m_took).arg(m_results.size()));
-          ShowResults(QStringLiteral("Apply settings"),
-                      {QStringLiteral("Projector"), QStringLiteral("Result"), QStringLiteral("Refused")});
+          End(HostText(Msg(7, 331), m_took, m_results.size()));
+          ShowResults(HostText(Msg(7, 311)), {HostText(Msg(7, 326)), HostText(Msg(7, 106)), HostText(Msg(7, 327))});
         }, Qt::QueuedConnection);
       });
 }
@@ -171,18 +169,19 @@ void ProfileActions::Begin(int total, const QString& what) {
   m_took = 0;
   m_total = total;
   m_fleet = std::make_unique<profile::ProfileFleet>(m_worker);
-  m_progress = new QProgressDialog(what, QStringLiteral("Cancel"), 0, total, &m_window);
+  m_what = what;
+  m_progress = new QProgressDialog(what, HostText(Msg(7, 147)), 0, total, &m_window);
   m_progress->setWindowModality(Qt::WindowModal);
   m_progress->setMinimumDuration(0);
   m_progress->setAttribute(Qt::WA_DeleteOnClose);
-  m_progress->setLabelText(what + QString("\nProjector 0 of %1").arg(total));
+  m_progress->setLabelText(ProgressText());
   connect(m_progress, &QProgressDialog::canceled, this, &ProfileActions::Cancel);
 }
 
 void ProfileActions::Step() {
   ++m_done;
   if (!m_progress) return;
-  m_progress->setLabelText(QString("Projector %1 of %2").arg(m_done).arg(m_total));
+  m_progress->setLabelText(ProgressText());
   // A window-modal progress dialog runs the event loop inside setValue: the
   // end of the run may come in meanwhile and close it, so it is touched last.
   m_progress->setValue(m_done);
@@ -194,6 +193,9 @@ void ProfileActions::End(const QString& summary) {
   m_progress = nullptr;
   m_fleet.reset();  // runs on the window's thread: waits, at most briefly, for the engine to wind down
 }
+
+// What runs stays above the count: the count alone would not say what it counts.
+QString ProfileActions::ProgressText() const { return m_what + '\n' + HostText(Msg(7, 316), m_done, m_total); }
 
 QString ProfileActions::ResultsText() const {
   QString text;
@@ -213,7 +215,7 @@ void ProfileActions::ShowResults(const QString& title, const QStringList& header
       table->setItem(row, column, new QTableWidgetItem(m_results[static_cast<std::size_t>(row)].value(column)));
   table->horizontalHeader()->setStretchLastSection(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-  QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+  QPushButton* copy = buttons->addButton(HostText(Msg(7, 332)), QDialogButtonBox::ActionRole);
   connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(ResultsText()); });
   connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
   auto* layout = new QVBoxLayout(dialog);
@@ -227,7 +229,7 @@ void ProfileActions::ShowResults(const QString& title, const QStringList& header
 void ProfileActions::Fail(const QString& text) {
   m_summary = text;
   // Not modal to the application: the window keeps running meanwhile.
-  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Settings profiles"), text, QMessageBox::Ok, &m_window);
+  auto* box = new QMessageBox(QMessageBox::Warning, HostText(Msg(7, 306)), text, QMessageBox::Ok, &m_window);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }

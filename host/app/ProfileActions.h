@@ -58,6 +58,7 @@ class ProfileActions : public QObject {
   std::optional<ProjectorEntry> OneSelected();
   void Begin(int total, const QString& what);
   void Step();
+  QString ProgressText() const;
   void End(const QString& summary);
   void ShowResults(const QString& title, const QStringList& header);
   void Fail(const QString& text);
@@ -68,6 +69,7 @@ class ProfileActions : public QObject {
   QMenu* m_menu;
   std::unique_ptr<profile::ProfileFleet> m_fleet;
   QPointer<QProgressDialog> m_progress;  // cleared when the dialog is gone
+  QString m_what;  // what the progress dialog counts
   int m_done = 0;
   int m_total = 0;
   int m_took = 0;

@@ -1,5 +1,7 @@
 #include "host/app/ProjectorTableModel.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFont>
 #include <QStyle>
@@ -102,14 +104,15 @@ QStringList ProjectorTableModel::MaintenanceProblems(int row) const {
   return problems;
 }
 
-QString ProjectorTableModel::ToolTip(int row) const {
+// What the row's marks and status mean, in whole sentences.
+QStringList ProjectorTableModel::RowNotes(int row) const {
   const HostSession::Row& entryRow = SessionRow(row);
-  if (!entryRow.damage.empty()) return HostText(Msg(7, 108), entryRow.damage);
+  if (!entryRow.damage.empty()) return {HostText(Msg(7, 108), entryRow.damage)};
   QStringList lines = MaintenanceProblems(row);
   const std::optional<fleet::Status>& status = StatusOf(row);
   if (status && !status->reached) lines << HostText(Msg(7, 32), status->error);
   if (entryRow.entry.demo) lines << HostText(Msg(7, 35), ConnectionText(entryRow.entry));
-  return lines.join('\n');
+  return lines;
 }
 
 QVariant ProjectorTableModel::data(const QModelIndex& index, int role) const {
@@ -126,8 +129,13 @@ QVariant ProjectorTableModel::data(const QModelIndex& index, int role) const {
       return shown.toString();
     }
     case Qt::ToolTipRole: {
-      const QString tip = ToolTip(row);
-      return tip.isEmpty() ? Display(row, index.column()) : tip;
+      // The cell's whole text first (a narrow column cuts a reason short),
+      // then the row's notes that it does not already say.
+      QStringList lines;
+      if (const QString shown = Display(row, index.column()).toString(); !shown.isEmpty()) lines << shown;
+      for (const QString& note : RowNotes(row))
+        if (!lines.contains(note)) lines << note;
+      return lines.isEmpty() ? QVariant() : QVariant(lines.join('\n'));
     }
     case Qt::DecorationRole:
       if (index.column() != kName) return {};
@@ -173,11 +181,17 @@ bool ProjectorTableModel::Replace(int row, ProjectorEntry entry, std::string& er
   return saved;
 }
 
-bool ProjectorTableModel::Remove(int row, std::string& error) {
-  beginRemoveRows({}, row, row);
-  const bool saved = m_session.Remove(static_cast<std::size_t>(row), error);
-  m_states.erase(m_states.begin() + row);
-  endRemoveRows();
+bool ProjectorTableModel::Remove(std::vector<int> rows, std::string& error) {
+  std::erase_if(rows, [this](int row) { return row < 0 || row >= rowCount(); });
+  if (rows.empty()) return true;
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // The list is written once for all of them, so the rows cannot leave one
+  // removal at a time: the views hear of a reset, which keeps their columns.
+  beginResetModel();
+  const bool saved = m_session.Remove(std::vector<std::size_t>(rows.begin(), rows.end()), error);
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) m_states.erase(m_states.begin() + *row);
+  endResetModel();
   return saved;
 }
 

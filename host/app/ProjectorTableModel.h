@@ -45,7 +45,8 @@ class ProjectorTableModel : public QAbstractTableModel {
   // the status last read until the next reading.
   bool Add(ProjectorEntry entry, std::string& error);
   bool Replace(int row, ProjectorEntry entry, std::string& error);
-  bool Remove(int row, std::string& error);
+  // The rows (any order) go together, and the list is written once.
+  bool Remove(std::vector<int> rows, std::string& error);
 
   const HostSession::Row& SessionRow(int row) const { return m_session.Rows().at(static_cast<std::size_t>(row)); }
   bool Damaged(int row) const { return !SessionRow(row).damage.empty(); }
@@ -72,7 +73,7 @@ class ProjectorTableModel : public QAbstractTableModel {
     QString result;
   };
   QVariant Display(int row, int column) const;
-  QString ToolTip(int row) const;
+  QStringList RowNotes(int row) const;
   void ChangedRow(int row);
 
   HostSession& m_session;

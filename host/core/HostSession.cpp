@@ -83,9 +83,15 @@ bool HostSession::Replace(std::size_t row, ProjectorEntry entry, std::string& er
   return Save(error);
 }
 
-bool HostSession::Remove(std::size_t row, std::string& error) {
-  m_rows.at(row);  // range check
-  m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(row));
+bool HostSession::Remove(std::size_t row, std::string& error) { return Remove(std::vector<std::size_t>{row}, error); }
+
+bool HostSession::Remove(std::vector<std::size_t> rows, std::string& error) {
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  if (!rows.empty()) m_rows.at(rows.back());  // range check, before anything goes
+  // From the last, so that the indices still to go stay valid.
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*row));
   return Save(error);
 }
 

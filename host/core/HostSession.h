@@ -70,6 +70,8 @@ class HostSession {
   bool Add(ProjectorEntry entry, std::string& error);
   bool Replace(std::size_t row, ProjectorEntry entry, std::string& error);
   bool Remove(std::size_t row, std::string& error);
+  // Several rows (indices into Rows(), any order), written once.
+  bool Remove(std::vector<std::size_t> rows, std::string& error);
   void SetStatus(std::size_t row, std::string status) { m_rows.at(row).status = std::move(status); }
 
  private:

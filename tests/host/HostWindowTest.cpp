@@ -3,7 +3,10 @@
 // itself, operations on a multiple selection ask once, fill the rows and end
 // in one summary line, Cancel skips what has not started, the filter box
 // narrows the rows, F5 stays available during a refresh, a row is read again
-// as soon as its dialog closes, and the layout is remembered.
+// as soon as its dialog closes, and the layout is remembered. Remove takes
+// every selected entry after one question and writes the list once; with
+// Chinese texts every menu, the editor's model list and the profile actions'
+// messages are Chinese.
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -11,6 +14,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,11 +29,13 @@
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
+#include <set>
 
 #include "HostTestSupport.h"
 #include "display/qt/QtDisplay.h"
 #include "frame/ExpertDlg.h"
 #include "framework/Dialog.h"
+#include "host/app/EntryDialog.h"
 #include "host/app/HelpActions.h"
 #include "host/app/HostText.h"
 #include "host/app/MainWindow.h"
@@ -53,19 +60,52 @@ struct BoxAnswerer {
   explicit BoxAnswerer(QMessageBox::StandardButton button) {
     QObject::connect(&timer, &QTimer::timeout, [this, button] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || box == last) return;
-      last = box;
+      // A new box may take a closed one's address: the mark is on the box itself.
+      if (!box || box->property("answered").toBool()) return;
+      box->setProperty("answered", true);
       ++boxes;
       text = box->text();
-      box->button(button)->click();
+      QAbstractButton* answer = box->button(button);
+      (answer ? answer : box->buttons().front())->click();  // a box with OK alone gets OK
     });
     timer.start(20);
   }
   QTimer timer;
-  QMessageBox* last = nullptr;
   int boxes = 0;
   QString text;
 };
+
+// A loopback port nobody listens on.
+int ClosedPort() {
+  const int probe = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  if (bind(probe, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+      getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+    ADD_FAILURE() << "no loopback port";
+  ::close(probe);
+  return ntohs(address.sin_port);
+}
+
+// The texts of every menu of the window and of their entries, submenus included.
+std::set<QString> MenuTexts(QMainWindow& window) {
+  std::set<QString> texts;
+  std::vector<QMenu*> menus;
+  for (QAction* action : window.menuBar()->actions())
+    if (action->menu()) menus.push_back(action->menu());
+  while (!menus.empty()) {
+    QMenu* menu = menus.back();
+    menus.pop_back();
+    texts.insert(menu->title());
+    for (QAction* action : menu->actions()) {
+      if (!action->text().isEmpty()) texts.insert(action->text());
+      if (action->menu()) menus.push_back(action->menu());
+    }
+  }
+  return texts;
+}
 
 // Simulated projectors of their own, in a list file of the user's: the test
 // can reach each one's control side.
@@ -151,6 +191,10 @@ TEST_F(HostWindowTest, FillsTheStatusColumnsByItselfAndMarksWhatNeedsMaintenance
     EXPECT_EQ(Cell(window, r, Table::kResult), HostText(Msg(7, 113))) << r;
     QTRY_COMPARE_WITH_TIMEOUT(Cell(window, r, Table::kInput), QString("Video"), 5000);
   }
+  // A cell's tooltip gives its own text before the row's marks.
+  window.Model().SetLimits({.lampHours = 3000, .filterHours = 1000});
+  const QString tip = window.Model().index(1, Table::kResult).data(Qt::ToolTipRole).toString();
+  EXPECT_TRUE(tip.startsWith(HostText(Msg(7, 113)) + "\n") && tip.contains("3500")) << tip.toStdString();
 }
 
 // Ctrl+A, Power off: one question for all, then results row by row and one
@@ -272,6 +316,100 @@ TEST_F(HostWindowTest, RefreshStaysAvailableAndARowIsReadAgainWhenItsDialogClose
   ASSERT_TRUE(opened);
   QTRY_COMPARE_WITH_TIMEOUT(Cell(window, 1, Table::kPower), HostText(Msg(7, 29)), 5000);
   EXPECT_EQ(Cell(window, 0, Table::kPower), HostText(Msg(7, 28)));
+}
+
+// Three of five rows, a damaged one and one not reached among them: one
+// question names how many, they go, the list is written once. A write that
+// fails says so once, not once per row. The Power cell's tooltip holds the
+// whole reason a narrow column cuts short.
+TEST_F(HostWindowTest, RemoveTakesEverySelectedRowAfterOneQuestionAndWritesTheListOnce) {
+  Start(3);
+  const int closed = ClosedPort();
+  std::string list = ReadFile(m_dir.file);
+  list.resize(list.rfind(']'));
+  list += R"(, {"name": "Broken", "type": 4, "model": 9, "connection": "network", "address": "127.0.0.1",)"
+          R"( "port": 4352, "password": "", "timeout_ms": "slow"},)"
+          R"( {"name": "Gone", "type": 4, "model": 9, "connection": "network", "address": "127.0.0.1",)"
+          R"( "port": )" + std::to_string(closed) + R"(, "password": "", "timeout_ms": 500}]})";
+  WriteFile(m_dir.file, list);
+  Open();
+  MainWindow& window = *m_window;
+  ASSERT_EQ(window.Model().rowCount(), 5);
+  ASSERT_TRUE(window.Model().Damaged(3));
+  const QString notReached = HostText(Msg(7, 32), "");
+  QTRY_VERIFY_WITH_TIMEOUT(Cell(window, 4, Table::kPower).startsWith(notReached), 10000);
+  const QString tip = window.Model().index(4, Table::kPower).data(Qt::ToolTipRole).toString();
+  EXPECT_TRUE(tip.startsWith(notReached) && tip.contains("127.0.0.1:" + QString::number(closed))) << tip.toStdString();
+  window.Status().Cancel();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Status().Busy(), 5000);
+
+  window.Table().clearSelection();
+  for (int row : {1, 3, 4})
+    window.Table().selectionModel()->select(window.Table().model()->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  BoxAnswerer yes(QMessageBox::Yes);
+  ActionNamed(window, HostText(Msg(7, 8)))->trigger();
+  EXPECT_EQ(yes.boxes, 1);
+  EXPECT_EQ(yes.text, HostText(Msg(7, 333), 3));
+  ASSERT_EQ(window.Model().rowCount(), 2);
+  EXPECT_EQ(Cell(window, 0, Table::kName), "Room 0");
+  EXPECT_EQ(Cell(window, 1, Table::kName), "Room 2");
+  EXPECT_EQ(window.SelectedRows(), std::vector<int>{1});  // the row now where the first removed one was
+  {
+    HostSession written(Database(), ProjectorStore(m_dir.file), HostSession::Mode::Normal, true);
+    ASSERT_EQ(written.Rows().size(), 2u);
+    EXPECT_EQ(written.Rows()[1].entry.name, "Room 2");
+  }
+
+  // The list's folder is gone (a file stands in its place): every write fails.
+  std::filesystem::remove_all(m_dir.Path());
+  WriteFile(m_dir.Path(), "");
+  window.Table().selectAll();
+  ActionNamed(window, HostText(Msg(7, 8)))->trigger();
+  EXPECT_EQ(yes.boxes, 3);  // the question and one failure
+  EXPECT_TRUE(yes.text.contains(QString::fromStdString(m_dir.file.string()))) << yes.text.toStdString();
+  EXPECT_EQ(window.Model().rowCount(), 0);  // the change stays in the window
+}
+
+// With Chinese texts no menu entry reads as it does in English (input names
+// such as "RGB 1" and "DVI" aside), the editor names models as the Model
+// column does, and the profile actions speak Chinese too.
+TEST_F(HostWindowTest, SpeaksChineseInEveryMenuTheEditorAndTheProfileActions) {
+  Start(2);
+  m_window->Table().selectAll();
+  const std::set<QString> english = MenuTexts(*m_window);
+
+  struct Chinese {
+    const std::string before = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "";
+    Chinese() {
+      setenv("LC_ALL", "zh_CN.UTF-8", 1);
+      LoadCatalog();  // lexzh, as a Chinese desktop loads it
+    }
+    ~Chinese() {
+      setenv("LC_ALL", before.c_str(), 1);
+      LoadCatalog();
+    }
+  } chinese;
+  Open();
+  MainWindow& window = *m_window;
+  window.Table().selectAll();
+  const std::set<QString> texts = MenuTexts(window);
+  for (const QString& text : texts)
+    EXPECT_TRUE(!english.contains(text) || text == text.toUpper()) << text.toStdString();
+  for (const char* text : {"设置配置文件(&P)", "保存设置(&S)...", "与配置文件比较(&C)...", "将设置应用到所选投影机(&A)...", "视频"})
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+
+  EntryDialog editor(Database(), m_session->Rules(), nullptr, &window);
+  const QComboBox* models = editor.findChild<QComboBox*>("model");
+  EXPECT_EQ(models->itemText(models->findData("5/30")), QString::fromUtf8("PV-5300（类型 5，型号 30）"));
+
+  // Save settings... wants one projector: the box says so in Chinese.
+  ActionNamed(window, QString::fromUtf8("保存设置(&S)..."))->trigger();
+  auto* box = window.findChild<QMessageBox*>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->windowTitle(), QString::fromUtf8("设置配置文件"));
+  EXPECT_EQ(box->text(), QString::fromUtf8("请选择一台投影机。"));
+  box->close();
 }
 
 // Geometry and column widths come back in the next window.
