@@ -1,5 +1,6 @@
-// expert-profile-worker: walks the dialog over one projector for a settings
-// profile, as its parent (expertctl, expert-host) asks on stdin.
+// expert-profile-worker: walks the dialog over a projector for a settings
+// profile, one request after another as its parent (expertctl, expert-host)
+// sends them on stdin, until stdin closes.
 #include <cstdio>
 
 #include "host/profile/ProfileWorker.h"
