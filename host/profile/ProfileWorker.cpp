@@ -1,5 +1,7 @@
 #include "host/profile/ProfileWorker.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "host/profile/ProfileCheck.h"
 #include "host/profile/ProfileFile.h"
 #include "host/profile/ProfileReport.h"
+#include "host/profile/WorkerStarter.h"
 #include "models/ModelDatabase.h"
 
 namespace profile {
@@ -18,11 +21,11 @@ namespace {
 
 using Json = nlohmann::json;
 
-// Runs `request` in `pool`, or in a worker of its own.
+// Runs `request` in `pool`, or in a worker of its own, started for it.
 std::optional<Json> RunInWorker(const std::string& program, WorkerPool* pool, const Json& request,
                                 const std::atomic<bool>* cancelled, std::string& error) {
   if (pool) return pool->Run(request, cancelled, error);
-  WorkerPool own(program);
+  WorkerPool own(program, false);
   return own.Run(request, cancelled, error);
 }
 
@@ -142,10 +145,8 @@ Json Serve(const Json& request, std::optional<models::ModelDatabase>& database) 
   throw std::runtime_error("unknown request \"" + op + "\"");
 }
 
-}  // namespace
-
-int RunWorker(std::FILE* in, std::FILE* out) {
-  std::optional<models::ModelDatabase> database;
+// Requests from `in` until it ends, each reply on `out`.
+int ServeRequests(std::FILE* in, std::FILE* out, std::optional<models::ModelDatabase>& database) {
   char* line = nullptr;
   std::size_t capacity = 0;
   int status = 0;
@@ -167,6 +168,23 @@ int RunWorker(std::FILE* in, std::FILE* out) {
   }
   std::free(line);
   return status;
+}
+
+}  // namespace
+
+int RunWorker(std::FILE* in, std::FILE* out) {
+  std::optional<models::ModelDatabase> database;
+  return ServeRequests(in, out, database);
+}
+
+int RunWorkerStarter() {
+  std::optional<models::ModelDatabase> database;
+  try {
+    database.emplace(models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory()));
+  } catch (const std::exception&) {
+    // Each worker tries again on its first request, and answers why it cannot.
+  }
+  return RunStarter(STDIN_FILENO, [&database] { return ServeRequests(stdin, stdout, database); });
 }
 
 }  // namespace profile

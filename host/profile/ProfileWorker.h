@@ -44,5 +44,8 @@ std::optional<std::string> CheckInWorker(const Profile& profile, const std::stri
 // writes its reply to `out`. Returns the exit status: 0, or 2 after a
 // request it could not run (its reply then holds "fault" and why).
 int RunWorker(std::FILE* in, std::FILE* out);
+// --starter: forks workers that do so on the sockets their requests bring
+// (WorkerStarter.h); the model database is read once, before the first.
+int RunWorkerStarter();
 
 }  // namespace profile

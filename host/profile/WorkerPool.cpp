@@ -3,6 +3,10 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+// glibc 2.36 declares the pidfd calls without C linkage for C++.
+extern "C" {
+#include <sys/pidfd.h>
+}
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +17,7 @@
 #include <string_view>
 #include <thread>
 
+#include "host/profile/WorkerStarter.h"
 #include "models/ModelDatabase.h"
 
 extern char** environ;
@@ -39,29 +44,18 @@ std::vector<std::string> ChildEnvironment() {
   return variables;
 }
 
-// Waits for `pid` to end, at most `graceMs`, then kills it; its wait status.
-int Reap(int pid, int graceMs) {
-  int status = 0;
-  for (int waited = 0;; waited += 10) {
-    const pid_t ended = ::waitpid(pid, &status, WNOHANG);
-    if (ended == pid) return status;
-    if (ended < 0 && errno != EINTR) return 0;  // someone else reaped it
-    if (waited >= graceMs) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  ::kill(pid, SIGKILL);
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  return status;
-}
-
 // A worker ends by itself once its stdin closes; one that does not is killed.
 constexpr int kExitGraceMs = 1000;
+// The starter answers a fork request at once; after loading the model
+// database for the first one.
+constexpr int kForkReplyMs = 10000;
 
-std::string EndedText(int status) {
-  if (WIFSIGNALED(status))
-    return "the worker process ended on signal " + std::to_string(WTERMSIG(status)) + " before its reply";
-  return "the worker process ended without a reply (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
+std::string EndedText(const std::optional<int>& status) {
+  if (status && WIFSIGNALED(*status))
+    return "the worker process ended on signal " + std::to_string(WTERMSIG(*status)) + " before its reply";
+  if (status)
+    return "the worker process ended without a reply (exit status " + std::to_string(WEXITSTATUS(*status)) + ")";
+  return "the worker process ended without a reply";
 }
 
 // An idle worker with something to read has died or said more than its reply.
@@ -70,9 +64,16 @@ bool Stale(int fd) {
   return ::poll(&waiting, 1, 0) != 0;
 }
 
+void Signal(int pid, int pidfd, int signal) {
+  if (pidfd >= 0)
+    ::pidfd_send_signal(pidfd, signal, nullptr, 0);
+  else
+    ::kill(pid, signal);  // our own child, not yet waited for: the pid is still its own
+}
+
 }  // namespace
 
-std::optional<WorkerPool::Child> WorkerPool::Start(std::string& error) const {
+std::optional<WorkerPool::Child> WorkerPool::Spawn(bool starter, std::string& error) const {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
     error = std::string("no worker process: ") + std::strerror(errno);
@@ -89,7 +90,8 @@ std::optional<WorkerPool::Child> WorkerPool::Start(std::string& error) const {
   for (std::string& variable : environment) envp.push_back(variable.data());
   envp.push_back(nullptr);
   std::string name = m_program;
-  char* argv[] = {name.data(), nullptr};
+  std::string option = "--starter";
+  char* argv[] = {name.data(), starter ? option.data() : nullptr, nullptr};
   pid_t pid = 0;
   const int spawned = ::posix_spawn(&pid, m_program.c_str(), &actions, nullptr, argv, envp.data());
   posix_spawn_file_actions_destroy(&actions);
@@ -99,7 +101,75 @@ std::optional<WorkerPool::Child> WorkerPool::Start(std::string& error) const {
     error = "no worker process (" + m_program + "): " + std::strerror(spawned);
     return std::nullopt;
   }
-  return Child{pid, ends[0]};
+  return Child{pid, ends[0], ::pidfd_open(pid, 0), true};
+}
+
+std::optional<WorkerPool::Child> WorkerPool::Fork() {
+  const std::lock_guard lock(m_starterMutex);
+  if (m_noStarter) return std::nullopt;
+  std::string ignored;
+  if (!m_starter) m_starter = Spawn(true, ignored);
+  int ends[2];
+  if (!m_starter || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+    m_noStarter = true;
+    return std::nullopt;
+  }
+  std::string line;
+  int pidfd = -1;
+  const bool answered = SendLine(m_starter->fd, "{\"op\":\"fork\"}\n", ends[1]) &&
+                        ReceiveLine(m_starter->fd, kForkReplyMs, line, pidfd);
+  ::close(ends[1]);
+  const Json reply = answered ? Json::parse(line, nullptr, false) : Json();
+  const auto pid = reply.is_object() ? reply.find("pid") : reply.end();
+  if (pidfd < 0 || pid == reply.end() || !pid->is_number_integer() || pid->get<int>() <= 0) {
+    // An old or broken starter: ended, and this run spawns its workers.
+    ::close(ends[0]);
+    if (pidfd >= 0) ::close(pidfd);
+    End(*m_starter, 0);
+    m_starter.reset();
+    m_noStarter = true;
+    return std::nullopt;
+  }
+  return Child{pid->get<int>(), ends[0], pidfd, false};
+}
+
+std::optional<WorkerPool::Child> WorkerPool::Start(std::string& error) {
+  if (m_forked)
+    if (std::optional<Child> forked = Fork()) return forked;
+  return Spawn(false, error);
+}
+
+std::optional<int> WorkerPool::End(const Child& child, int graceMs) {
+  ::close(child.fd);
+  std::optional<int> status;
+  if (child.own) {
+    int waited = 0;
+    for (int slept = 0;; slept += 10) {
+      const pid_t ended = ::waitpid(child.pid, &waited, WNOHANG);
+      if (ended == child.pid) {
+        status = waited;
+        break;
+      }
+      if (ended < 0 && errno != EINTR) break;  // someone else waited for it
+      if (slept >= graceMs) {
+        Signal(child.pid, child.pidfd, SIGKILL);
+        while (::waitpid(child.pid, &waited, 0) < 0 && errno == EINTR) {
+        }
+        status = waited;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  } else {
+    // The starter's child: its pidfd turns readable when it has ended.
+    pollfd ended{child.pidfd, POLLIN, 0};
+    if (::poll(&ended, 1, graceMs) <= 0) {
+      Signal(child.pid, child.pidfd, SIGKILL);
+      ::poll(&ended, 1, kExitGraceMs);
+    }
+  }
+  if (child.pidfd >= 0) ::close(child.pidfd);
+  return status;
 }
 
 void WorkerPool::EndIdle() {
@@ -108,8 +178,14 @@ void WorkerPool::EndIdle() {
     const std::lock_guard lock(m_mutex);
     idle.swap(m_idle);
   }
-  for (const Child& child : idle) ::close(child.fd);  // all of them exit at once
-  for (const Child& child : idle) Reap(child.pid, kExitGraceMs);
+  {
+    const std::lock_guard lock(m_starterMutex);
+    if (m_starter) idle.push_back(*m_starter);
+    m_starter.reset();
+    m_noStarter = false;
+  }
+  for (const Child& child : idle) ::shutdown(child.fd, SHUT_RDWR);  // all of them end at once
+  for (const Child& child : idle) End(child, kExitGraceMs);
 }
 
 std::optional<Json> WorkerPool::Run(const Json& request, const std::atomic<bool>* cancelled, std::string& error) {
@@ -122,8 +198,7 @@ std::optional<Json> WorkerPool::Run(const Json& request, const std::atomic<bool>
       m_idle.pop_back();
     }
     if (!Stale(child->fd)) break;
-    ::close(child->fd);
-    Reap(child->pid, 0);
+    End(*child, 0);
     child.reset();
   }
   if (!child) child = Start(error);
@@ -136,7 +211,7 @@ std::optional<Json> WorkerPool::Run(const Json& request, const std::atomic<bool>
   bool ended = false;  // the worker closed its end or the socket failed
   while (reply.find('\n') == std::string::npos) {
     if (cancelled && cancelled->load()) {
-      ::kill(child->pid, SIGTERM);
+      Signal(child->pid, child->pidfd, SIGTERM);
       killed = true;
       break;
     }
@@ -164,10 +239,7 @@ std::optional<Json> WorkerPool::Run(const Json& request, const std::atomic<bool>
   }
 
   // From here on the worker is either given back whole or ended.
-  const auto end = [&](int graceMs) {
-    ::close(child->fd);
-    return Reap(child->pid, graceMs);
-  };
+  const auto end = [&](int graceMs) { return End(*child, graceMs); };
   if (killed) {
     end(kExitGraceMs);
     error = "cancelled";

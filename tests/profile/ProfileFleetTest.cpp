@@ -3,11 +3,16 @@
 // answers badly; Cancel.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <mutex>
+#include <thread>
 
 #include "host/profile/ProfileFleet.h"
 #include "tests/profile/ProfileTestSupport.h"
@@ -49,6 +54,31 @@ Profile ChangedProfile(int changes) {
     }
   EXPECT_EQ(changed, changes);
   return wanted;
+}
+
+std::vector<std::string> Lines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The processes whose parent is `parent`.
+std::vector<pid_t> ChildrenOf(pid_t parent) {
+  std::vector<pid_t> children;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::size_t after = text.rfind(')');  // the name in parentheses may hold anything
+    if (after == std::string::npos) continue;
+    char state = 0;
+    int ppid = 0;
+    if (std::sscanf(text.c_str() + after + 1, " %c %d", &state, &ppid) == 2 && ppid == parent)
+      children.push_back(std::stoi(name));
+  }
+  return children;
 }
 
 std::vector<ApplyReport> ApplyAll(const WorkerOptions& worker, int parallel, const Profile& wanted,
@@ -93,16 +123,13 @@ TEST(ProfileFleet, EveryProjectorGetsItsOwnReportFromAPoolOfWorkers) {
   dead.tcpPort = 1;  // nothing listens there
   entries.push_back(dead);
 
-  // Each start of a worker leaves a line: seven projectors, three at a time, at most three workers.
-  const Script counting("worker", "echo started >> \"$(dirname \"$0\")/starts\"\nexec " PROFILE_WORKER "\n");
+  // Each start of the program leaves a line: it is started once, as the
+  // starter, and the workers are forks of it.
+  const Script counting("worker", "echo \"started $*\" >> \"$(dirname \"$0\")/starts\"\nexec " PROFILE_WORKER " \"$@\"\n");
   WorkerOptions worker = Worker();
   worker.program = counting.path;
   const std::vector<ApplyReport> reports = ApplyAll(worker, 3, wanted, entries);
-  std::ifstream starts(counting.dir / "starts");
-  int started = 0;
-  for (std::string line; std::getline(starts, line);) started += line == "started";
-  EXPECT_GE(started, 1);
-  EXPECT_LE(started, 3);
+  EXPECT_EQ(Lines(counting.dir / "starts"), std::vector<std::string>{"started --starter"});
   for (int i = 0; i < 5; ++i) {
     EXPECT_TRUE(reports[i].Ok()) << reports[i].name << ": " << reports[i].error;
     EXPECT_EQ(reports[i].set, changed);
@@ -115,8 +142,11 @@ TEST(ProfileFleet, EveryProjectorGetsItsOwnReportFromAPoolOfWorkers) {
 TEST(ProfileFleet, AWorkerThatDiesOrAnswersBadlyCostsOnlyItsProjector) {
   const Profile wanted = ChangedProfile(3);
   // The real worker behind a filter that dies on the request for "doomed"
-  // and answers the one for "garbled" with no JSON.
+  // and answers the one for "garbled" with no JSON. It cannot be the starter
+  // (its fork request loses its socket on the way), so each worker is the
+  // program started afresh and leaves a line.
   const Script faulty("worker",
+                      "echo \"started $*\" >> \"$(dirname \"$0\")/starts\"\n"
                       "exec 3>&1\n"
                       "while IFS= read -r request; do\n"
                       "  case \"$request\" in\n"
@@ -147,6 +177,36 @@ TEST(ProfileFleet, AWorkerThatDiesOrAnswersBadlyCostsOnlyItsProjector) {
   // Nothing reached the projectors of the failed requests.
   EXPECT_EQ(fleet[1]->exchanges, 0);
   EXPECT_EQ(fleet[3]->exchanges, 0);
+  // The starter that was not, then two workers at a time, each failed one replaced.
+  const std::vector<std::string> starts = Lines(faulty.dir / "starts");
+  ASSERT_FALSE(starts.empty());
+  EXPECT_EQ(starts.front(), "started --starter");
+  EXPECT_LE(starts.size(), 1u + 2u + 2u);
+}
+
+TEST(ProfileFleet, AWorkerKilledInTheMiddleOfAWalkCostsOnlyItsProjector) {
+  const Profile wanted = ChangedProfile(3);
+  std::vector<std::unique_ptr<Served>> fleet;
+  std::vector<host::ProjectorEntry> entries;
+  for (int i = 0; i < 3; ++i) {
+    fleet.push_back(std::make_unique<Served>(4, 9));
+    fleet.back()->projector->GetFaults().SetLatency(std::chrono::milliseconds(20));
+    entries.push_back(fleet.back()->entry);
+  }
+  std::thread killer([&] {
+    // One walk at a time: the starter (our child) has one worker, walking the first projector.
+    for (int waited = 0; fleet[0]->exchanges < 5 && waited < 10000; waited += 5)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (pid_t starter : ChildrenOf(::getpid()))
+      for (pid_t worker : ChildrenOf(starter)) ::kill(worker, SIGKILL);
+  });
+  const std::vector<ApplyReport> reports = ApplyAll(Worker(), 1, wanted, entries);
+  killer.join();
+  EXPECT_EQ(reports[0].error, "the worker process ended without a reply");
+  for (int i : {1, 2}) {
+    EXPECT_TRUE(reports[i].Ok()) << reports[i].error;
+    EXPECT_EQ(reports[i].set, 3);
+  }
 }
 
 TEST(ProfileFleet, AWorkerThatCannotStartIsReportedForEveryProjector) {
