@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "beamlink/Auth.h"
 #include "host/core/LoopbackGuard.h"
 #include "host/core/ProjectorStore.h"
 #include "host/profile/ProfileCheck.h"
@@ -184,6 +185,9 @@ int RunWorkerStarter() {
   } catch (const std::exception&) {
     // Each worker tries again on its first request, and answers why it cannot.
   }
+  // Seeds the random generator the sign-in's nonces come from, once for all
+  // workers; each fork reseeds its own on first use.
+  (void)beamlink::RandomNonce();
   return RunStarter(STDIN_FILENO, [&database] { return ServeRequests(stdin, stdout, database); });
 }
 

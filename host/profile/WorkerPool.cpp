@@ -185,7 +185,16 @@ void WorkerPool::EndIdle() {
     m_noStarter = false;
   }
   for (const Child& child : idle) ::shutdown(child.fd, SHUT_RDWR);  // all of them end at once
-  for (const Child& child : idle) End(child, kExitGraceMs);
+  for (const Child& child : idle) {
+    if (child.own) {
+      End(child, kExitGraceMs);
+      continue;
+    }
+    // An idle fork ends as its socket closes, and its parent (the starter, or
+    // init after it) reaps it: the run need not wait for it to wind down.
+    ::close(child.fd);
+    ::close(child.pidfd);
+  }
 }
 
 std::optional<Json> WorkerPool::Run(const Json& request, const std::atomic<bool>* cancelled, std::string& error) {

@@ -103,7 +103,7 @@ int RunStarter(int control, const std::function<int()>& serve) {
       return 0;  // the pool closed its end (or broke the protocol): the run is over
     }
     const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
-    if (passed < 0 || !request.is_object() || request.value("op", "") != "fork") {
+    if (passed < 0 || !request.is_object() || !request.contains("op") || request["op"] != "fork") {
       if (passed >= 0) ::close(passed);
       fault("not a fork request with its socket");
       continue;
