@@ -49,7 +49,8 @@ bool ReceiveLine(int fd, int timeoutMs, std::string& line, int& passed) {
   for (;;) {
     int wait = -1;
     if (timeoutMs >= 0) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
       if (left.count() <= 0) return false;
       wait = static_cast<int>(left.count());
     }

@@ -2,12 +2,11 @@
 // engine's bound; reports as each projector finishes; a worker that dies or
 // answers badly; Cancel.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -125,7 +124,8 @@ TEST(ProfileFleet, EveryProjectorGetsItsOwnReportFromAPoolOfWorkers) {
 
   // Each start of the program leaves a line: it is started once, as the
   // starter, and the workers are forks of it.
-  const Script counting("worker", "echo \"started $*\" >> \"$(dirname \"$0\")/starts\"\nexec " PROFILE_WORKER " \"$@\"\n");
+  const Script counting("worker",
+                        "echo \"started $*\" >> \"$(dirname \"$0\")/starts\"\nexec " PROFILE_WORKER " \"$@\"\n");
   WorkerOptions worker = Worker();
   worker.program = counting.path;
   const std::vector<ApplyReport> reports = ApplyAll(worker, 3, wanted, entries);
