@@ -2,9 +2,11 @@
 // every box ticked the other way) to simulated 5/30 projectors that answer
 // each request after 10 ms, over loopback TCP:
 //
-//   BM_ApplyToOne    one projector, its walk in a worker process
+//   BM_ApplyToOne    one projector, its walk in a worker process started for it
 //   BM_ApplyToFleet  50 projectors, at most 32 in flight (the fleet engine's
-//                    bound), each walk in a worker process of its own
+//                    bound), walked by the fleet's pool of worker processes
+//                    (forked from a starter, each walking one projector after
+//                    another)
 //
 // Counters: calls (requests one projector answers during its apply: the
 // reads of every page and the writes with their read-backs), target (the

@@ -1,121 +1,33 @@
 #include "host/profile/ProfileWorker.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include <nlohmann/json.hpp>
 
+#include "beamlink/Auth.h"
 #include "host/core/LoopbackGuard.h"
 #include "host/core/ProjectorStore.h"
 #include "host/profile/ProfileCheck.h"
 #include "host/profile/ProfileFile.h"
 #include "host/profile/ProfileReport.h"
+#include "host/profile/WorkerStarter.h"
 #include "models/ModelDatabase.h"
-
-extern char** environ;
 
 namespace profile {
 namespace {
 
 using Json = nlohmann::json;
 
-// The child's environment: ours, with English texts and our model database
-// (the worker lives elsewhere than the programs in an installed tree, so it
-// would not find the database from its own location).
-std::vector<std::string> ChildEnvironment() {
-  std::vector<std::string> variables;
-  for (char** variable = environ; *variable; ++variable) {
-    const std::string_view text(*variable);
-    if (text.starts_with("LC_ALL=") || text.starts_with("LC_MESSAGES=") || text.starts_with("LANG=") ||
-        text.starts_with("EXPERT_MODEL_DB="))
-      continue;
-    variables.emplace_back(text);
-  }
-  variables.emplace_back("LC_ALL=C");
-  variables.emplace_back("EXPERT_MODEL_DB=" + models::ModelDatabase::DefaultDirectory().string());
-  return variables;
-}
-
-// Runs the worker on `request`; the reply, or empty with `error`.
-std::optional<Json> RunChild(const std::string& program, const Json& request, const std::atomic<bool>* cancelled,
-                             std::string& error) {
-  int ends[2];
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-    error = std::string("no worker process: ") + std::strerror(errno);
-    return std::nullopt;
-  }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, ends[1], 0);
-  posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
-  // The marker files that choose a language live in the current directory.
-  posix_spawn_file_actions_addchdir_np(&actions, "/");
-  std::vector<std::string> environment = ChildEnvironment();
-  std::vector<char*> envp;
-  for (std::string& variable : environment) envp.push_back(variable.data());
-  envp.push_back(nullptr);
-  std::string name = program;
-  char* argv[] = {name.data(), nullptr};
-  pid_t child = 0;
-  const int spawned = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv, envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(ends[1]);
-  const int fd = ends[0];
-  if (spawned != 0) {
-    ::close(fd);
-    error = "no worker process (" + program + "): " + std::strerror(spawned);
-    return std::nullopt;
-  }
-  const std::string text = request.dump() + "\n";
-  for (std::size_t done = 0; done < text.size();) {
-    const ssize_t n = ::send(fd, text.data() + done, text.size() - done, MSG_NOSIGNAL);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;  // the child is gone: its status says why
-    done += static_cast<std::size_t>(n);
-  }
-  ::shutdown(fd, SHUT_WR);
-  std::string reply;
-  bool killed = false;
-  for (;;) {
-    if (cancelled && cancelled->load() && !killed) {
-      ::kill(child, SIGTERM);
-      killed = true;
-    }
-    pollfd waiting{fd, POLLIN, 0};
-    const int ready = ::poll(&waiting, 1, 100);
-    if (ready < 0 && errno != EINTR) break;
-    if (ready <= 0) continue;
-    char buffer[8192];
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    reply.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  if (killed) {
-    error = "cancelled";
-    return std::nullopt;
-  }
-  try {
-    return Json::parse(reply);
-  } catch (const Json::exception&) {
-    error = WIFSIGNALED(status) ? "the worker process ended on signal " + std::to_string(WTERMSIG(status))
-                                : "the worker process gave no reply (exit status " +
-                                      std::to_string(WEXITSTATUS(status)) + ")";
-    return std::nullopt;
-  }
+// Runs `request` in `pool`, or in a worker of its own, started for it.
+std::optional<Json> RunInWorker(const std::string& program, WorkerPool* pool, const Json& request,
+                                const std::atomic<bool>* cancelled, std::string& error) {
+  if (pool) return pool->Run(request, cancelled, error);
+  WorkerPool own(program, false);
+  return own.Run(request, cancelled, error);
 }
 
 Json Request(const char* op, const host::ProjectorEntry& entry, const WorkerOptions& options) {
@@ -143,10 +55,11 @@ std::string WorkerProgram() {
 }
 
 CaptureResult SaveInWorker(const host::ProjectorEntry& entry, const WorkerOptions& options,
-                           const std::atomic<bool>* cancelled) {
+                           const std::atomic<bool>* cancelled, WorkerPool* pool) {
   CaptureResult result;
   std::string error;
-  const std::optional<Json> reply = RunChild(ProgramOf(options), Request("save", entry, options), cancelled, error);
+  const std::optional<Json> reply =
+      RunInWorker(ProgramOf(options), pool, Request("save", entry, options), cancelled, error);
   try {
     if (!reply) {
       result.error = error;
@@ -162,11 +75,11 @@ CaptureResult SaveInWorker(const host::ProjectorEntry& entry, const WorkerOption
 }
 
 ApplyReport ApplyInWorker(const Profile& profile, const host::ProjectorEntry& entry, const WorkerOptions& options,
-                          const std::atomic<bool>* cancelled) {
+                          const std::atomic<bool>* cancelled, WorkerPool* pool) {
   Json request = Request("apply", entry, options);
   request["profile"] = ProfileToJson(profile);
   std::string error;
-  const std::optional<Json> reply = RunChild(ProgramOf(options), request, cancelled, error);
+  const std::optional<Json> reply = RunInWorker(ProgramOf(options), pool, request, cancelled, error);
   ApplyReport report;
   report.name = entry.name;
   if (!reply) {
@@ -185,7 +98,7 @@ std::optional<std::string> CheckInWorker(const Profile& profile, const std::stri
                                          const WorkerOptions& options) {
   const Json request = {{"op", "check"}, {"profile", ProfileToJson(profile)}, {"file", fileName}};
   std::string error;
-  const std::optional<Json> reply = RunChild(ProgramOf(options), request, nullptr, error);
+  const std::optional<Json> reply = RunInWorker(ProgramOf(options), nullptr, request, nullptr, error);
   if (!reply) return fileName + ": not checked: " + error;
   try {
     if (reply->at("ok").get<bool>()) return std::nullopt;
@@ -195,54 +108,87 @@ std::optional<std::string> CheckInWorker(const Profile& profile, const std::stri
   }
 }
 
-int RunWorker(std::FILE* in, std::FILE* out) {
-  std::string text;
-  char buffer[8192];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, in)) text.append(buffer, n);
-  Json reply;
-  try {
-    const Json request = Json::parse(text);
-    const models::ModelDatabase database = models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory());
-    if (request.at("op") == "check") {
-      const std::string file = request.at("file").get<std::string>();
-      try {
-        CheckProfileForModel(ProfileFromJson(request.at("profile").get<std::string>(), file), database, file);
-        reply = {{"ok", true}};
-      } catch (const ProfileError& problem) {
-        reply = {{"ok", false}, {"error", problem.what()}};
-      }
-      const std::string line = reply.dump() + "\n";
-      std::fwrite(line.data(), 1, line.size(), out);
-      return 0;
+namespace {
+
+// One request of the worker's: its reply. Throws what keeps it from running.
+Json Serve(const Json& request, std::optional<models::ModelDatabase>& database) {
+  // Read on the first request, so that a database that cannot be read is
+  // that request's answer.
+  if (!database) database.emplace(models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory()));
+  const std::string op = request.at("op").get<std::string>();
+  if (op == "check") {
+    const std::string file = request.at("file").get<std::string>();
+    try {
+      CheckProfileForModel(ProfileFromJson(request.at("profile").get<std::string>(), file), *database, file);
+      return {{"ok", true}};
+    } catch (const ProfileError& problem) {
+      return {{"ok", false}, {"error", problem.what()}};
     }
-    const std::vector<host::ListedEntry> entries = host::EntriesFromJson(request.at("entry").get<std::string>());
-    if (entries.size() != 1) throw std::runtime_error("the request names " + std::to_string(entries.size()) + " entries");
-    if (!entries.front().damage.empty()) throw std::runtime_error("damaged entry: " + entries.front().damage);
-    const host::ProjectorEntry& entry = entries.front().entry;
-    WalkOptions walk;
-    walk.timeoutMs = request.at("timeoutMs").get<int>();
-    if (request.at("loopbackOnly").get<bool>() || host::LoopbackOnlyRequested())
-      walk.transports = host::LoopbackOnlyTransports();
-    const std::string op = request.at("op").get<std::string>();
-    if (op == "save") {
-      const CaptureResult result = CaptureProfile(entry, database, walk);
-      reply = result.profile ? Json{{"ok", true}, {"profile", ProfileToJson(*result.profile)}}
-                             : Json{{"ok", false}, {"error", result.error}};
-    } else if (op == "apply") {
-      const Profile profile = ProfileFromJson(request.at("profile").get<std::string>(), entry.name);
-      ApplyOptions options{.walk = walk, .powerOn = request.at("powerOn").get<bool>()};
-      reply = ReportToJson(ApplyProfile(profile, entry, database, options));
-    } else {
-      throw std::runtime_error("unknown request \"" + op + "\"");
-    }
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "expert-profile-worker: %s\n", error.what());
-    return 2;
   }
-  const std::string line = reply.dump() + "\n";
-  std::fwrite(line.data(), 1, line.size(), out);
-  std::fflush(out);
-  return 0;
+  const std::vector<host::ListedEntry> entries = host::EntriesFromJson(request.at("entry").get<std::string>());
+  if (entries.size() != 1) throw std::runtime_error("the request names " + std::to_string(entries.size()) + " entries");
+  if (!entries.front().damage.empty()) throw std::runtime_error("damaged entry: " + entries.front().damage);
+  const host::ProjectorEntry& entry = entries.front().entry;
+  WalkOptions walk;
+  walk.timeoutMs = request.at("timeoutMs").get<int>();
+  if (request.at("loopbackOnly").get<bool>() || host::LoopbackOnlyRequested())
+    walk.transports = host::LoopbackOnlyTransports();
+  if (op == "save") {
+    const CaptureResult result = CaptureProfile(entry, *database, walk);
+    return result.profile ? Json{{"ok", true}, {"profile", ProfileToJson(*result.profile)}}
+                          : Json{{"ok", false}, {"error", result.error}};
+  }
+  if (op == "apply") {
+    const Profile profile = ProfileFromJson(request.at("profile").get<std::string>(), entry.name);
+    ApplyOptions options{.walk = walk, .powerOn = request.at("powerOn").get<bool>()};
+    return ReportToJson(ApplyProfile(profile, entry, *database, options));
+  }
+  throw std::runtime_error("unknown request \"" + op + "\"");
+}
+
+// Requests from `in` until it ends, each reply on `out`.
+int ServeRequests(std::FILE* in, std::FILE* out, std::optional<models::ModelDatabase>& database) {
+  char* line = nullptr;
+  std::size_t capacity = 0;
+  int status = 0;
+  for (ssize_t length; status == 0 && (length = ::getline(&line, &capacity, in)) > 0;) {
+    const std::string_view text(line, static_cast<std::size_t>(length));
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) continue;
+    Json reply;
+    try {
+      reply = Serve(Json::parse(text), database);
+    } catch (const std::exception& error) {
+      // Whatever failed may have left the dialog framework half way: the
+      // parent hears why, and this process ends rather than walk again.
+      reply = {{"fault", error.what()}};
+      status = 2;
+    }
+    const std::string written = reply.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::fwrite(written.data(), 1, written.size(), out);
+    std::fflush(out);
+  }
+  std::free(line);
+  return status;
+}
+
+}  // namespace
+
+int RunWorker(std::FILE* in, std::FILE* out) {
+  std::optional<models::ModelDatabase> database;
+  return ServeRequests(in, out, database);
+}
+
+int RunWorkerStarter() {
+  std::optional<models::ModelDatabase> database;
+  try {
+    database.emplace(models::ModelDatabase::Load(models::ModelDatabase::DefaultDirectory()));
+  } catch (const std::exception&) {
+    // Each worker tries again on its first request, and answers why it cannot.
+  }
+  // Seeds the random generator the sign-in's nonces come from, once for all
+  // workers; each fork reseeds its own on first use.
+  (void)beamlink::RandomNonce();
+  return RunStarter(STDIN_FILENO, [&database] { return ServeRequests(stdin, stdout, database); });
 }
 
 }  // namespace profile
