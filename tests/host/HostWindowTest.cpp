@@ -107,6 +107,28 @@ std::set<QString> MenuTexts(QMainWindow& window) {
   return texts;
 }
 
+// The Alt+letter keys that more than one entry of one menu (or of the menu
+// bar) answers to: such a key only cycles between them.
+std::vector<std::string> MnemonicClashes(QMainWindow& window) {
+  std::vector<std::string> clashes;
+  const auto check = [&](const QList<QAction*>& actions) {
+    std::map<QChar, QString> taken;
+    for (const QAction* action : actions) {
+      const QString text = action->text();
+      for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size(); at = text.indexOf('&', at + 2)) {
+        if (text[at + 1] == '&') continue;
+        const auto [first, added] = taken.try_emplace(text[at + 1].toLower(), text);
+        if (!added) clashes.push_back((first->second + " / " + text).toStdString());
+        break;
+      }
+    }
+  };
+  check(window.menuBar()->actions());
+  for (const QAction* top : window.menuBar()->actions())
+    if (top->menu()) check(top->menu()->actions());
+  return clashes;
+}
+
 // Simulated projectors of their own, in a list file of the user's: the test
 // can reach each one's control side.
 class HostWindowTest : public ::testing::Test {
@@ -373,11 +395,13 @@ TEST_F(HostWindowTest, RemoveTakesEverySelectedRowAfterOneQuestionAndWritesTheLi
 
 // With Chinese texts no menu entry reads as it does in English (input names
 // such as "RGB 1" and "DVI" aside), the editor names models as the Model
-// column does, and the profile actions speak Chinese too.
+// column does, and the profile actions speak Chinese too. In both languages
+// every Alt+letter of a menu leads to one entry.
 TEST_F(HostWindowTest, SpeaksChineseInEveryMenuTheEditorAndTheProfileActions) {
   Start(2);
   m_window->Table().selectAll();
   const std::set<QString> english = MenuTexts(*m_window);
+  EXPECT_EQ(MnemonicClashes(*m_window), std::vector<std::string>{});
 
   struct Chinese {
     const std::string before = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "";
@@ -396,7 +420,8 @@ TEST_F(HostWindowTest, SpeaksChineseInEveryMenuTheEditorAndTheProfileActions) {
   const std::set<QString> texts = MenuTexts(window);
   for (const QString& text : texts)
     EXPECT_TRUE(!english.contains(text) || text == text.toUpper()) << text.toStdString();
-  for (const char* text : {"设置配置文件(&P)", "保存设置(&S)...", "与配置文件比较(&C)...", "将设置应用到所选投影机(&A)...", "视频"})
+  EXPECT_EQ(MnemonicClashes(window), std::vector<std::string>{});
+  for (const char* text : {"设置配置文件(&S)", "保存设置(&S)...", "与配置文件比较(&C)...", "将设置应用到所选投影机(&A)...", "视频"})
     EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
 
   EntryDialog editor(Database(), m_session->Rules(), nullptr, &window);
