@@ -1,5 +1,7 @@
 #include "host/app/ProfileActions.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -171,6 +173,7 @@ void ProfileActions::Begin(int total, const QString& what) {
   m_fleet = std::make_unique<profile::ProfileFleet>(m_worker);
   m_what = what;
   m_progress = new QProgressDialog(what, HostText(Msg(7, 147)), 0, total, &m_window);
+  m_progress->setWindowTitle(HostText(Msg(7, 306)));
   m_progress->setWindowModality(Qt::WindowModal);
   m_progress->setMinimumDuration(0);
   m_progress->setAttribute(Qt::WA_DeleteOnClose);
@@ -211,9 +214,21 @@ void ProfileActions::ShowResults(const QString& title, const QStringList& header
   table->setHorizontalHeaderLabels(header);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   for (int row = 0; row < table->rowCount(); ++row)
-    for (int column = 0; column < header.size(); ++column)
-      table->setItem(row, column, new QTableWidgetItem(m_results[static_cast<std::size_t>(row)].value(column)));
+    for (int column = 0; column < header.size(); ++column) {
+      auto* item = new QTableWidgetItem(m_results[static_cast<std::size_t>(row)].value(column));
+      item->setToolTip(item->text());
+      table->setItem(row, column, item);
+    }
+  // A reason is read whole: the columns take their texts' width up to a
+  // limit, longer texts wrap onto more lines, and the last column takes the rest.
+  constexpr int kWidestColumn = 320;
+  table->setWordWrap(true);
+  for (int column = 0; column + 1 < header.size(); ++column) {
+    table->resizeColumnToContents(column);
+    table->setColumnWidth(column, std::min(table->columnWidth(column), kWidestColumn));
+  }
   table->horizontalHeader()->setStretchLastSection(true);
+  table->resizeRowsToContents();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
   QPushButton* copy = buttons->addButton(HostText(Msg(7, 332)), QDialogButtonBox::ActionRole);
   connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(ResultsText()); });
@@ -222,7 +237,7 @@ void ProfileActions::ShowResults(const QString& title, const QStringList& header
   layout->addWidget(new QLabel(m_summary, dialog));
   layout->addWidget(table);
   layout->addWidget(buttons);
-  dialog->resize(720, 360);
+  dialog->resize(900, 420);
   dialog->show();
 }
 
