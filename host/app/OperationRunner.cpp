@@ -47,6 +47,28 @@ void OperationRunner::Cancel() {
   if (m_running) m_engine->Cancel();
 }
 
+namespace {
+
+// A refusal in the user's language; a reason the window does not know by
+// name (a model database fault, an input the projector lacks) as the engine
+// words it.
+std::string RefusalText(const fleet::Result& result) {
+  switch (result.refusal) {
+    case fleet::Refusal::WrongPassword: return CatalogText(Msg(7, 340));
+    case fleet::Refusal::PasswordRequired: return CatalogText(Msg(7, 341));
+    case fleet::Refusal::NotSupported: return CatalogText(Msg(7, 342));
+    case fleet::Refusal::PowerOff: return CatalogText(Msg(7, 343));
+    case fleet::Refusal::OutOfRange: return CatalogText(Msg(7, 344));
+    case fleet::Refusal::CoolingDown: return CatalogText(Msg(7, 345));
+    case fleet::Refusal::WarmingUp: return CatalogText(Msg(7, 346));
+    case fleet::Refusal::Busy: return CatalogText(Msg(7, 347));
+    case fleet::Refusal::Other: break;
+  }
+  return result.error;
+}
+
+}  // namespace
+
 void OperationRunner::Arrived(std::size_t index, const fleet::Result& result) {
   if (index >= m_ids.size() || m_arrived[index]) return;
   m_arrived[index] = true;
@@ -57,11 +79,12 @@ void OperationRunner::Arrived(std::size_t index, const fleet::Result& result) {
       text = HostText(Msg(7, 113));
       break;
     case fleet::Outcome::Refused: {
-      text = HostText(Msg(7, 114), result.error);
-      auto known = std::find_if(m_refused.begin(), m_refused.end(),
-                                [&](const auto& reason) { return reason.first == result.error; });
+      const std::string reason = RefusalText(result);
+      text = HostText(Msg(7, 114), reason);
+      auto known =
+          std::find_if(m_refused.begin(), m_refused.end(), [&](const auto& counted) { return counted.first == reason; });
       if (known == m_refused.end())
-        m_refused.emplace_back(result.error, 1);
+        m_refused.emplace_back(reason, 1);
       else
         ++known->second;
       break;

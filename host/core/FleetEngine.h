@@ -54,9 +54,24 @@ enum class Outcome {
   NotReached,  // `error` says why, in the words the dialog uses
 };
 
+// What a refusal was for, so that a window can say it in its own language;
+// `Result::error` keeps the English words (expertctl prints them).
+enum class Refusal {
+  Other,  // only `error` says it
+  WrongPassword,
+  PasswordRequired,
+  NotSupported,
+  PowerOff,
+  OutOfRange,
+  CoolingDown,
+  WarmingUp,
+  Busy,
+};
+
 struct Result {
   Outcome outcome = Outcome::NotReached;
   std::string error;
+  Refusal refusal = Refusal::Other;  // Outcome::Refused only
 };
 
 struct Options {

@@ -11,7 +11,9 @@
 namespace host::fleet {
 namespace {
 
-Result Refused(std::string why) { return Result{Outcome::Refused, std::move(why)}; }
+Result Refused(std::string why, Refusal refusal = Refusal::Other) {
+  return Result{Outcome::Refused, std::move(why), refusal};
+}
 
 // The input code the entry's model gives `name`: the name the entry shows
 // (in the user's language) or the model database's own. Only the codes the
@@ -34,9 +36,9 @@ Result Classify(CPjtInterface& pjt, const std::string error) {
     switch (problem->failure) {
       case CallFailure::PasswordRejected:
       case CallFailure::PasswordMismatch:
-        return Refused("wrong password");
+        return Refused("wrong password", Refusal::WrongPassword);
       case CallFailure::PasswordRequired:
-        return Refused("a password is required");
+        return Refused("a password is required", Refusal::PasswordRequired);
       default:
         return Result{Outcome::NotReached, LinkProblemText(*problem)};
     }
@@ -45,20 +47,21 @@ Result Classify(CPjtInterface& pjt, const std::string error) {
     return error.find(std::string("refused (") + beamlink::RefusalText(static_cast<std::uint16_t>(refusal)) + ")") !=
            std::string::npos;
   };
-  if (refusedFor(beamlink::Refusal::Unsupported)) return Refused("not supported by this projector");
-  if (refusedFor(beamlink::Refusal::PowerOff)) return Refused("the power is off");
-  if (refusedFor(beamlink::Refusal::OutOfRange)) return Refused("out of range");
+  if (refusedFor(beamlink::Refusal::Unsupported))
+    return Refused("not supported by this projector", Refusal::NotSupported);
+  if (refusedFor(beamlink::Refusal::PowerOff)) return Refused("the power is off", Refusal::PowerOff);
+  if (refusedFor(beamlink::Refusal::OutOfRange)) return Refused("out of range", Refusal::OutOfRange);
   if (refusedFor(beamlink::Refusal::Busy)) {
     // PJLink reports a projector warming up as on, so busy while on is
     // warming up; busy in standby is PJLink's answer to a command that needs
     // the lamp.
     std::uint16_t power = 0;
     if (pjt.Get(pjcode::kPowerStatus, 0, &pjt, &power) == 1) {
-      if (power == 2) return Refused("cooling down");
-      if (power == 1) return Refused("warming up");
-      if (power == 0) return Refused("the power is off");
+      if (power == 2) return Refused("cooling down", Refusal::CoolingDown);
+      if (power == 1) return Refused("warming up", Refusal::WarmingUp);
+      if (power == 0) return Refused("the power is off", Refusal::PowerOff);
     }
-    return Refused("busy");
+    return Refused("busy", Refusal::Busy);
   }
   return Refused(error.empty() ? "refused" : error);
 }
