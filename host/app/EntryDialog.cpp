@@ -294,6 +294,17 @@ void EntryDialog::ShowProblems() {
   for (const EntryProblem& problem : Problems()) lines << QString::fromStdString(problem.text);
   m_problems->setText(lines.join('\n'));
   m_problems->setVisible(!lines.isEmpty());
+  GrowToFit();
+}
+
+// A window's layout sets its minimum size but not the height that wrapped
+// texts take at its width: a text that grows after the window is shown would
+// be cut off below its first lines.
+void EntryDialog::GrowToFit() {
+  if (!layout()) return;
+  layout()->activate();
+  const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : sizeHint().height();
+  if (needed > height()) resize(width(), needed);
 }
 
 bool EntryDialog::QueryRunning() const {
@@ -349,6 +360,7 @@ void EntryDialog::ShowQueryAnswer(bool ok, const std::string& text, const std::s
   m_identity->setText(QString::fromStdString(text));
   m_identity->setToolTip(QString::fromStdString(text));
   m_identity->show();
+  GrowToFit();
   if (ok && m_name->text().trimmed().isEmpty() && !name.empty())
     m_name->setText(QString::fromStdString(name));  // OK says when it is too long
 }

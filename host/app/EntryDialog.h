@@ -50,6 +50,8 @@ class EntryDialog : public QDialog {
   QWidget* FieldWidget(EntryField field) const;
   // After the first OK: the error lines of the fields as they are now.
   void ShowProblems();
+  // Taller when a wrapped text (the problems, the query's answer) needs it.
+  void GrowToFit();
   // Asks the PJLink projector on a worker thread what it says of itself; the
   // answer fills the name (when empty) and shows its maker and product.
   void QueryProjector();

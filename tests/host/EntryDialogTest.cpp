@@ -188,6 +188,7 @@ TEST(EntryDialogTest, QueryRunsOnAWorkerAndShowsTheWholeAnswer) {
   ASSERT_TRUE(service) << error;
 
   EntryDialog dialog(Database(), {&Database(), true}, nullptr);
+  dialog.show();
   Type(dialog, "address", "127.0.0.1");
   Type(dialog, "tcpPort", QString::number(service->Port()));
   dialog.findChild<QComboBox*>("protocol")->setCurrentIndex(1);
@@ -203,6 +204,8 @@ TEST(EntryDialogTest, QueryRunsOnAWorkerAndShowsTheWholeAnswer) {
   EXPECT_TRUE(identity->wordWrap());
   EXPECT_TRUE(identity->text().contains(QString::fromStdString(projector->Model().name)))
       << identity->text().toStdString();
+  // The editor on screen grew for the answer's lines: none is cut off.
+  EXPECT_GE(identity->height(), identity->heightForWidth(identity->width())) << identity->text().toStdString();
   EXPECT_EQ(dialog.findChild<QLineEdit*>("name")->text().toStdString(), projector->Model().name);
   WaitForQueries();
 }
