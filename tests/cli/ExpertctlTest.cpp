@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ChildProgram.h"
 #include "tests/support/RunProgram.h"
 
 namespace {
@@ -26,39 +27,14 @@ using test_support::Ran;
 using test_support::RunProgram;
 
 // pjsim --count N as a child; its ports from its "listening" lines.
-class Pjsim {
- public:
-  explicit Pjsim(std::vector<std::string> args, int count) {
-    args.insert(args.begin(), PJSIM_BIN);
-    std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (pipe2(out, O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawn(&m_pid, PJSIM_BIN, &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    FILE* lines = fdopen(out[0], "r");
-    char line[128];
-    while (static_cast<int>(ports.size()) < count && lines && std::fgets(line, sizeof line, lines)) {
+struct Pjsim : test_support::ChildProgram {
+  Pjsim(std::vector<std::string> args, int count) : ChildProgram(PJSIM_BIN, std::move(args)) {
+    for (int i = 0; i < count; ++i) {
       unsigned port = 0;
-      if (std::sscanf(line, "listening 127.0.0.1:%u", &port) == 1) ports.push_back(static_cast<int>(port));
+      if (std::sscanf(ReadLine().c_str(), "listening 127.0.0.1:%u", &port) == 1) ports.push_back(static_cast<int>(port));
     }
-    if (lines) std::fclose(lines);
-  }
-  ~Pjsim() {
-    if (m_pid <= 0) return;
-    kill(m_pid, SIGTERM);
-    waitpid(m_pid, nullptr, 0);
   }
   std::vector<int> ports;
-
- private:
-  pid_t m_pid = -1;
 };
 
 class ExpertctlTest : public ::testing::Test {

@@ -28,6 +28,7 @@
 #include "host/core/HostSession.h"
 #include "host/core/PowerStatus.h"
 #include "projector/CommandCodes.h"
+#include "tests/support/ChildProgram.h"
 
 extern char** environ;
 
@@ -243,49 +244,10 @@ TEST(HostSessionTest, GroupsAreOfferedSortedAndOnce) {
   EXPECT_EQ(session.Groups(), (std::vector<std::string>{"East", "West"}));
 }
 
-// pjsim as a child process, its first line on a pipe.
-class Pjsim {
- public:
-  explicit Pjsim(std::vector<std::string> args) {
-    args.insert(args.begin(), PJSIM_BIN);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (pipe2(out, O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    setenv("EXPERT_MODEL_DB", HOST_TEST_MODEL_DB, 1);
-    if (posix_spawn(&m_pid, PJSIM_BIN, &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    m_out = out[0];
-  }
-  ~Pjsim() {
-    if (m_pid > 0) {
-      kill(m_pid, SIGTERM);
-      waitpid(m_pid, nullptr, 0);
-    }
-    if (m_out >= 0) close(m_out);
-  }
-  // The first line pjsim prints, within five seconds.
-  std::string FirstLine() {
-    std::string line;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    char c = 0;
-    while (std::chrono::steady_clock::now() < until) {
-      pollfd p{m_out, POLLIN, 0};
-      if (poll(&p, 1, 100) <= 0) continue;
-      if (read(m_out, &c, 1) != 1 || c == '\n') break;
-      line += c;
-    }
-    return line;
-  }
-
- private:
-  pid_t m_pid = -1;
-  int m_out = -1;
+// pjsim as a child process, with the tests' model database.
+struct Pjsim : test_support::ChildProgram {
+  explicit Pjsim(std::vector<std::string> args)
+      : ChildProgram(PJSIM_BIN, std::move(args), {std::string("EXPERT_MODEL_DB=") + HOST_TEST_MODEL_DB}) {}
 };
 
 // The list names the pseudo-terminal pjsim prints; the status column and the
@@ -293,7 +255,7 @@ class Pjsim {
 // both reach the projector on it, through the session's loopback guard.
 TEST(HostSessionTest, SerialEntryOnAPjsimPseudoTerminalWorksEndToEnd) {
   Pjsim pjsim({"--model", "2/6", "--serial"});
-  const std::string announce = pjsim.FirstLine();
+  const std::string announce = pjsim.ReadLine();
   ASSERT_EQ(announce.rfind("serial /dev/pts/", 0), 0u) << announce;
   const std::string device = announce.substr(7);
 

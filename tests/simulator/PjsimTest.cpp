@@ -23,6 +23,7 @@
 #include "SimTestSupport.h"
 #include "simulator/pjsim/Daemon.h"
 #include "simulator/pjsim/Options.h"
+#include "tests/support/ChildProgram.h"
 
 extern char** environ;
 
@@ -77,65 +78,9 @@ TEST(PjsimOptionsTest, ListensOnLoopbackAddressesOnly) {
 }
 
 // pjsim as a child process: stdout on a pipe, stderr discarded.
-class Daemon {
- public:
-  explicit Daemon(std::vector<std::string> args) {
-    args.insert(args.begin(), PJSIM_BIN);
-    std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (pipe2(out, O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    setenv("EXPERT_MODEL_DB", SIM_TEST_MODEL_DB, 1);
-    if (posix_spawn(&m_pid, PJSIM_BIN, &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    m_out = out[0];
-  }
-  ~Daemon() {
-    if (m_pid > 0) {
-      kill(m_pid, SIGKILL);
-      waitpid(m_pid, nullptr, 0);
-    }
-    if (m_out >= 0) close(m_out);
-  }
-
-  // The first line pjsim prints, within five seconds.
-  std::string FirstLine() {
-    std::string line;
-    const auto until = std::chrono::steady_clock::now() + 5s;
-    char c;
-    while (std::chrono::steady_clock::now() < until) {
-      pollfd p{m_out, POLLIN, 0};
-      if (poll(&p, 1, 100) <= 0) continue;
-      if (read(m_out, &c, 1) != 1 || c == '\n') break;
-      line += c;
-    }
-    return line;
-  }
-
-  // SIGTERM, then the exit status within five seconds (-1 if it does not end).
-  int Stop() {
-    if (m_pid <= 0) return -1;
-    kill(m_pid, SIGTERM);
-    for (int i = 0; i < 500; ++i) {
-      int status = 0;
-      if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-        m_pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-      }
-      std::this_thread::sleep_for(10ms);
-    }
-    return -1;
-  }
-
- private:
-  pid_t m_pid = -1;
-  int m_out = -1;
+struct Daemon : test_support::ChildProgram {
+  explicit Daemon(std::vector<std::string> args)
+      : ChildProgram(PJSIM_BIN, std::move(args), {std::string("EXPERT_MODEL_DB=") + SIM_TEST_MODEL_DB}) {}
 };
 
 // A frame-at-a-time client on a descriptor, every read bounded.
@@ -208,7 +153,7 @@ int ConnectTcp(std::uint16_t port) {
 
 TEST(PjsimTest, ServesTcpOnLoopbackAndEndsCleanlyOnSigterm) {
   Daemon daemon({"--model", "5/30", "--listen", "127.0.0.1:0"});
-  const std::string announce = daemon.FirstLine();
+  const std::string announce = daemon.ReadLine();
   ASSERT_EQ(announce.rfind("listening 127.0.0.1:", 0), 0u) << announce;
   const int port = std::stoi(announce.substr(announce.rfind(':') + 1));
   ASSERT_GT(port, 0);
@@ -258,7 +203,7 @@ TEST(PjsimTest, AForgedOrReplayedRequestIsNotCarriedOut) {
 
 TEST(PjsimTest, ServesAPseudoTerminalWithAPasswordAndStartsOverAfterGarbage) {
   Daemon daemon({"--model", "1/16", "--serial", "--password", "pw"});
-  const std::string announce = daemon.FirstLine();
+  const std::string announce = daemon.ReadLine();
   ASSERT_EQ(announce.rfind("serial /dev/", 0), 0u) << announce;
   const int fd = open(announce.substr(7).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
   ASSERT_GE(fd, 0) << announce;
