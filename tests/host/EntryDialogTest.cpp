@@ -238,11 +238,3 @@ TEST(EntryDialogTest, ClosingTheEditorWhileAQueryRunsIsSafe) {
 
 }  // namespace
 }  // namespace host::test
-
-int main(int argc, char** argv) {
-  // Never a real window, test discovery included.
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  ::testing::InitGoogleTest(&argc, argv);
-  QApplication application(argc, argv);
-  return RUN_ALL_TESTS();
-}

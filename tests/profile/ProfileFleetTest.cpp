@@ -19,13 +19,6 @@
 namespace profile::test {
 namespace {
 
-WorkerOptions Worker() {
-  WorkerOptions worker;
-  worker.program = PROFILE_WORKER;
-  worker.loopbackOnly = true;
-  return worker;
-}
-
 // A shell script standing in for the worker, in a directory of its own.
 struct Script {
   explicit Script(const std::string& name, const std::string& body)

@@ -6,12 +6,21 @@
 #include <string>
 
 #include "host/core/ProjectorEntry.h"
+#include "host/profile/ProfileWorker.h"
 #include "models/ModelDatabase.h"
 #include "simulator/Projector.h"
 #include "simulator/pjlink/PjLinkServer.h"
 #include "simulator/pjsim/Daemon.h"
 
 namespace profile::test {
+
+// The worker built beside the tests, reaching loopback addresses only.
+inline WorkerOptions Worker() {
+  WorkerOptions worker;
+  worker.program = PROFILE_WORKER;
+  worker.loopbackOnly = true;
+  return worker;
+}
 
 inline const models::ModelDatabase& Database() {
   static const models::ModelDatabase database = models::ModelDatabase::Load(PROFILE_TEST_MODEL_DB);

@@ -20,13 +20,6 @@
 namespace profile::test {
 namespace {
 
-WorkerOptions Worker() {
-  WorkerOptions worker;
-  worker.program = PROFILE_WORKER;
-  worker.loopbackOnly = true;
-  return worker;
-}
-
 bool Finished(const host::ProfileActions& actions) {
   return QTest::qWaitFor([&] { return !actions.Running() && !actions.Summary().isEmpty(); }, 60000);
 }
@@ -96,10 +89,3 @@ TEST(ProfileWindow, SaveCompareAndApplyToTheSelection) {
 
 }  // namespace
 }  // namespace profile::test
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  ::testing::InitGoogleTest(&argc, argv);
-  QApplication application(argc, argv);
-  return RUN_ALL_TESTS();
-}
