@@ -101,6 +101,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string_view>& a
       options.verbose = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--power-on") {
+      options.powerOn = true;
     } else if (arg == "--list") {
       const auto v = value();
       if (!v) return std::nullopt;
@@ -131,6 +133,16 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string_view>& a
       error = std::string(arg) + ": unknown option";
       return std::nullopt;
     }
+  }
+  if (!words.empty() && words.front() == "profile") {
+    options.command = Command::Profile;
+    options.commandName = "profile";
+    options.profileWords.assign(words.begin() + 1, words.end());
+    return options;  // its own usage and checks: ProfileCommand.h
+  }
+  if (options.powerOn) {
+    error = "--power-on: unknown option";
+    return std::nullopt;
   }
   if (options.help || options.version) return options;
   if (words.empty()) {

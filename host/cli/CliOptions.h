@@ -10,13 +10,14 @@
 
 namespace host::cli {
 
-enum class Command { List, Status, Operate };
+enum class Command { List, Status, Operate, Profile };
 
 struct CliOptions {
   bool help = false;
   bool version = false;
   bool verbose = false;
   bool json = false;
+  bool powerOn = false;  // profile apply: a projector in standby is switched on first
   std::optional<std::filesystem::path> listFile;
   int parallel = 32;
   int timeoutMs = 0;  // 0: each entry's own
@@ -24,6 +25,7 @@ struct CliOptions {
   std::string commandName;         // as typed: "power on", "input HDMI"
   fleet::Operation operation;      // Command::Operate
   std::vector<std::string> targets;
+  std::vector<std::string> profileWords;  // Command::Profile: save, diff or apply, then its arguments
 };
 
 // Null with `error`, one line naming the argument and why.

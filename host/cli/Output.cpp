@@ -1,6 +1,9 @@
 #include "host/cli/Output.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "beamlink/SerialTransport.h"
@@ -151,6 +154,24 @@ std::string ResultsOutput(const std::vector<ProjectorEntry>& entries, const std:
     rows.push_back({entries[i].name, Cell(entries[i].group), text});
   }
   return Columns(rows);
+}
+
+int Fail(const std::string& why) {
+  std::fprintf(stderr, "expertctl: %s\n", why.c_str());
+  return 2;
+}
+
+Progress::Progress(std::size_t total) : m_total(total), m_shown(isatty(STDERR_FILENO) == 1 && total > 0) {}
+
+Progress::~Progress() {
+  if (m_shown) std::fputs("\r\033[K", stderr);
+}
+
+void Progress::Step() {
+  if (!m_shown) return;
+  const std::lock_guard lock(m_mutex);
+  std::fprintf(stderr, "\r%zu of %zu", ++m_done, m_total);
+  std::fflush(stderr);
 }
 
 }  // namespace host::cli

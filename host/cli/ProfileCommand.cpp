@@ -1,11 +1,7 @@
 #include "host/cli/ProfileCommand.h"
 
-#include <unistd.h>
-
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <mutex>
 #include <optional>
 #include <string>
 
@@ -14,7 +10,6 @@
 #include "beamlink/Log.h"
 #include "host/cli/Output.h"
 #include "host/cli/Targets.h"
-#include "host/core/ProjectorStore.h"
 #include "host/profile/ProfileCheck.h"
 #include "host/profile/ProfileDiff.h"
 #include "host/profile/ProfileFile.h"
@@ -22,11 +17,6 @@
 #include "host/profile/ProfileReport.h"
 
 namespace host::cli {
-namespace {
-
-using Json = nlohmann::ordered_json;
-
-constexpr int kTrouble = 2;
 
 const char kProfileUsage[] =
     "Usage: expertctl [OPTION]... profile save TARGET FILE\n"
@@ -41,139 +31,33 @@ const char kProfileUsage[] =
     "1 when one did not, 2 on a usage or input error (nothing sent); diff 0 equal,\n"
     "1 different, 2 trouble.\n";
 
-struct ProfileOptions {
-  bool json = false;
-  bool verbose = false;
-  bool powerOn = false;
-  bool help = false;
-  std::optional<std::filesystem::path> listFile;
-  int parallel = 32;
-  int timeoutMs = 0;
-  std::vector<std::string> words;  // after "profile"
-};
+namespace {
 
-int Fail(const std::string& why) {
-  std::fprintf(stderr, "expertctl: %s\n", why.c_str());
-  return kTrouble;
-}
+using Json = nlohmann::ordered_json;
 
-std::optional<int> Number(std::string_view text, int least, int most) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < least || value > most)
-    return std::nullopt;
-  return value;
-}
-
-bool TakesValue(std::string_view option) {
-  return option == "--list" || option == "--parallel" || option == "--timeout";
-}
-
-std::optional<ProfileOptions> Parse(const std::vector<std::string_view>& args, std::string& error) {
-  ProfileOptions options;
-  bool ended = false, sawProfile = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (ended || arg.empty() || arg[0] != '-' || arg == "-") {
-      if (sawProfile) options.words.emplace_back(arg);
-      sawProfile = true;  // the first word is "profile"
-      continue;
-    }
-    if (arg == "--") {
-      ended = true;
-      continue;
-    }
-    if (TakesValue(arg) && i + 1 >= args.size()) {
-      error = std::string(arg) + ": needs a value";
-      return std::nullopt;
-    }
-    if (arg == "--json") {
-      options.json = true;
-    } else if (arg == "--verbose") {
-      options.verbose = true;
-    } else if (arg == "--power-on") {
-      options.powerOn = true;
-    } else if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--list") {
-      if (args[++i].empty()) {
-        error = "--list: the file name is empty";
-        return std::nullopt;
-      }
-      options.listFile = std::filesystem::path(args[i]);
-    } else if (arg == "--parallel") {
-      const auto n = Number(args[++i], 1, 256);
-      if (!n) {
-        error = "--parallel: \"" + std::string(args[i]) + "\" is not a number from 1 to 256";
-        return std::nullopt;
-      }
-      options.parallel = *n;
-    } else if (arg == "--timeout") {
-      const auto n = Number(args[++i], 100, 10000);
-      if (!n) {
-        error = "--timeout: \"" + std::string(args[i]) + "\" is not a number of milliseconds from 100 to 10000";
-        return std::nullopt;
-      }
-      options.timeoutMs = *n;
-    } else {
-      error = std::string(arg) + ": unknown option";
-      return std::nullopt;
-    }
-  }
-  return options;
-}
-
-// Why each entry of the list file cannot be used (empty: it can), in list
-// order; ReadEntries fills it. A damaged entry keeps its name so that it can
-// be named, and is refused as a target before anything is sent.
-std::vector<std::string> g_damage;
-
-bool RefuseDamaged(const std::vector<ProjectorEntry>& entries, const std::vector<std::size_t>& indexes,
-                   std::string& error) {
+// A damaged entry is refused as a target before anything is sent.
+bool RefuseDamaged(const ListedEntries& listed, const std::vector<std::size_t>& indexes, std::string& error) {
   for (std::size_t i : indexes)
-    if (i < g_damage.size() && !g_damage[i].empty()) {
-      error = entries[i].name + ": damaged entry: " + g_damage[i];
+    if (i < listed.damage.size() && !listed.damage[i].empty()) {
+      error = listed.entries[i].name + ": damaged entry: " + listed.damage[i];
       return true;
     }
   return false;
 }
 
-// The list file's entries; null with `error`.
-std::optional<std::vector<ProjectorEntry>> ReadEntries(const ProfileOptions& options, std::string& error) {
-  const ProjectorStore store(options.listFile.value_or(DefaultListFile()));
-  const LoadOutcome loaded = store.Read();
-  const std::string file = store.File().string();
-  if (loaded.kind == LoadOutcome::Kind::Missing && options.listFile) {
-    error = "--list " + file + ": no such file";
-    return std::nullopt;
-  }
-  if (loaded.kind == LoadOutcome::Kind::Kept) {
-    error = (options.listFile ? "--list " : "") + file + ": " +
-            (loaded.damaged ? "damaged list file: " : "cannot be used: ") + loaded.problem;
-    return std::nullopt;
-  }
-  std::vector<ProjectorEntry> entries;
-  g_damage.clear();
-  for (const ListedEntry& listed : loaded.entries) {
-    entries.push_back(listed.entry);
-    g_damage.push_back(listed.damage);
-  }
-  return entries;
-}
-
-std::optional<ProjectorEntry> OneEntry(const std::vector<ProjectorEntry>& entries, const std::string& target,
+std::optional<ProjectorEntry> OneEntry(const ListedEntries& listed, const std::string& target,
                                        const char* command, std::string& error) {
-  const auto indexes = ResolveTargets(entries, {target}, error);
-  if (!indexes || RefuseDamaged(entries, *indexes, error)) return std::nullopt;
+  const auto indexes = ResolveTargets(listed.entries, {target}, error);
+  if (!indexes || RefuseDamaged(listed, *indexes, error)) return std::nullopt;
   if (indexes->size() != 1) {
     error = std::string(command) + ": \"" + target + "\" names " + std::to_string(indexes->size()) +
             " projectors, not one";
     return std::nullopt;
   }
-  return entries[indexes->front()];
+  return listed.entries[indexes->front()];
 }
 
-profile::WorkerOptions Worker(const ProfileOptions& options) {
+profile::WorkerOptions Worker(const CliOptions& options) {
   profile::WorkerOptions worker;
   worker.timeoutMs = options.timeoutMs;
   worker.powerOn = options.powerOn;
@@ -193,14 +77,14 @@ const models::ModelDatabase* Models(std::string& error) {
 
 std::string Dump(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n"; }
 
-int Save(const ProfileOptions& options) {
-  if (options.words.size() != 3) return Fail("profile save: needs TARGET and FILE");
+int Save(const CliOptions& options) {
+  if (options.profileWords.size() != 3) return Fail("profile save: needs TARGET and FILE");
   std::string error;
-  const auto entries = ReadEntries(options, error);
-  if (!entries) return Fail(error);
-  const auto entry = OneEntry(*entries, options.words[1], "profile save", error);
+  const auto listed = ReadListFile(options.listFile, error);
+  if (!listed) return Fail(error);
+  const auto entry = OneEntry(*listed, options.profileWords[1], "profile save", error);
   if (!entry) return Fail(error);
-  const std::string file = options.words[2];
+  const std::string file = options.profileWords[2];
   if (std::filesystem::is_directory(file)) return Fail("profile save: " + file + ": is a directory");
   const profile::CaptureResult result = profile::SaveInWorker(*entry, Worker(options));
   if (result.profile) try {
@@ -225,11 +109,11 @@ int Save(const ProfileOptions& options) {
 }
 
 // A side of a comparison: an entry's name (or @GROUP of one) is a projector, anything else a file.
-std::optional<profile::Profile> Side(const std::vector<ProjectorEntry>& entries, const std::string& side,
-                                     const ProfileOptions& options, std::string& error) {
+std::optional<profile::Profile> Side(const ListedEntries& listed, const std::string& side,
+                                     const CliOptions& options, std::string& error) {
   std::string unused;
-  if (ResolveTargets(entries, {side}, unused)) {
-    const auto entry = OneEntry(entries, side, "profile diff", error);
+  if (ResolveTargets(listed.entries, {side}, unused)) {
+    const auto entry = OneEntry(listed, side, "profile diff", error);
     if (!entry) return std::nullopt;
     profile::CaptureResult result = profile::SaveInWorker(*entry, Worker(options));
     if (!result.profile) error = entry->name + ": " + result.error;
@@ -243,14 +127,14 @@ std::optional<profile::Profile> Side(const std::vector<ProjectorEntry>& entries,
   }
 }
 
-int Diff(const ProfileOptions& options) {
-  if (options.words.size() != 3) return Fail("profile diff: needs A and B, each a projector or a file");
+int Diff(const CliOptions& options) {
+  if (options.profileWords.size() != 3) return Fail("profile diff: needs A and B, each a projector or a file");
   std::string error;
-  const auto entries = ReadEntries(options, error);
-  if (!entries) return Fail(error);
-  const auto from = Side(*entries, options.words[1], options, error);
+  const auto listed = ReadListFile(options.listFile, error);
+  if (!listed) return Fail(error);
+  const auto from = Side(*listed, options.profileWords[1], options, error);
   if (!from) return Fail(error);
-  const auto to = Side(*entries, options.words[2], options, error);
+  const auto to = Side(*listed, options.profileWords[2], options, error);
   if (!to) return Fail(error);
   const std::vector<profile::Difference> differences = profile::DiffProfiles(*from, *to);
   if (options.json) {
@@ -260,7 +144,7 @@ int Diff(const ProfileOptions& options) {
                       {"from", d.from ? Json(*d.from) : Json(nullptr)}, {"to", d.to ? Json(*d.to) : Json(nullptr)}});
     std::fputs(Dump({{"differences", std::move(list)}}).c_str(), stdout);
   } else if (!differences.empty()) {
-    std::vector<std::vector<std::string>> rows{{"TAB", "SETTING", options.words[1], options.words[2]}};
+    std::vector<std::vector<std::string>> rows{{"TAB", "SETTING", options.profileWords[1], options.profileWords[2]}};
     for (const profile::Difference& d : differences)
       rows.push_back({d.tab, d.label, d.from.value_or("(none)"), d.to.value_or("(none)")});
     std::fputs(Columns(rows).c_str(), stdout);
@@ -274,12 +158,12 @@ std::string Summary(const profile::ApplyReport& report) {
          std::to_string(report.refused.size()) + ", unavailable " + std::to_string(report.unavailable.size());
 }
 
-int Apply(const ProfileOptions& options) {
-  if (options.words.size() < 3) return Fail("profile apply: needs FILE and at least one TARGET");
+int Apply(const CliOptions& options) {
+  if (options.profileWords.size() < 3) return Fail("profile apply: needs FILE and at least one TARGET");
   std::string error;
-  const auto entries = ReadEntries(options, error);
-  if (!entries) return Fail(error);
-  const std::string file = options.words[1];
+  const auto listed = ReadListFile(options.listFile, error);
+  if (!listed) return Fail(error);
+  const std::string file = options.profileWords[1];
   // The whole file is checked before anything is sent to anyone.
   profile::Profile wanted;
   try {
@@ -290,25 +174,21 @@ int Apply(const ProfileOptions& options) {
   } catch (const profile::ProfileError& problem) {
     return Fail(problem.what());
   }
-  const std::vector<std::string> targets(options.words.begin() + 2, options.words.end());
-  const auto indexes = ResolveTargets(*entries, targets, error);
-  if (!indexes || RefuseDamaged(*entries, *indexes, error)) return Fail(error);
+  const std::vector<std::string> targets(options.profileWords.begin() + 2, options.profileWords.end());
+  const auto indexes = ResolveTargets(listed->entries, targets, error);
+  if (!indexes || RefuseDamaged(*listed, *indexes, error)) return Fail(error);
   std::vector<ProjectorEntry> chosen;
-  for (std::size_t i : *indexes) chosen.push_back((*entries)[i]);
+  for (std::size_t i : *indexes) chosen.push_back(listed->entries[i]);
 
   std::vector<profile::ApplyReport> reports(chosen.size());
   {
-    std::mutex mutex;
-    std::size_t done = 0;
-    const bool progress = isatty(STDERR_FILENO) == 1;
+    Progress progress(chosen.size());
     profile::ProfileFleet runner(Worker(options), options.parallel);
     runner.Apply(wanted, chosen, [&](std::size_t index, const profile::ApplyReport& report) {
-      std::lock_guard lock(mutex);
-      reports[index] = report;
-      if (progress) std::fprintf(stderr, "\r%zu of %zu", ++done, chosen.size());
+      reports[index] = report;  // each index once
+      progress.Step();
     });
     runner.Wait();
-    if (progress) std::fputs("\r\033[K", stderr);
   }
   bool allTook = true;
   for (std::size_t i = 0; i < reports.size(); ++i) {
@@ -333,34 +213,14 @@ int Apply(const ProfileOptions& options) {
 
 }  // namespace
 
-bool IsProfileCommand(const std::vector<std::string_view>& args) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--") return i + 1 < args.size() && args[i + 1] == "profile";
-    if (!args[i].empty() && args[i][0] == '-' && args[i] != "-") {
-      if (TakesValue(args[i])) ++i;
-      continue;
-    }
-    return args[i] == "profile";
-  }
-  return false;
-}
-
-int RunProfileCommand(const std::vector<std::string_view>& args) {
-  std::string error;
-  const auto options = Parse(args, error);
-  if (!options) return Fail(error);
-  if (options->help) {
-    std::fputs(kProfileUsage, stdout);
-    return 0;
-  }
-  beamlink::SetVerbose(options->verbose);
-  if (options->powerOn && (options->words.empty() || options->words.front() != "apply"))
+int RunProfileCommand(const CliOptions& options) {
+  if (options.powerOn && (options.profileWords.empty() || options.profileWords.front() != "apply"))
     return Fail("--power-on: only profile apply takes it");
-  if (options->words.empty()) return Fail("profile: needs save, diff or apply");
-  const std::string& sub = options->words.front();
-  if (sub == "save") return Save(*options);
-  if (sub == "diff") return Diff(*options);
-  if (sub == "apply") return Apply(*options);
+  if (options.profileWords.empty()) return Fail("profile: needs save, diff or apply");
+  const std::string& sub = options.profileWords.front();
+  if (sub == "save") return Save(options);
+  if (sub == "diff") return Diff(options);
+  if (sub == "apply") return Apply(options);
   return Fail("profile: \"" + sub + "\": unknown command (save, diff, apply)");
 }
 

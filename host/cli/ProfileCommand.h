@@ -1,14 +1,13 @@
 #pragma once
 // expertctl profile: save one projector's settings, compare two projectors
 // or files, apply a file to many projectors (docs/profiles.md).
-#include <string_view>
-#include <vector>
+#include "host/cli/CliOptions.h"
 
 namespace host::cli {
 
-// Whether the command word (after the options) is "profile".
-bool IsProfileCommand(const std::vector<std::string_view>& args);
-// Runs it; returns the exit status.
-int RunProfileCommand(const std::vector<std::string_view>& args);
+extern const char kProfileUsage[];
+
+// Runs Command::Profile; returns the exit status.
+int RunProfileCommand(const CliOptions& options);
 
 }  // namespace host::cli

@@ -1,6 +1,29 @@
 #include "host/cli/Targets.h"
 
+#include "host/core/ProjectorStore.h"
+
 namespace host::cli {
+
+std::optional<ListedEntries> ReadListFile(const std::optional<std::filesystem::path>& listFile, std::string& error) {
+  const ProjectorStore store(listFile.value_or(DefaultListFile()));
+  const LoadOutcome loaded = store.Read();
+  const std::string file = store.File().string();
+  if (loaded.kind == LoadOutcome::Kind::Missing && listFile) {
+    error = "--list " + file + ": no such file";
+    return std::nullopt;
+  }
+  if (loaded.kind == LoadOutcome::Kind::Kept) {
+    error = (listFile ? "--list " : "") + file + ": " + (loaded.damaged ? "damaged list file: " : "cannot be used: ") +
+            loaded.problem;
+    return std::nullopt;
+  }
+  ListedEntries listed;
+  for (const ListedEntry& entry : loaded.entries) {
+    listed.entries.push_back(entry.entry);
+    listed.damage.push_back(entry.damage);
+  }
+  return listed;
+}
 
 std::optional<std::vector<std::size_t>> ResolveTargets(const std::vector<ProjectorEntry>& entries,
                                                        const std::vector<std::string>& targets, std::string& error) {
