@@ -64,15 +64,7 @@ int main(int argc, char** argv) {
       continue;
     }
     if (arg == "--catalog-dir" || arg.starts_with("--catalog-dir=")) {
-      if (arg == "--version") {
-      std::puts("expert-driver " EXPERT_VERSION);
-      return 0;
-    }
-    if (arg == "--verbose") {
-      beamlink::SetVerbose(true);
-      continue;
-    }
-    if (arg == "--catalog-dir" && i + 1 >= argc) return UsageError("--catalog-dir needs a directory");
+      if (arg == "--catalog-dir" && i + 1 >= argc) return UsageError("--catalog-dir needs a directory");
       const std::string directory = arg == "--catalog-dir" ? argv[++i] : arg.substr(14);
       if (!UseCatalogDirectory(directory)) return UsageError("no directory \"" + directory + "\"");
       continue;
